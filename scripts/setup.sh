@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Shared by ./run and ./test: installs what is missing, then configures and builds into build/.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+          fonts-liberation2 xvfb xdotool imagemagick)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}" >&2
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing packages need root: sudo apt-get install ${missing[*]}" >&2
+    exit 1
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q >/dev/null || true
+  apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+cd "$(dirname "$0")/.."
+cmake --preset default >/dev/null
+cmake --build --preset default

@@ -1,0 +1,53 @@
+#include "export/image_file.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageWriter>
+#include <algorithm>
+#include <cctype>
+#include <exception>
+#include <string>
+
+#include "export/bmp_writer.h"
+
+namespace mirelta {
+namespace {
+
+bool HasPngExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".png";
+}
+
+SaveResult SavePng(const QImage& image, const std::filesystem::path& path) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image)) {
+        return {false, "PNG encoding failed: " + writer.errorString().toStdString()};
+    }
+    return WriteFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(data.constData()),
+                                      static_cast<std::size_t>(data.size())});
+}
+
+}  // namespace
+
+SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel) {
+    if (image.isNull()) {
+        return {false, "there is no picture to save"};
+    }
+    if (HasPngExtension(path)) {
+        return SavePng(image, path);
+    }
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes = EncodeBmp(image, bitsPerPixel);
+    } catch (const std::exception& e) {
+        return {false, e.what()};
+    }
+    return WriteFileAtomically(path, bytes);
+}
+
+}  // namespace mirelta

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QMap>
+#include <QTextStream>
+
+#include "mirelta_resources.h"
+
+namespace mirelta {
+namespace {
+
+constexpr int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+TEST(ApplicationIcon, HasEveryDesktopSize) {
+    const QIcon icon = ApplicationIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> sizes = icon.availableSizes();
+    for (const int size : kSizes) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size << " pixels missing";
+    }
+}
+
+TEST(ApplicationIcon, EachSizeIsDrawnForThatSize) {
+    for (const int size : kSizes) {
+        const QImage image(QStringLiteral(":/icons/mirelta-%1.png").arg(size));
+        ASSERT_EQ(image.size(), QSize(size, size)) << size;
+        ASSERT_TRUE(image.hasAlphaChannel()) << size;
+        // Transparent round the motif, opaque in its middle.
+        EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(image.pixel(size / 2, size / 2)), 255) << size;
+    }
+}
+
+TEST(ApplicationIcon, PixmapOfAListedSizeIsThatSize) {
+    const QIcon icon = ApplicationIcon();
+    for (const int size : kSizes) {
+        EXPECT_EQ(icon.pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
+    }
+}
+
+QMap<QString, QString> ReadDesktopEntry() {
+    QFile file(QStringLiteral(MIRELTA_RESOURCES_DIR "/mirelta.desktop"));
+    QMap<QString, QString> keys;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return keys;
+    }
+    QTextStream in(&file);
+    QString group;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith('[')) {
+            group = line;
+        } else if (group == QStringLiteral("[Desktop Entry]") && line.contains('=')) {
+            const qsizetype eq = line.indexOf('=');
+            keys.insert(line.left(eq), line.mid(eq + 1));
+        }
+    }
+    return keys;
+}
+
+TEST(ApplicationIcon, DesktopEntryNamesTheProgramAndItsIcon) {
+    const QMap<QString, QString> keys = ReadDesktopEntry();
+    ASSERT_FALSE(keys.isEmpty()) << "no [Desktop Entry] in mirelta.desktop";
+    EXPECT_EQ(keys.value("Type"), "Application");
+    EXPECT_EQ(keys.value("Name"), "Mirelta");
+    EXPECT_EQ(keys.value("Exec"), "mirelta %f");
+    EXPECT_EQ(keys.value("Icon"), "mirelta");
+    EXPECT_EQ(keys.value("Categories"), "Utility;Viewer;");
+    EXPECT_FALSE(keys.value("Comment").isEmpty());
+}
+
+}  // namespace
+}  // namespace mirelta

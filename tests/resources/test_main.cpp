@@ -1,0 +1,14 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+
+// Icons and fonts need a GUI application; offscreen keeps the tests display-free, also when
+// the test list is read at build time.
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

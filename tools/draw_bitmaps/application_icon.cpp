@@ -17,60 +17,72 @@ const QColor kKeyColour(255, 140, 24);
 const QColor kDishColour(226, 232, 236);
 const QColor kDishEdge(96, 104, 112);
 
+struct MeterLayout {
+    QRectF body;  // centre line of the casing's edge
+    qreal edge;
+    qreal corner;
+    QRectF screen;
+    qreal barGap;
+    int keys;
+    QRectF keyRow;
+};
+
+// Small icons: the meter fills the square. Edges fall on whole pixels at 16, 32 and 48.
+constexpr MeterLayout kCompact{QRectF(24, 8, 192, 240), 16, 40, QRectF(48, 32, 144, 112), 16, 2,
+                               QRectF(48, 160, 144, 48)};
+// Large icons: a smaller meter leaves room for the dish. Edges fall on whole pixels at 64.
+constexpr MeterLayout kDetailed{QRectF(24, 80, 152, 168), 8, 24, QRectF(40, 96, 120, 88), 8, 3,
+                                QRectF(40, 196, 120, 36)};
+
 void DrawDish(QPainter& painter) {
     painter.save();
-    painter.translate(196, 62);
-    painter.rotate(-35);
-    // Bowl: the lower half of an ellipse, opening upwards.
+    painter.translate(200, 64);
+    painter.rotate(40);
+    // Bowl: the lower half of an ellipse, opening towards the sky.
     QPainterPath bowl;
-    bowl.moveTo(-50, 0);
-    bowl.arcTo(QRectF(-50, -26, 100, 52), 180, 180);
+    bowl.moveTo(-56, 0);
+    bowl.arcTo(QRectF(-56, -36, 112, 72), 180, 180);
     bowl.closeSubpath();
-    painter.setPen(QPen(kDishEdge, 5));
+    painter.setPen(QPen(kDishEdge, 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Mast down to the meter, behind the bowl.
+    painter.drawLine(QPointF(0, 36), QPointF(0, 70));
     painter.setBrush(kDishColour);
     painter.drawPath(bowl);
     // Feed arm and the converter at its focus.
-    painter.drawLine(QPointF(0, 24), QPointF(0, -34));
+    painter.drawLine(QPointF(0, 30), QPointF(0, -34));
     painter.setBrush(kKeyColour);
-    painter.drawRoundedRect(QRectF(-9, -50, 18, 18), 4, 4);
+    painter.drawRoundedRect(QRectF(-10, -52, 20, 20), 4, 4);
     painter.restore();
 }
 
-void DrawMeter(QPainter& painter, bool detailed) {
-    const QRectF body = detailed ? QRectF(30, 70, 144, 176) : QRectF(40, 12, 176, 232);
-    painter.setPen(QPen(kBodyEdge, detailed ? 6 : 10));
+void DrawMeter(QPainter& painter, const MeterLayout& layout) {
+    painter.setPen(QPen(kBodyEdge, layout.edge));
     painter.setBrush(kBodyColour);
-    painter.drawRoundedRect(body, 24, 24);
+    painter.drawRoundedRect(layout.body, layout.corner, layout.corner);
 
-    const QRectF screen(body.left() + 18, body.top() + 18, body.width() - 36,
-                        body.height() * (detailed ? 0.46 : 0.52));
     painter.setPen(Qt::NoPen);
     painter.setBrush(kScreenColour);
-    painter.drawRoundedRect(screen, 8, 8);
+    painter.drawRect(layout.screen);
 
-    // Signal bars rising left to right.
+    // Four signal bars rising left to right, one gap from the screen's edges.
     constexpr int kBars = 4;
-    const qreal gap = screen.width() * 0.06;
-    const qreal barWidth = (screen.width() - gap * (kBars + 1)) / kBars;
-    const qreal floor = screen.bottom() - gap * 1.5;
-    const qreal tallest = screen.height() - gap * 3;
+    const qreal gap = layout.barGap;
+    const QRectF inner = layout.screen.adjusted(gap, gap, -gap, -gap);
+    const qreal barWidth = (inner.width() - gap * (kBars - 1)) / kBars;
+    const qreal step = (inner.height() - gap) / kBars;
     painter.setBrush(kBarColour);
     for (int bar = 0; bar < kBars; ++bar) {
-        const qreal height = tallest * (bar + 1) / kBars;
-        painter.drawRect(
-            QRectF(screen.left() + gap + bar * (barWidth + gap), floor - height, barWidth, height));
+        const qreal height = gap + step * (bar + 1);
+        painter.drawRect(QRectF(inner.left() + bar * (barWidth + gap), inner.bottom() - height,
+                                barWidth, height));
     }
 
-    // A row of orange keys under the screen.
-    const int keys = detailed ? 3 : 2;
-    const qreal keyGap = 14;
-    const qreal keyWidth = (screen.width() - keyGap * (keys - 1)) / keys;
-    const qreal keyTop = screen.bottom() + (detailed ? 16 : 22);
-    const qreal keyHeight = body.bottom() - keyTop - (detailed ? 18 : 24);
+    const QRectF& row = layout.keyRow;
+    const qreal keyWidth = (row.width() - gap * (layout.keys - 1)) / layout.keys;
     painter.setBrush(kKeyColour);
-    for (int key = 0; key < keys; ++key) {
-        painter.drawRoundedRect(
-            QRectF(screen.left() + key * (keyWidth + keyGap), keyTop, keyWidth, keyHeight), 6, 6);
+    for (int key = 0; key < layout.keys; ++key) {
+        painter.drawRect(
+            QRectF(row.left() + key * (keyWidth + gap), row.top(), keyWidth, row.height()));
     }
 }
 
@@ -86,14 +98,13 @@ QImage DrawApplicationIcon(int size) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / kDesignSize, size / kDesignSize);
-    // The dish only reads from 48 pixels up; smaller icons show a larger meter alone.
-    const bool detailed = size >= 48;
-    if (detailed) {
-        painter.setPen(QPen(kBodyEdge, 6));
-        painter.drawLine(QPointF(178, 100), QPointF(190, 86));
+    // The dish only reads from 64 pixels up; smaller icons show a larger meter alone.
+    if (size >= 64) {
         DrawDish(painter);
+        DrawMeter(painter, kDetailed);
+    } else {
+        DrawMeter(painter, kCompact);
     }
-    DrawMeter(painter, detailed);
     return image;
 }
 

@@ -1,0 +1,106 @@
+// Reading source files from disk.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "data/record_lists.h"
+#include "data/source_file.h"
+#include "fixtures/image_builder.h"
+
+namespace mirelta {
+namespace {
+
+using fixtures::FindFields;
+using fixtures::ImageBuilder;
+using fixtures::SpectrumFields;
+
+class ReadFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ =
+            std::filesystem::temp_directory_path() /
+            ("mirelta_read_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::filesystem::path dir_;
+};
+
+ImageBuilder SampleImage() {
+    ImageBuilder builder;
+    builder.addFind(4, FindFields{.label = "Astra 11747H", .frequency = 11747})
+        .addSpectrum(30, SpectrumFields{.label = "Full band", .leftFrequency = 2150});
+    return builder;
+}
+
+TEST_F(ReadFile, ExactSizeFileReadsByteForByte) {
+    const ImageBuilder builder = SampleImage();
+    builder.writeTo(dir_ / "exact.dat");
+    const ReadResult result = ReadSourceFile(dir_ / "exact.dat");
+    ASSERT_EQ(result.error, ReadError::None);
+    ASSERT_TRUE(result.image);
+    EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
+                           result.image->bytes.begin(), result.image->bytes.end()));
+}
+
+TEST_F(ReadFile, LongerFileLoadsTheSameAsExactSize) {
+    const ImageBuilder builder = SampleImage();
+    builder.writeTo(dir_ / "exact.dat");
+    builder.writeTo(dir_ / "long.dat", 50000);
+    ReadResult exact = ReadSourceFile(dir_ / "exact.dat");
+    ReadResult longer = ReadSourceFile(dir_ / "long.dat");
+    ASSERT_EQ(exact.error, ReadError::None);
+    ASSERT_EQ(longer.error, ReadError::None);
+    EXPECT_EQ(exact.image->bytes, longer.image->bytes);
+    const RecordLists a = Load(*exact.image);
+    const RecordLists b = Load(*longer.image);
+    ASSERT_EQ(a.findCount, 1);
+    ASSERT_EQ(b.findCount, 1);
+    EXPECT_EQ(a.find[0].bytes, b.find[0].bytes);
+    ASSERT_EQ(b.spectrumCount, 1);
+    EXPECT_EQ(a.spectrum[0].bytes, b.spectrum[0].bytes);
+}
+
+TEST_F(ReadFile, FileOneByteShortIsRefused) {
+    SampleImage().writeTo(dir_ / "short.dat", 42651);
+    const ReadResult result = ReadSourceFile(dir_ / "short.dat");
+    EXPECT_EQ(result.error, ReadError::ShortRead);
+    EXPECT_FALSE(result.image);
+}
+
+TEST_F(ReadFile, EmptyFileIsRefused) {
+    SampleImage().writeTo(dir_ / "empty.dat", 0);
+    EXPECT_EQ(ReadSourceFile(dir_ / "empty.dat").error, ReadError::ShortRead);
+}
+
+TEST_F(ReadFile, MissingFileCannotBeOpened) {
+    const ReadResult result = ReadSourceFile(dir_ / "missing.dat");
+    EXPECT_EQ(result.error, ReadError::CannotOpen);
+    EXPECT_FALSE(result.image);
+}
+
+TEST_F(ReadFile, DirectoryCannotBeOpened) {
+    EXPECT_EQ(ReadSourceFile(dir_).error, ReadError::CannotOpen);
+}
+
+TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {
+    SampleImage().writeTo(dir_ / "good.dat");
+    SampleImage().writeTo(dir_ / "short.dat", 42651);
+
+    ReadResult good = ReadSourceFile(dir_ / "good.dat");
+    ASSERT_EQ(good.error, ReadError::None);
+    std::unique_ptr<SourceImage> held = std::move(good.image);
+    const SourceImage before = *held;
+    const RecordLists lists = Load(*held);
+
+    ReadResult bad = ReadSourceFile(dir_ / "short.dat");
+    ASSERT_EQ(bad.error, ReadError::ShortRead);
+    EXPECT_FALSE(bad.image);  // the failed read went into its own buffer, now gone
+    EXPECT_EQ(held->bytes, before.bytes);
+    EXPECT_EQ(lists.findCount, 1);
+    EXPECT_EQ(lists.find[0].listLabel(), "Astra 11747H");
+}
+
+}  // namespace
+}  // namespace mirelta

@@ -36,9 +36,10 @@ int CreateTemporary(const std::filesystem::path& finalPath, std::filesystem::pat
     static thread_local std::mt19937 random{std::random_device{}()};
     const std::filesystem::path folder =
         finalPath.has_parent_path() ? finalPath.parent_path() : std::filesystem::path(".");
+    // Shortened so that a target name near the length limit still leaves room for the suffix.
+    const std::string stem = finalPath.filename().string().substr(0, 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder / ("." + finalPath.filename().string() + "." +
-                             std::to_string(random() % 1000000) + ".tmp");
+        tempPath = folder / ("." + stem + "." + std::to_string(random() % 1000000) + ".tmp");
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
             return fd;

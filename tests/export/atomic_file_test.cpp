@@ -77,6 +77,14 @@ TEST(AtomicSave, WritesThroughASymbolicLink) {
     EXPECT_EQ(test::FolderEntries(folder.path() / "real"), std::vector<std::string>{"zop.bmp"});
 }
 
+TEST(AtomicSave, NameAtTheLengthLimitIsSaved) {
+    test::ScratchFolder folder;
+    const std::string name = std::string(251, 'z') + ".bmp";  // 255 bytes, the usual maximum
+    const SaveResult result = WriteFileAtomically(folder.path() / name, kNewBytes);
+    EXPECT_TRUE(result.ok) << result.reason;
+    EXPECT_EQ(test::FolderEntries(folder.path()), std::vector<std::string>{name});
+}
+
 TEST(AtomicSaveFailure, EmptyPathIsRefused) {
     const SaveResult result = WriteFileAtomically({}, kNewBytes);
     EXPECT_FALSE(result.ok);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+namespace mirelta {
+
+// The colours and font a control paints its text with; the colour hook sets them.
+struct DeviceContext {
+    QColor textColour = Qt::black;
+    QColor backgroundColour = Qt::white;
+    const QFont* font = nullptr;  // null: the dialog's own font
+};
+
+}  // namespace mirelta

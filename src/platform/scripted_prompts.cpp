@@ -1,0 +1,20 @@
+#include "platform/scripted_prompts.h"
+
+namespace mirelta {
+
+std::optional<std::string> ScriptedPrompts::openFileName(const std::string& filter) {
+    dialogFilters.push_back(filter);
+    if (fileAnswers.empty()) {
+        return std::nullopt;
+    }
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> ScriptedPrompts::saveFileName(const std::string&, const std::string&,
+                                                         const std::string& filter) {
+    return openFileName(filter);
+}
+
+}  // namespace mirelta

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/prompts.h"
+
+namespace mirelta {
+
+// Prompts answered from a queue, recording every message: for tests and the command-line tool.
+// An empty queue answers a file dialog with a cancel.
+class ScriptedPrompts : public Prompts {
+  public:
+    void messageBox(const std::string& text) override { messages.push_back(text); }
+    std::optional<std::string> openFileName(const std::string& filter) override;
+    std::optional<std::string> saveFileName(const std::string& defaultExtension,
+                                            const std::string& defaultName,
+                                            const std::string& filter) override;
+
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<std::string> messages;
+    std::vector<std::string> dialogFilters;  // the filter of every file dialog shown
+};
+
+}  // namespace mirelta

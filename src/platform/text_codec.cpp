@@ -1,0 +1,19 @@
+#include "platform/text_codec.h"
+
+#include <QStringDecoder>
+
+namespace mirelta {
+
+QString DecodeLocalText(const std::string& bytes) {
+    QStringDecoder decoder("GBK");
+    if (!decoder.isValid()) {
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    }
+    return decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string DecodeLocalTextToUtf8(const std::string& bytes) {
+    return DecodeLocalText(bytes).toStdString();
+}
+
+}  // namespace mirelta

@@ -1,0 +1,147 @@
+#include "screens/main_window_logic.h"
+
+#include "data/source_file.h"
+#include "platform/window_template.h"
+
+namespace mirelta {
+
+MainWindowLogic::MainWindowLogic(Prompts& prompts) : prompts(prompts), compositor(controls, *this) {
+    controls.onChange = [this](int id, ControlChange change) {
+        const Control* c = controls.find(id);
+        const bool repaints = change == ControlChange::Moved || change == ControlChange::Text ||
+                              change == ControlChange::Style;
+        if (c != nullptr && c->replica && c->visible && repaints) {
+            compositor.repaintControl(id);
+        }
+        if (c != nullptr && !c->replica && onPanelChange) {
+            onPanelChange(id, change);
+        }
+    };
+}
+
+void MainWindowLogic::OnInitDialog() {
+    LayoutScreenFrame();
+    CreateLabelFonts();
+    for (const char* entry : {"Find", "Constellation", "Spectrum"}) {
+        controls.addItem(ids::UiList, entry);
+    }
+    controls.setSelection(ids::LanguageList, 0);
+}
+
+void MainWindowLogic::Open() {
+    const std::optional<std::string> path = prompts.openFileName("Source file (*.dat)|*.dat|");
+    if (path && !path->empty()) {
+        OpenPath(*path);
+    }
+}
+
+bool MainWindowLogic::OpenPath(const std::string& path) {
+    ReadResult read = ReadSourceFile(path);
+    if (read.error == ReadError::CannotOpen) {
+        prompts.messageBox("Open false! \n" + path);
+        return false;
+    }
+    if (read.error == ReadError::ShortRead || read.image == nullptr) {
+        prompts.messageBox("Read file error!");
+        return false;
+    }
+    image = std::move(read.image);
+    lists = Load(*image);
+
+    controls.enable(ids::FindList, true);
+    controls.enable(ids::SpectrumList, false);
+    controls.enable(ids::ConstellationList, false);
+    fillRecordList(ids::SpectrumList, lists.spectrumCount,
+                   [this](int k) { return lists.spectrum[k].listLabel(); });
+    fillRecordList(ids::ConstellationList, lists.constellationCount,
+                   [this](int k) { return lists.constellation[k].listLabel(); });
+    fillRecordList(ids::FindList, lists.findCount,
+                   [this](int k) { return lists.find[k].listLabel(); });
+
+    controls.enable(ids::Save, true);
+    controls.enable(ids::UiList, true);
+    controls.setSelection(ids::UiList, 0);
+    ScreenMode = screen_mode::Find;
+    ShowScreen(ScreenMode);
+    return true;
+}
+
+void MainWindowLogic::fillRecordList(int listId, int count,
+                                     const std::function<std::string(int)>& label) {
+    controls.clearItems(listId);
+    for (int k = 0; k < count; ++k) {
+        controls.addItem(listId, label(k));
+    }
+    controls.setSelection(listId, 0);
+}
+
+void MainWindowLogic::OnUiListChange() {
+    const int entry = controls.selection(ids::UiList);
+    switch (entry) {
+        case 0:
+            ScreenMode = screen_mode::Find;
+            break;
+        case 1:
+            ScreenMode = screen_mode::Constellation;
+            break;
+        case 2:
+            ScreenMode = screen_mode::Spectrum;
+            break;
+        default:
+            ScreenMode = screen_mode::None;
+            break;
+    }
+    if (entry >= 0 && entry <= 2) {
+        controls.enable(ids::FindList, entry == 0);
+        controls.enable(ids::ConstellationList, entry == 1);
+        controls.enable(ids::SpectrumList, entry == 2);
+    }
+    ShowScreen(ScreenMode);
+    focusReplica();
+}
+
+// A list without a selection reports -1; that must never become an index.
+void MainWindowLogic::OnFindListChange() {
+    const int entry = controls.selection(ids::FindList);
+    if (entry < 0 || entry >= lists.findCount) {
+        return;
+    }
+    lists.selectedFind = static_cast<std::uint8_t>(entry);
+    RefreshFindScreen();
+    // The original's list repaints the window around its drop-down; ours does it explicitly.
+    compositor.repaintWindow();
+}
+
+void MainWindowLogic::OnConstellationListChange() {
+    const int entry = controls.selection(ids::ConstellationList);
+    if (entry < 0 || entry >= lists.constellationCount) {
+        return;
+    }
+    lists.selectedConstellation = static_cast<std::uint8_t>(entry);
+    RefreshConstellationScreen();
+    compositor.repaintWindow();
+}
+
+void MainWindowLogic::OnSpectrumListChange() {
+    const int entry = controls.selection(ids::SpectrumList);
+    if (entry < 0 || entry >= lists.spectrumCount) {
+        return;
+    }
+    lists.selectedSpectrum = static_cast<std::uint8_t>(entry);
+    RefreshSpectrumScreen();
+    compositor.repaintWindow();
+    focusReplica();
+}
+
+void MainWindowLogic::OnLanguageListChange() {
+    Language = controls.selection(ids::LanguageList) == 1 ? language::French : language::English;
+    ShowScreen(ScreenMode);
+}
+
+void MainWindowLogic::focusReplica() {
+    if (onFocusReplica) {
+        onFocusReplica();
+    }
+}
+
+}  // namespace mirelta

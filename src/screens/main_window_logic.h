@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "data/record_lists.h"
+#include "data/source_image.h"
+#include "platform/brushes.h"
+#include "platform/canvas.h"
+#include "platform/compositor.h"
+#include "platform/control_table.h"
+#include "platform/prompts.h"
+#include "screens/screen_mode.h"
+
+namespace mirelta {
+
+// Everything the main window knows and does, apart from its real widgets: the loaded image and
+// record lists, the replica's controls and pixels, and the handlers that the window's messages
+// reach. The desktop window and the command-line tool drive the same object.
+class MainWindowLogic : public ColourHook {
+  public:
+    explicit MainWindowLogic(Prompts& prompts);
+    MainWindowLogic(const MainWindowLogic&) = delete;
+    MainWindowLogic& operator=(const MainWindowLogic&) = delete;
+    virtual ~MainWindowLogic() = default;
+
+    // Start-up: frame, fonts, the UI list and the Language list's first entry.
+    void OnInitDialog();
+    void LayoutScreenFrame();
+    void CreateLabelFonts();
+
+    // Loading and the lists.
+    void Open();
+    bool OpenPath(const std::string& path);  // what Open does once it has a path
+    void OnUiListChange();
+    void OnFindListChange();
+    void OnConstellationListChange();
+    void OnSpectrumListChange();
+    void OnLanguageListChange();
+
+    // Labels, screen switching and colours.
+    void SetLabel(int id, std::optional<Rect> rect, int textId, int style,
+                  std::optional<std::string> customText = std::nullopt);
+    void ShowScreen(std::int32_t mode);
+    BrushHandle OnCtlColor(DeviceContext& dc, int controlId) override;
+    BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
+                           const QColor& background);
+
+    // Satellite Finding screen.
+    void LayoutFindScreen();
+    void ShowFindControls();
+    void RefreshFindScreen();
+    BrushHandle PaintFindScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
+
+    // Constellation Analyzer screen.
+    void LayoutConstellationScreen();
+    void ShowConstellationControls();
+    void RefreshConstellationScreen();
+    BrushHandle PaintConstellationScreen(DeviceContext& dc, int controlId,
+                                         BrushHandle defaultAnswer);
+
+    // Spectrum Adjust screen, its trace, reference window and cursor.
+    void LayoutSpectrumScreen();
+    void ShowSpectrumControls();
+    void RefreshSpectrumScreen();
+    BrushHandle PaintSpectrumScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
+    void DrawSpectrumTrace();
+    void UpdateScaleLabels();
+    void RefLevelUp();
+    void RefLevelDown();
+    void RefLevelByWheel(std::int16_t delta);
+    void TrackCursor(QPoint position);
+    void RefreshCursorReadout();
+    // Redraws the trace with the cross-hair where the pointer is now.
+    void RedrawTrace();
+
+    FindRecord& selectedFind() { return lists.find[lists.selectedFind % lists.find.size()]; }
+    ConstellationRecord& selectedConstellation() {
+        return lists.constellation[lists.selectedConstellation % lists.constellation.size()];
+    }
+    SpectrumRecord& selectedSpectrum() {
+        return lists.spectrum[lists.selectedSpectrum % lists.spectrum.size()];
+    }
+    bool fileLoaded() const { return image != nullptr; }
+    Canvas clientCanvas() { return Canvas(compositor.image()); }
+
+    // State of the main window.
+    std::unique_ptr<SourceImage> image;  // none until the first successful Open
+    RecordLists lists;
+    std::int32_t ScreenMode = screen_mode::None;
+    std::int32_t Language = 0;
+    bool DrawEnabled = false;
+    std::int16_t RefLevelTop = 70;
+    std::int16_t RefLevelBottom = 40;
+    std::int16_t FreqStep = 8;
+    std::int32_t CursorX = 0;
+    std::int32_t CursorY = 0;
+    std::string toolTipText;
+    QFont LabelFontLarge;
+    QFont LabelFontSmall;
+
+    Prompts& prompts;
+    ControlTable controls;
+    ControlBrushes controlBrushes;
+    Compositor compositor;
+
+    // Hooks of the desktop window.
+    std::function<void(const std::string&)> onToolTipText;
+    std::function<void()> onFocusReplica;
+    std::function<void(int id, ControlChange change)> onPanelChange;
+
+  private:
+    void fillRecordList(int listId, int count, const std::function<std::string(int)>& label);
+    void focusReplica();
+};
+
+// The pointer lies strictly inside the spectrum plot.
+bool InsidePlot(std::int32_t x, std::int32_t y);
+
+}  // namespace mirelta

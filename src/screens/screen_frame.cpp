@@ -1,0 +1,86 @@
+#include "platform/colours.h"
+#include "platform/window_template.h"
+#include "screens/main_window_logic.h"
+#include "screens/text_table.h"
+
+namespace mirelta {
+
+void MainWindowLogic::LayoutScreenFrame() {
+    controls.move(ids::ScreenArea, {0, 0, 720, 480});
+    controls.move(ids::Title, {0, 0, 720, 48});
+    controls.move(1017, {625, 18, 667, 38});
+    // TextId 38 returns before the style is looked at, so the bar keeps its template style.
+    SetLabel(ids::BottomBar, Rect{0, 440, 720, 480}, text_id::Empty, -1);
+    controls.move(1016, {576, 14, 616, 44});
+    controls.move(1022, {65, 60, 75, 340});
+}
+
+void MainWindowLogic::CreateLabelFonts() {
+    // 20 and 15 points at 96 dots per inch; the replica is a pixel replica on any screen.
+    LabelFontLarge = QFont("Arial");
+    LabelFontLarge.setPixelSize(26);
+    LabelFontSmall = QFont("Arial");
+    LabelFontSmall.setPixelSize(20);
+}
+
+void MainWindowLogic::ShowScreen(std::int32_t mode) {
+    DrawEnabled = false;
+    switch (mode) {
+        case screen_mode::Find:
+            ShowFindControls();
+            break;
+        case screen_mode::Constellation:
+            ShowConstellationControls();
+            break;
+        case screen_mode::Spectrum:
+            ShowSpectrumControls();
+            break;
+        default:
+            controls.enable(ids::Up, false);
+            controls.enable(ids::Down, false);
+            return;
+    }
+    controls.enable(ids::Up, mode == screen_mode::Spectrum);
+    controls.enable(ids::Down, mode == screen_mode::Spectrum);
+    controls.setText(ids::Title, TableText(mode, Language));
+    controls.setVisible(1016, mode != screen_mode::Constellation);
+    DrawEnabled = true;
+    compositor.repaintWindow();
+}
+
+BrushHandle MainWindowLogic::OnCtlColor(DeviceContext& dc, int controlId) {
+    const BrushHandle defaultAnswer = DefaultColourAnswer(dc);
+    if (!DrawEnabled) {
+        return defaultAnswer;
+    }
+    switch (controlId) {
+        case ids::ScreenArea:
+            return controlBrushes.get(colours::PanelGrey);
+        case ids::BottomBar:
+            return controlBrushes.get(colours::FrameGrey);
+        case ids::Title:
+            return PaintLabel(dc, 200, colours::White, colours::TitleTeal);
+        default:
+            break;
+    }
+    switch (ScreenMode) {
+        case screen_mode::Find:
+            return PaintFindScreen(dc, controlId, defaultAnswer);
+        case screen_mode::Constellation:
+            return PaintConstellationScreen(dc, controlId, defaultAnswer);
+        case screen_mode::Spectrum:
+            return PaintSpectrumScreen(dc, controlId, defaultAnswer);
+        default:
+            return defaultAnswer;
+    }
+}
+
+BrushHandle MainWindowLogic::PaintLabel(DeviceContext& dc, std::int32_t fontChoice,
+                                        const QColor& text, const QColor& background) {
+    dc.backgroundColour = background;
+    dc.textColour = text;
+    dc.font = fontChoice == 200 ? &LabelFontLarge : &LabelFontSmall;
+    return controlBrushes.get(background);
+}
+
+}  // namespace mirelta

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+#include <filesystem>
+#include <string>
+
+#include "fixtures/image_builder.h"
+#include "platform/scripted_prompts.h"
+#include "screens/main_window_logic.h"
+
+namespace mirelta::testing {
+
+// The main window's logic after start-up, with scripted prompts and a private temp folder.
+class WindowHarness {
+  public:
+    WindowHarness();
+    ~WindowHarness();
+
+    // Writes the image to a temp file and opens it as the Open button would.
+    bool open(const fixtures::ImageBuilder& image, const std::string& name = "test.dat");
+    std::filesystem::path tempPath(const std::string& name) const { return folder_ / name; }
+
+    void chooseScreen(int uiEntry);  // the UI list's selection change
+    void chooseLanguage(int entry);  // the Language list's selection change
+    void pickFind(int entry);        // the record lists' selection changes
+    void pickConstellation(int entry);
+    void pickSpectrum(int entry);
+
+    QRgb pixel(int x, int y) const { return logic.compositor.image().pixel(x, y); }
+    std::string text(int id) const { return logic.controls.text(id); }
+    bool visible(int id) const { return logic.controls.isVisible(id); }
+
+    ScriptedPrompts prompts;
+    MainWindowLogic logic{prompts};
+
+  private:
+    std::filesystem::path folder_;
+};
+
+}  // namespace mirelta::testing

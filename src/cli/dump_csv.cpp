@@ -1,0 +1,99 @@
+#include <string>
+
+#include "cli/dump_forms.h"
+#include "cli/record_fields.h"
+
+namespace mirelta::cli {
+namespace {
+
+std::string CsvCell(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
+std::string CsvCell(std::int64_t number) {
+    return std::to_string(number);
+}
+
+// Column names of the per-record arrays that follow the scalar fields.
+std::vector<std::string> ArrayColumns(const FindRecord&) {
+    return {};
+}
+
+std::vector<std::string> ArrayColumns(const ConstellationRecord&) {
+    std::vector<std::string> names;
+    for (const char* axis : {"i", "q"}) {
+        for (int k = 0; k < ConstellationRecord::kSamples; ++k) {
+            names.push_back(axis + std::to_string(k));
+        }
+    }
+    return names;
+}
+
+std::vector<std::string> ArrayColumns(const SpectrumRecord&) {
+    std::vector<std::string> names;
+    for (int i = 0; i < SpectrumRecord::kLevels; ++i) {
+        names.push_back("level" + std::to_string(i));
+    }
+    return names;
+}
+
+void WriteArrays(std::ostream&, const FindRecord&) {}
+
+void WriteArrays(std::ostream& out, const ConstellationRecord& record) {
+    for (int k = 0; k < ConstellationRecord::kSamples; ++k) {
+        out << ',' << int{DecodeSample(record.sampleI(k))};
+    }
+    for (int k = 0; k < ConstellationRecord::kSamples; ++k) {
+        out << ',' << int{DecodeSample(record.sampleQ(k))};
+    }
+}
+
+void WriteArrays(std::ostream& out, const SpectrumRecord& record) {
+    for (int i = 0; i < SpectrumRecord::kLevels; ++i) {
+        out << ',' << int{record.level(i)};
+    }
+}
+
+// One section: header row, then one row per listed record; every row starts with the kind.
+template <typename Record, std::size_t N>
+void WriteSection(std::ostream& out, const char* kind, const std::array<Record, N>& records,
+                  const std::vector<int>& slots) {
+    out << "kind,index,slot";
+    for (const Field& field : FieldsOf(records[0])) {
+        out << ',' << field.name;
+    }
+    for (const std::string& name : ArrayColumns(records[0])) {
+        out << ',' << name;
+    }
+    out << '\n';
+    for (std::size_t k = 0; k < slots.size(); ++k) {
+        out << kind << ',' << k << ',' << slots[k];
+        for (const Field& field : FieldsOf(records[k])) {
+            out << ',' << std::visit([](const auto& v) { return CsvCell(v); }, field.value);
+        }
+        WriteArrays(out, records[k]);
+        out << '\n';
+    }
+}
+
+}  // namespace
+
+void DumpCsv(const LoadedFile& file, std::ostream& out) {
+    WriteSection(out, "find", file.lists->find, file.findSlots);
+    out << '\n';
+    WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots);
+    out << '\n';
+    WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots);
+}
+
+}  // namespace mirelta::cli

@@ -1,0 +1,68 @@
+#include "cli/dump_forms.h"
+#include "cli/json_writer.h"
+#include "cli/record_fields.h"
+
+namespace mirelta::cli {
+namespace {
+
+void WriteFields(JsonWriter& json, const std::vector<Field>& fields) {
+    for (const Field& field : fields) {
+        json.key(field.name);
+        std::visit([&](const auto& v) { json.value(v); }, field.value);
+    }
+}
+
+void WriteExtras(JsonWriter&, const FindRecord&) {}
+
+void WriteExtras(JsonWriter& json, const ConstellationRecord& record) {
+    json.key("samples");
+    json.beginArray();
+    for (int k = 0; k < ConstellationRecord::kSamples; ++k) {
+        json.beginObject();
+        json.field("iRaw", record.sampleI(k));
+        json.field("qRaw", record.sampleQ(k));
+        json.field("i", DecodeSample(record.sampleI(k)));
+        json.field("q", DecodeSample(record.sampleQ(k)));
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void WriteExtras(JsonWriter& json, const SpectrumRecord& record) {
+    json.key("levels");
+    json.beginArray();
+    for (int i = 0; i < SpectrumRecord::kLevels; ++i) {
+        json.value(record.level(i));
+    }
+    json.endArray();
+}
+
+template <typename Record, std::size_t N>
+void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& records,
+               const std::vector<int>& slots) {
+    json.key(name);
+    json.beginArray();
+    for (std::size_t k = 0; k < slots.size(); ++k) {
+        json.beginObject();
+        json.field("index", static_cast<std::int64_t>(k));
+        json.field("slot", slots[k]);
+        WriteFields(json, FieldsOf(records[k]));
+        WriteExtras(json, records[k]);
+        json.endObject();
+    }
+    json.endArray();
+}
+
+}  // namespace
+
+void DumpJson(const LoadedFile& file, std::ostream& out) {
+    JsonWriter json(out);
+    json.beginObject();
+    WriteKind(json, "find", file.lists->find, file.findSlots);
+    WriteKind(json, "constellation", file.lists->constellation, file.constellationSlots);
+    WriteKind(json, "spectrum", file.lists->spectrum, file.spectrumSlots);
+    json.endObject();
+    out << '\n';
+}
+
+}  // namespace mirelta::cli

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace mirelta::cli {
+
+// Documented in the --help text; scripts rely on them.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitCannotOpen = 3;
+inline constexpr int kExitShortRead = 4;
+
+}  // namespace mirelta::cli

@@ -1,0 +1,96 @@
+// mirelta-cli list FILE [--json]: the three record lists as the window shows them.
+#include <cstdio>
+#include <iostream>
+
+#include "cli/command.h"
+#include "cli/file_arguments.h"
+#include "cli/gbk_text.h"
+#include "cli/json_writer.h"
+#include "cli/loaded_file.h"
+#include "cli/usage.h"
+
+namespace mirelta::cli {
+namespace {
+
+struct ListEntry {
+    int slot;
+    std::string label;  // UTF-8
+};
+
+template <typename Record, std::size_t N>
+std::vector<ListEntry> Entries(const std::array<Record, N>& records,
+                               const std::vector<int>& slots) {
+    std::vector<ListEntry> entries;
+    for (std::size_t k = 0; k < slots.size(); ++k) {
+        entries.push_back({slots[k], GbkToUtf8(records[k].listLabel())});
+    }
+    return entries;
+}
+
+struct Lists {
+    std::vector<ListEntry> find;
+    std::vector<ListEntry> constellation;
+    std::vector<ListEntry> spectrum;
+};
+
+void PrintJson(const Lists& lists) {
+    JsonWriter json(std::cout);
+    json.beginObject();
+    const auto kind = [&](const char* name, const std::vector<ListEntry>& entries) {
+        json.key(name);
+        json.beginArray();
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            json.beginObject();
+            json.field("index", static_cast<std::int64_t>(k));
+            json.field("slot", entries[k].slot);
+            json.field("label", entries[k].label);
+            json.endObject();
+        }
+        json.endArray();
+    };
+    kind("find", lists.find);
+    kind("constellation", lists.constellation);
+    kind("spectrum", lists.spectrum);
+    json.endObject();
+    std::cout << '\n';
+}
+
+void PrintTable(const Lists& lists) {
+    std::cout << "KIND           INDEX  SLOT  LABEL\n";
+    const auto kind = [](const char* name, const std::vector<ListEntry>& entries) {
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            char prefix[64];
+            std::snprintf(prefix, sizeof prefix, "%-13s  %5zu  %4d  ", name, k, entries[k].slot);
+            std::cout << prefix << entries[k].label << '\n';
+        }
+    };
+    kind("find", lists.find);
+    kind("constellation", lists.constellation);
+    kind("spectrum", lists.spectrum);
+}
+
+int RunList(const Arguments& args) {
+    FileArguments parsed;
+    if (const std::string error = ParseFileArguments(args, {"--json"}, parsed); !error.empty()) {
+        return UsageError(kListCommand, error);
+    }
+    LoadedFile file;
+    if (const int code = OpenSource(parsed.path, file); code != 0) {
+        return code;
+    }
+    const Lists lists{Entries(file.lists->find, file.findSlots),
+                      Entries(file.lists->constellation, file.constellationSlots),
+                      Entries(file.lists->spectrum, file.spectrumSlots)};
+    if (parsed.format == "--json") {
+        PrintJson(lists);
+    } else {
+        PrintTable(lists);
+    }
+    return 0;
+}
+
+}  // namespace
+
+const Command kListCommand{"list", "mirelta-cli list FILE [--json]", RunList};
+
+}  // namespace mirelta::cli

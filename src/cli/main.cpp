@@ -1,0 +1,43 @@
+// mirelta-cli: subcommand dispatch. A new command is one file defining its Command plus one
+// entry in kCommands.
+#include <array>
+#include <iostream>
+#include <string>
+
+#include "cli/command.h"
+#include "cli/exit_codes.h"
+#include "cli/usage.h"
+
+namespace {
+
+constexpr std::array<const mirelta::cli::Command*, 2> kCommands{
+    &mirelta::cli::kListCommand,
+    &mirelta::cli::kDumpCommand,
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace mirelta::cli;
+    const Arguments args(argv + 1, argv + argc);
+    if (args.empty()) {
+        PrintUsage(std::cerr, kCommands);
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        PrintHelp(std::cout, kCommands);
+        return kExitOk;
+    }
+    if (args[0] == "--version") {
+        std::cout << "mirelta-cli 1.0.0\n";
+        return kExitOk;
+    }
+    for (const Command* command : kCommands) {
+        if (args[0] == command->name) {
+            return command->run(Arguments(args.begin() + 1, args.end()));
+        }
+    }
+    std::cerr << "mirelta-cli: unknown command '" << args[0] << "'\n";
+    PrintUsage(std::cerr, kCommands);
+    return kExitUsage;
+}

@@ -1,0 +1,86 @@
+#include "cli/record_fields.h"
+
+#include "cli/gbk_text.h"
+#include "screens/value_format.h"
+
+namespace mirelta::cli {
+namespace {
+
+const char* PolarisationText(std::uint8_t polarisation) {
+    return polarisation != 0 ? "Ver" : "Hor";
+}
+
+}  // namespace
+
+std::vector<Field> FieldsOf(const FindRecord& r) {
+    return {
+        {"label", GbkToUtf8(r.listLabel())},
+        {"satelliteName", GbkToUtf8(r.satelliteName())},
+        {"lnbType", r.lnbType()},
+        {"lnbName", LnbName(r.lnbType())},
+        {"loLowField", r.loLow()},
+        {"loHighField", r.loHigh()},
+        {"loLow", LoLow(r)},
+        {"loHigh", LoHigh(r)},
+        {"frequency", r.frequency()},
+        {"symbolRate", r.symbolRate()},
+        {"polarisation", r.polarisation()},
+        {"polarisationText", PolarisationText(r.polarisation())},
+        {"quality", r.quality()},
+        {"qualityText", PercentText(r.quality())},
+        {"strength", r.strength()},
+        {"strengthText", PercentText(r.strength())},
+        {"powerLevel", r.powerLevel()},
+        {"cn", r.cn()},
+        {"cnText", CnText(r.cn())},
+        {"berMantissa", r.berMantissa()},
+        {"berExponent", r.berExponent()},
+        {"berText", BerText(r.berMantissa(), r.berExponent())},
+        {"system", r.system()},
+        {"modcod", r.modcod()},
+        {"codeRate", r.codeRate()},
+        {"fecText", FecText(r)},
+        {"lockFlag", r.lockFlag()},
+    };
+}
+
+std::vector<Field> FieldsOf(const ConstellationRecord& r) {
+    return {
+        {"label", GbkToUtf8(r.listLabel())},
+        {"frequency", r.frequency()},
+        {"symbolRate", r.symbolRate()},
+        {"polarisation", r.polarisation()},
+        {"polarisationText", PolarisationText(r.polarisation())},
+        {"system", r.system()},
+        {"modcod", r.modcod()},
+        {"codeRate", r.codeRate()},
+        {"modulationText", ModulationText(r)},
+        {"fecText", FecText(r)},
+        {"cn", r.cn()},
+        {"cnText", CnText(r.cn())},
+        {"berMantissa", r.berMantissa()},
+        {"berExponent", r.berExponent()},
+        {"berText", BerText(r.berMantissa(), r.berExponent())},
+        {"mer", r.mer()},
+        {"quality", r.quality()},
+        {"qualityText", PercentText(r.quality())},
+        {"strength", r.strength()},
+        {"strengthText", PercentText(r.strength())},
+    };
+}
+
+std::vector<Field> FieldsOf(const SpectrumRecord& r) {
+    return {
+        {"label", GbkToUtf8(r.listLabel())},
+        {"leftFrequency", r.leftFrequency()},
+        {"cursorFrequency", r.cursorFrequency()},
+        {"rightFrequency", r.rightFrequency()},
+        {"cursorLevel", r.cursorLevel()},
+        {"spanCode", r.spanCode()},
+        {"system", r.system()},
+        {"modcod", r.modcod()},
+        {"codeRate", r.codeRate()},
+    };
+}
+
+}  // namespace mirelta::cli

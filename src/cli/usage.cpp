@@ -1,0 +1,53 @@
+#include "cli/usage.h"
+
+#include <iostream>
+
+#include "cli/exit_codes.h"
+
+namespace mirelta::cli {
+
+void PrintUsage(std::ostream& out, std::span<const Command* const> commands) {
+    out << "usage: mirelta-cli --help | --version\n";
+    for (const Command* command : commands) {
+        out << "       " << command->usage << '\n';
+    }
+}
+
+void PrintHelp(std::ostream& out, std::span<const Command* const> commands) {
+    out << "mirelta-cli: lists and dumps the saved measurements of a satellite meter's .dat "
+           "file.\n\n";
+    PrintUsage(out, commands);
+    out << R"(
+list FILE [--json]
+  The Find, Constellation and Spectrum lists in list order: kind, list index,
+  the file slot the record came from, and its label (decoded from GBK to UTF-8).
+  --json  {"find":[{"index":0,"slot":3,"label":"..."}],"constellation":[...],"spectrum":[...]}
+
+dump FILE [--json|--csv]
+  Every field of every listed record, raw values next to the texts the meter
+  shows (LNB name and LO values, FEC, modulation, C/N, BER, percentages).
+  --json  one object with "find", "constellation" and "spectrum" arrays; spectrum
+          records carry "levels" (150 values), constellation records carry
+          "samples": 1000 {"iRaw","qRaw","i","q"} pairs, raw saved bytes read signed
+          and the values they stand for (a byte of 64..127 means value - 128).
+  --csv   three sections, find, constellation and spectrum, separated by one blank
+          line; each starts with its own header row and every row starts with a
+          "kind" column. Spectrum rows end with level0..level149, constellation rows
+          with i0..i999 and q0..q999 as decoded values (the raw bytes are in --json).
+
+A file whose signature is wrong is read as an empty memory: it lists nothing.
+
+Exit codes:
+  0  success
+  2  bad usage (the usage goes to stderr)
+  3  the file cannot be opened ("Open false! FILE" on stderr)
+  4  the file is shorter than 42652 bytes ("Read file error! FILE" on stderr)
+)";
+}
+
+int UsageError(const Command& command, const std::string& message) {
+    std::cerr << "mirelta-cli: " << message << "\nusage: " << command.usage << '\n';
+    return kExitUsage;
+}
+
+}  // namespace mirelta::cli

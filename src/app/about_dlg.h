@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QDialog>
+
+namespace mirelta {
+
+class CAboutDlg : public QDialog {
+  public:
+    explicit CAboutDlg(QWidget* parent);
+};
+
+}  // namespace mirelta

@@ -1,0 +1,22 @@
+#include "app/mirelta_app.h"
+
+#include <QTimer>
+
+#include "app/mirelta_dlg.h"
+#include "app/qt_prompts.h"
+
+namespace mirelta {
+
+int CMireltaApp::InitInstance(const QString& file) {
+    QtPrompts prompts;
+    CMireltaDlg dlg(prompts);
+    prompts.setOwner(&dlg);
+    if (!file.isEmpty()) {
+        // Once the window is up, so that an error message has its owner on screen.
+        QTimer::singleShot(0, &dlg, [&dlg, file] { dlg.OpenDroppedOrGiven(file); });
+    }
+    dlg.exec();
+    return 0;
+}
+
+}  // namespace mirelta

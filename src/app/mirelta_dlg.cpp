@@ -1,0 +1,224 @@
+#include "app/mirelta_dlg.h"
+
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScreen>
+#include <QShortcut>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <iostream>
+
+#include "app/about_dlg.h"
+#include "export/bmp_writer.h"
+#include "export/screen_capture.h"
+#include "mirelta_resources.h"
+#include "platform/colours.h"
+#include "platform/window_template.h"
+
+namespace mirelta {
+
+namespace {
+constexpr int kReadoutPeriodMs = 100;
+constexpr int kFrameMs = 16;
+constexpr int kWheelNotch = 120;
+}  // namespace
+
+CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), logic_(prompts) {
+    setWindowTitle(QStringLiteral("Mirelta"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QPalette face = palette();
+    face.setColor(QPalette::Window, colours::DialogFace);
+    setPalette(face);
+    setMouseTracking(true);
+    setAcceptDrops(true);
+
+    view_ = new ReplicaView(logic_.compositor.image(), this);
+    view_->move(0, 0);
+    panel_ = std::make_unique<PanelWidgets>(logic_.controls, this);
+    panel_->onClicked = [this](int id) { routeClick(id); };
+    panel_->onActivated = [this](int id, int entry) { routeListChoice(id, entry); };
+
+    logic_.compositor.onPainted = [this] { view_->update(); };
+    logic_.onPanelChange = [this](int id, ControlChange) { panel_->sync(id); };
+    logic_.onFocusReplica = [this] { view_->setFocus(); };
+    logic_.onToolTipText = [this](const std::string&) {
+        if (QToolTip::isVisible()) {
+            showToolTip(QCursor::pos());
+        }
+    };
+
+    OnInitDialog();
+}
+
+void CMireltaDlg::OnInitDialog() {
+    setWindowIcon(ApplicationIcon());
+    logic_.OnInitDialog();
+
+    QPalette tip = QToolTip::palette();
+    tip.setColor(QPalette::ToolTipText, colours::Blue);
+    QToolTip::setPalette(tip);
+
+    connect(&readoutTimer_, &QTimer::timeout, this, [this] { logic_.RefreshCursorReadout(); });
+    readoutTimer_.start(kReadoutPeriodMs);
+
+    // The cross-hair follows the pointer: at most one trace redraw per displayed frame.
+    traceRedraw_.setSingleShot(true);
+    traceRedraw_.setInterval(kFrameMs);
+    connect(&traceRedraw_, &QTimer::timeout, this, [this] { logic_.RedrawTrace(); });
+
+    auto* open = new QShortcut(QKeySequence::Open, this);
+    connect(open, &QShortcut::activated, this, [this] { logic_.Open(); });
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] { OnOK(); });
+    auto* about = new QShortcut(QKeySequence::HelpContents, this);
+    connect(about, &QShortcut::activated, this, [this] { ShowAbout(); });
+}
+
+void CMireltaDlg::routeClick(int id) {
+    switch (id) {
+        case ids::Open:
+            logic_.Open();
+            break;
+        case ids::Save:
+            OnOK();
+            break;
+        case ids::Exit:
+            OnCancel();
+            break;
+        case ids::Up:
+            logic_.RefLevelUp();
+            break;
+        case ids::Down:
+            logic_.RefLevelDown();
+            break;
+        default:
+            break;
+    }
+}
+
+void CMireltaDlg::routeListChoice(int id, int entry) {
+    logic_.controls.setSelection(id, entry);
+    switch (id) {
+        case ids::UiList:
+            logic_.OnUiListChange();
+            break;
+        case ids::FindList:
+            logic_.OnFindListChange();
+            break;
+        case ids::ConstellationList:
+            logic_.OnConstellationListChange();
+            break;
+        case ids::SpectrumList:
+            logic_.OnSpectrumListChange();
+            break;
+        case ids::LanguageList:
+            logic_.OnLanguageListChange();
+            break;
+        default:
+            break;
+    }
+}
+
+void CMireltaDlg::OnOK() {
+    if (logic_.ScreenMode < screen_mode::Find || logic_.ScreenMode > screen_mode::Spectrum) {
+        prompts_.messageBox("Please open a source file at first!");
+        return;
+    }
+    const auto path =
+        prompts_.saveFileName(".bmp", "zop", "Bmp File (*.bmp)|*.bmp|PNG image (*.png)|*.png|");
+    if (path && !path->empty()) {
+        SaveScreenBitmap(*path);
+    }
+}
+
+void CMireltaDlg::SaveScreenBitmap(const std::string& path) {
+    logic_.compositor.repaintWindow();
+    WriteScreenCapture(logic_.compositor.image(), logic_.controls.rect(ids::ScreenArea), path,
+                       BmpDepthForScreenDepth(screenDepth()), prompts_, std::cout);
+}
+
+int CMireltaDlg::screenDepth() const {
+    const QScreen* s = screen();
+    return s != nullptr ? s->depth() : 32;
+}
+
+void CMireltaDlg::ShowAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMireltaDlg::OpenDroppedOrGiven(const QString& path) {
+    logic_.OpenPath(path.toStdString());
+}
+
+bool CMireltaDlg::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        QWidget* under = childAt(help->pos());
+        if (under == nullptr || under == view_) {
+            showToolTip(help->globalPos());
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CMireltaDlg::showToolTip(const QPoint& globalPosition) {
+    if (logic_.toolTipText.empty()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(globalPosition, QString::fromStdString(logic_.toolTipText), this);
+}
+
+void CMireltaDlg::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint position = event->position().toPoint();
+    logic_.TrackCursor(position);
+    if (logic_.ScreenMode == screen_mode::Spectrum && InsidePlot(position.x(), position.y()) &&
+        !traceRedraw_.isActive()) {
+        traceRedraw_.start();
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CMireltaDlg::wheelEvent(QWheelEvent* event) {
+    // A mouse notch is one step; fine-grained wheels and touchpads add up to a notch first.
+    wheelRemainder_ += event->angleDelta().y();
+    while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
+        const int step = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
+        logic_.RefLevelByWheel(static_cast<std::int16_t>(step));
+        wheelRemainder_ -= step;
+    }
+    QDialog::wheelEvent(event);
+}
+
+void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
+    menu.exec(event->globalPos());
+}
+
+void CMireltaDlg::dragEnterEvent(QDragEnterEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMireltaDlg::dropEvent(QDropEvent* event) {
+    const auto urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+        OpenDroppedOrGiven(urls.first().toLocalFile());
+    }
+}
+
+}  // namespace mirelta

@@ -1,0 +1,61 @@
+#include "app/qt_prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace mirelta {
+
+QStringList DialogFilters(const std::string& filter) {
+    const QStringList fields = QString::fromStdString(filter).split('|');
+    QStringList entries;
+    for (qsizetype k = 0; k + 1 < fields.size(); k += 2) {
+        if (!fields[k].isEmpty()) {
+            entries << fields[k];
+        }
+    }
+    return entries;
+}
+
+void QtPrompts::messageBox(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirelta"), QString::fromStdString(text),
+                    QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+std::optional<std::string> QtPrompts::openFileName(const std::string& filter) {
+    const QString path = QFileDialog::getOpenFileName(owner_, QStringLiteral("Open"), QString(),
+                                                      DialogFilters(filter).join(";;"));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
+}
+
+std::optional<std::string> QtPrompts::saveFileName(const std::string& defaultExtension,
+                                                   const std::string& defaultName,
+                                                   const std::string& filter) {
+    QFileDialog dialog(owner_, QStringLiteral("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Replacing an existing picture is what Save has always done; no question is asked.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QStringList filters = DialogFilters(filter);
+    dialog.setNameFilters(filters);
+    const QString extension = QString::fromStdString(defaultExtension).remove('.');
+    dialog.setDefaultSuffix(extension);
+    // The suffix follows the chosen type, so "zop" with the PNG entry becomes zop.png.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, extension](const QString& selected) {
+                         const qsizetype star = selected.indexOf("*.");
+                         dialog.setDefaultSuffix(
+                             star < 0
+                                 ? extension
+                                 : selected.mid(star + 2).section(')', 0, 0).section(' ', 0, 0));
+                     });
+    dialog.selectFile(QString::fromStdString(defaultName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace mirelta

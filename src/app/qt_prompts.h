@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QStringList>
+
+#include "platform/prompts.h"
+
+class QWidget;
+
+namespace mirelta {
+
+// Message boxes and file dialogs of the desktop window.
+class QtPrompts : public Prompts {
+  public:
+    explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    void messageBox(const std::string& text) override;
+    std::optional<std::string> openFileName(const std::string& filter) override;
+    std::optional<std::string> saveFileName(const std::string& defaultExtension,
+                                            const std::string& defaultName,
+                                            const std::string& filter) override;
+
+  private:
+    QWidget* owner_;
+};
+
+// "Text (*.x)|*.x|Other (*.y)|*.y|" becomes the toolkit's list of "Text (*.x)" entries.
+QStringList DialogFilters(const std::string& filter);
+
+}  // namespace mirelta

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QImage>
+#include <ostream>
+#include <string>
+
+#include "platform/geometry.h"
+#include "platform/prompts.h"
+
+namespace mirelta {
+
+// Writes the screen area of the replica to `path` as the Save button does: the three diagnostic
+// lines first (also when the file then fails), then the picture. A failed save leaves any file
+// that was there untouched and tells the user why.
+bool WriteScreenCapture(const QImage& replica, const Rect& area, const std::string& path,
+                        int bitsPerPixel, Prompts& prompts, std::ostream& diagnostics);
+
+}  // namespace mirelta

@@ -1,11 +1,178 @@
-#include "screens/main_window_logic.h"
+#include <array>
 
-// Placeholder until the spectrum screen lands.
+#include "platform/colours.h"
+#include "platform/window_template.h"
+#include "screens/main_window_logic.h"
+#include "screens/spectrum_plot.h"
+#include "screens/text_table.h"
+#include "screens/value_format.h"
+
 namespace mirelta {
-void MainWindowLogic::LayoutSpectrumScreen() {}
-void MainWindowLogic::ShowSpectrumControls() {}
-void MainWindowLogic::RefreshSpectrumScreen() {}
-BrushHandle MainWindowLogic::PaintSpectrumScreen(DeviceContext&, int, BrushHandle defaultAnswer) {
+
+namespace {
+
+constexpr int kAlignLeft = 0;
+constexpr int kAlignCentre = 1;
+constexpr int kAlignRight = 2;
+
+constexpr int kSpanLabel = 1034;
+constexpr int kLeftEdgeLabel = 1024;
+constexpr int kCursorFrequencyLabel = 1026;
+constexpr int kRightEdgeLabel = 1027;
+constexpr int kCursorLevelLabel = 1031;
+
+// FreqStep and the span caption by span code; unknown codes keep the full span's step and have
+// no caption of their own.
+struct Span {
+    std::int16_t freqStep;
+    const char* text;  // null for an unknown code
+};
+
+Span SpanOf(std::uint8_t code) {
+    switch (code) {
+        case 0:
+            return {8, "FULL"};
+        case 1:
+            return {2, "200 MHz"};
+        case 2:
+            return {4, "400 MHz"};
+        default:
+            return {8, nullptr};
+    }
+}
+
+struct IconPlace {
+    int id;
+    Rect rect;
+};
+
+constexpr std::array<IconPlace, 9> kIcons{{
+    {1017, {625, 18, 667, 38}},
+    {1016, {576, 14, 616, 44}},
+    {1022, {65, 60, 75, 340}},
+    {1039, {65, 342, 81, 358}},
+    {1041, {30, 444, 70, 474}},
+    {1020, {175, 444, 215, 474}},
+    {1040, {280, 444, 320, 474}},
+    {1021, {405, 444, 445, 474}},
+    {1038, {560, 444, 600, 474}},
+}};
+
+// Scale labels 1008 to 1014 from the top of the window down, 5 dB apart.
+constexpr int kFirstScaleLabel = 1008;
+constexpr std::array<Rect, 7> kScaleRects{{
+    {10, 50, 65, 80},
+    {10, 92, 65, 122},
+    {10, 137, 65, 167},
+    {10, 185, 65, 215},
+    {10, 231, 65, 261},
+    {10, 281, 65, 311},
+    {10, 323, 65, 353},
+}};
+
+constexpr std::array kShown{1001, 1002, 1003, 1004, 1008, 1009, 1010, 1011, 1012, 1013, 1014,
+                            1016, 1017, 1020, 1021, 1022, 1024, 1025, 1026, 1027, 1030, 1031,
+                            1034, 1035, 1036, 1038, 1039, 1040, 1041, 1046, 1047};
+constexpr std::array kHidden{1005, 1006, 1007, 1015, 1018, 1019, 1028, 1029, 1032, 1033, 1037,
+                             1048, 1049, 1050, 1051, 1052, 1053, 1054, 1055, 1056, 1057};
+
+std::string MegahertzText(std::int32_t frequency) {
+    return Printf("%dMHz", frequency);
+}
+
+std::string LevelText(std::int32_t level) {
+    return Printf("%d dBuV", level);
+}
+
+}  // namespace
+
+void MainWindowLogic::LayoutSpectrumScreen() {
+    const SpectrumRecord& record = selectedSpectrum();
+    const auto label = [this](int id, Rect rect, int textId, int style,
+                              std::optional<std::string> text = std::nullopt) {
+        if (controls.has(id)) {
+            SetLabel(id, rect, textId, style, std::move(text));
+        }
+    };
+
+    label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, -1);
+    for (const IconPlace& icon : kIcons) {
+        if (controls.has(icon.id)) {
+            controls.move(icon.id, icon.rect);
+        }
+    }
+    for (int row = 0; row < static_cast<int>(kScaleRects.size()); ++row) {
+        label(kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
+              Printf("%d", RefLevelBottom + 30 - 5 * row));
+    }
+    label(kLeftEdgeLabel, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
+          MegahertzText(record.leftFrequency()));
+    label(1025, {300, 361, 360, 391}, 31, kAlignCentre);
+    label(kCursorFrequencyLabel, {361, 361, 511, 391}, text_id::Custom, kAlignCentre,
+          MegahertzText(record.cursorFrequency()));
+    label(kRightEdgeLabel, {550, 361, 700, 391}, text_id::Custom, kAlignCentre,
+          MegahertzText(record.rightFrequency()));
+    label(1030, {301, 394, 361, 426}, 32, kAlignLeft);
+    label(kCursorLevelLabel, {361, 394, 469, 426}, text_id::Custom, kAlignCentre,
+          LevelText(record.cursorLevel()));
+
+    const Span span = SpanOf(record.spanCode());
+    FreqStep = span.freqStep;
+    // Without a caption of its own the custom text shows "...".
+    label(kSpanLabel, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
+          span.text ? std::optional<std::string>(span.text) : std::nullopt);
+    label(1035, {220, 444, 280, 474}, 34, kAlignLeft);
+    label(1036, {325, 444, 405, 474}, 35, kAlignLeft);
+    label(1046, {450, 444, 560, 474}, 36, kAlignLeft);
+    label(1047, {605, 444, 720, 474}, 10, kAlignLeft);
+}
+
+void MainWindowLogic::ShowSpectrumControls() {
+    LayoutSpectrumScreen();
+    for (int id : kShown) {
+        controls.show(id);
+    }
+    for (int id : kHidden) {
+        controls.hide(id);
+    }
+}
+
+void MainWindowLogic::RefreshSpectrumScreen() {
+    const SpectrumRecord& record = selectedSpectrum();
+    const auto text = [this](int id, const std::string& value) {
+        if (controls.has(id)) {
+            controls.setText(id, value);
+        }
+    };
+    text(kLeftEdgeLabel, MegahertzText(record.leftFrequency()));
+    text(kCursorFrequencyLabel, MegahertzText(record.cursorFrequency()));
+    text(kRightEdgeLabel, MegahertzText(record.rightFrequency()));
+    text(kCursorLevelLabel, LevelText(record.cursorLevel()));
+    const Span span = SpanOf(record.spanCode());
+    text(kSpanLabel, span.text ? span.text : "");
+    FreqStep = span.freqStep;
+}
+
+BrushHandle MainWindowLogic::PaintSpectrumScreen(DeviceContext& dc, int controlId,
+                                                 BrushHandle defaultAnswer) {
+    if (controlId == ids::ContentPanel) {
+        return &Brushes().InkBrush;
+    }
+    if ((controlId >= 1008 && controlId <= 1014) || (controlId >= 1024 && controlId <= 1027)) {
+        return PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+    }
+    if (controlId == 1030 || controlId == kCursorLevelLabel) {
+        return PaintLabel(dc, 150, colours::White, colours::Ink);
+    }
+    if (controlId == kSpanLabel || controlId == 1035 || controlId == 1036 || controlId == 1046 ||
+        controlId == 1047) {
+        return PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+    }
+    // The drawing group: the separator under the title bar, then the trace.
+    Canvas canvas = clientCanvas();
+    canvas.fillRect({0, 48, 720, 50}, Brushes().BlueBrush);
+    DrawSpectrumTrace();
     return defaultAnswer;
 }
+
 }  // namespace mirelta

@@ -1,18 +1,162 @@
+#include <algorithm>
+#include <array>
+
+#include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
+#include "screens/spectrum_plot.h"
+#include "screens/value_format.h"
 
-// Placeholder until the spectrum trace lands.
 namespace mirelta {
-bool InsidePlot(std::int32_t x, std::int32_t y) { return x > 75 && x < 695 && y > 60 && y < 340; }
-void MainWindowLogic::DrawSpectrumTrace() {}
-void MainWindowLogic::UpdateScaleLabels() {}
-void MainWindowLogic::RefLevelUp() {}
-void MainWindowLogic::RefLevelDown() {}
-void MainWindowLogic::RefLevelByWheel(std::int16_t) {}
+
+using spectrum_plot::kPlot;
+using spectrum_plot::kPoints;
+
+namespace {
+
+constexpr int kFirstScaleLabel = 1008;
+constexpr int kScaleLabels = 7;
+constexpr std::int16_t kLowestBottom = 0;
+constexpr std::int16_t kHighestTop = 100;
+constexpr std::int16_t kWindowSpan = 30;
+constexpr std::int16_t kStep = 5;
+
+// One trace polygon: the trace points, then two corners on the given edge of the plot.
+std::array<QPoint, kPoints + 2> Polygon(const std::array<QPoint, kPoints>& trace, int lastX,
+                                        int edgeY) {
+    std::array<QPoint, kPoints + 2> polygon;
+    std::copy(trace.begin(), trace.end(), polygon.begin());
+    polygon[kPoints] = QPoint(lastX, edgeY);
+    polygon[kPoints + 1] = QPoint(kPlot.left, edgeY);
+    return polygon;
+}
+
+// The window moved up by one step; false when it was already at the top and stays there.
+bool StepUp(std::int16_t& bottom, std::int16_t& top) {
+    bottom = static_cast<std::int16_t>(bottom + kStep);
+    top = static_cast<std::int16_t>(top + kStep);
+    if (top > kHighestTop) {
+        top = kHighestTop;
+        bottom = kHighestTop - kWindowSpan;
+        return false;
+    }
+    return true;
+}
+
+bool StepDown(std::int16_t& bottom, std::int16_t& top) {
+    top = static_cast<std::int16_t>(top - kStep);
+    bottom = static_cast<std::int16_t>(bottom - kStep);
+    if (bottom < kLowestBottom) {
+        bottom = kLowestBottom;
+        top = kLowestBottom + kWindowSpan;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool InsidePlot(std::int32_t x, std::int32_t y) {
+    return x > kPlot.left && x < kPlot.right && y > kPlot.top && y < kPlot.bottom;
+}
+
+void MainWindowLogic::DrawSpectrumTrace() {
+    Canvas canvas = clientCanvas();
+    SpectrumRecord& record = selectedSpectrum();
+    const std::optional<std::uint32_t> pitch =
+        spectrum_plot::PointPitch(record.leftFrequency(), record.rightFrequency());
+    if (!pitch) {
+        // Edges without a usable pitch: an empty plot rather than a trace or read-out that
+        // would claim something the record does not hold.
+        canvas.fillRect(kPlot, Brushes().InkBrush);
+        return;
+    }
+
+    const auto trace = spectrum_plot::TracePoints(record, *pitch, RefLevelBottom);
+    const int lastX = trace.back().x();
+    canvas.fillPolygonRegion(Polygon(trace, lastX, kPlot.bottom), Brushes().GreenBrush);
+    canvas.fillPolygonRegion(Polygon(trace, lastX, kPlot.top), Brushes().InkBrush);
+
+    if (!InsidePlot(CursorX, CursorY)) {
+        return;
+    }
+    const int lineEnd = lastX - 5;
+    const Pen previous = canvas.selectPen(Pen{colours::Red, 1});
+    canvas.moveTo(kPlot.left, CursorY);
+    canvas.lineTo(lineEnd, CursorY);
+    const int v = CursorX < lineEnd ? CursorX : lineEnd;
+    canvas.moveTo(v, kPlot.top);
+    canvas.lineTo(v, kPlot.bottom);
+    canvas.selectPen(previous);
+
+    // The index follows the pointer, not the line; right of the last sweep point it holds there.
+    const std::uint32_t index = static_cast<std::uint32_t>(CursorX - kPlot.left) / *pitch;
+    const int k = static_cast<int>(std::min<std::uint32_t>(index, kPoints - 1));
+    // Wrapping 32-bit arithmetic, as the meter's own; no overflow trap on odd edge values.
+    const auto frequency = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(record.leftFrequency()) -
+        static_cast<std::uint32_t>(k) * static_cast<std::uint32_t>(static_cast<int>(FreqStep)));
+    const std::int32_t level = record.level(k);
+    record.setCursorFrequency(frequency);
+    record.setCursorLevel(level);
+    toolTipText = Printf("[ %dMHz : %d ]", frequency, level);
+}
+
+void MainWindowLogic::UpdateScaleLabels() {
+    for (int row = 0; row < kScaleLabels; ++row) {
+        const int id = kFirstScaleLabel + row;
+        if (controls.has(id)) {
+            controls.setText(id, Printf("%d", RefLevelBottom + kWindowSpan - kStep * row));
+        }
+    }
+    compositor.repaintControl(ids::SidePanelLabel);
+}
+
+void MainWindowLogic::RefLevelUp() {
+    StepUp(RefLevelBottom, RefLevelTop);
+    UpdateScaleLabels();
+}
+
+void MainWindowLogic::RefLevelDown() {
+    StepDown(RefLevelBottom, RefLevelTop);
+    UpdateScaleLabels();
+}
+
+void MainWindowLogic::RefLevelByWheel(std::int16_t delta) {
+    if (ScreenMode != screen_mode::Spectrum || !InsidePlot(CursorX, CursorY)) {
+        return;
+    }
+    // One step per message whatever the delta; a step against a limit redraws nothing.
+    const bool moved =
+        delta > 0 ? StepUp(RefLevelBottom, RefLevelTop) : StepDown(RefLevelBottom, RefLevelTop);
+    if (moved) {
+        UpdateScaleLabels();
+    }
+}
+
 void MainWindowLogic::TrackCursor(QPoint position) {
     CursorX = position.x();
     CursorY = position.y();
+    if (ScreenMode == screen_mode::Spectrum && InsidePlot(CursorX, CursorY) && onToolTipText) {
+        onToolTipText(toolTipText);
+    }
 }
-void MainWindowLogic::RefreshCursorReadout() {}
-void MainWindowLogic::RedrawTrace() { compositor.repaintControl(ids::SidePanelLabel); }
+
+void MainWindowLogic::RefreshCursorReadout() {
+    if (ScreenMode != screen_mode::Spectrum) {
+        return;
+    }
+    const SpectrumRecord& record = selectedSpectrum();
+    if (controls.has(1026)) {
+        controls.setText(1026, Printf("%d", record.cursorFrequency()));
+    }
+    if (controls.has(1031)) {
+        controls.setText(1031, Printf("%d", record.cursorLevel()));
+    }
+}
+
+void MainWindowLogic::RedrawTrace() {
+    compositor.repaintControl(ids::SidePanelLabel);
+}
+
 }  // namespace mirelta

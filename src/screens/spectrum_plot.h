@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QPoint>
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "data/spectrum_record.h"
+#include "platform/geometry.h"
+
+namespace mirelta::spectrum_plot {
+
+// The plot: panel 1004's rectangle; the trace and the cross-hair stay inside it.
+inline constexpr Rect kPlot{75, 60, 695, 340};
+inline constexpr int kPoints = SpectrumRecord::kLevels;
+
+// Pixels between sweep points for the record's edge frequencies: 620 / ((L - R) / 8), all
+// unsigned. None when the edges give no usable pitch (L - R below 8 or above 4967, equal edges,
+// or a right edge above the left one), so nothing divides by zero and no point sits twice.
+std::optional<std::uint32_t> PointPitch(std::int32_t left, std::int32_t right);
+
+// The y of a level in the 30 dB window starting at `bottom`: bottom on the plot's last row edge
+// (340), bottom + 30 on its top (60), clamped to the plot; a level of 0 is no level and lies
+// on 340.
+int LevelToY(int level, std::int16_t bottom);
+
+// The 150 trace points from the plot's left edge, `pitch` apart; once the next step would pass
+// the right edge, the remaining points collapse onto the bottom-right corner.
+std::array<QPoint, kPoints> TracePoints(const SpectrumRecord& record, std::uint32_t pitch,
+                                        std::int16_t bottom);
+
+}  // namespace mirelta::spectrum_plot

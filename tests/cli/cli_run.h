@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace mirelta::testing {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built binary at `program` with `args`, capturing both streams.
+CliResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+
+inline CliResult RunCli(const std::vector<std::string>& args) {
+    return RunProgram(MIRELTA_CLI_PATH, args);
+}
+
+// A fresh directory per test, removed at the end.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace mirelta::testing

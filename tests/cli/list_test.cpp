@@ -1,0 +1,107 @@
+// mirelta-cli list: the three lists as text and JSON.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "cli_run.h"
+#include "fixtures/image_builder.h"
+
+namespace mirelta::testing {
+namespace {
+
+using fixtures::ConstellationFields;
+using fixtures::FindFields;
+using fixtures::ImageBuilder;
+using fixtures::SpectrumFields;
+
+// "中文" in code page 936.
+const std::string kGbkChinese = "\xD6\xD0\xCE\xC4";
+const std::string kUtf8Chinese = "\xE4\xB8\xAD\xE6\x96\x87";
+
+std::string WriteImage(const TempDir& dir, const ImageBuilder& builder) {
+    const std::string path = (dir / "image.dat").string();
+    builder.writeTo(path);
+    return path;
+}
+
+ImageBuilder ThreeKinds() {
+    ImageBuilder builder;
+    builder.addFind(3, FindFields{.label = "Astra 11747H"})
+        .addFind(17, FindFields{.label = kGbkChinese + " 12543H"})
+        .addConstellation(15, ConstellationFields{.label = "QPSK"})
+        .addSpectrum(0, SpectrumFields{.label = "Full"})
+        .addSpectrum(31, SpectrumFields{.label = "Narrow"});
+    return builder;
+}
+
+TEST(CliList, JsonListsEveryKindInListOrderWithSlots) {
+    TempDir dir;
+    const CliResult result = RunCli({"list", WriteImage(dir, ThreeKinds()), "--json"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"Astra 11747H\"},"
+              "{\"index\":1,\"slot\":17,\"label\":\"" +
+                  kUtf8Chinese +
+                  " 12543H\"}],"
+                  "\"constellation\":[{\"index\":0,\"slot\":15,\"label\":\"QPSK\"}],"
+                  "\"spectrum\":[{\"index\":0,\"slot\":0,\"label\":\"Full\"},"
+                  "{\"index\":1,\"slot\":31,\"label\":\"Narrow\"}]}\n");
+}
+
+TEST(CliList, JsonEscapesLabels) {
+    TempDir dir;
+    ImageBuilder builder;
+    builder.addFind(0, FindFields{.label = "a\"b\\c\td\x01"});
+    const CliResult result = RunCli({"list", WriteImage(dir, builder), "--json"});
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find(R"("label":"a\"b\\c\td\u0001")"), std::string::npos) << result.out;
+    QJsonParseError error;
+    const QJsonDocument doc =
+        QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_EQ(doc.object()["find"].toArray()[0].toObject()["label"].toString().toStdString(),
+              "a\"b\\c\td\x01");
+}
+
+TEST(CliList, EmptyAndInvalidImagesListNothing) {
+    TempDir dir;
+    ImageBuilder invalid = ThreeKinds();
+    invalid.setSignature(0xDDCCBBAA);
+    for (const ImageBuilder& builder : {ImageBuilder(), invalid}) {
+        const CliResult result = RunCli({"list", WriteImage(dir, builder), "--json"});
+        EXPECT_EQ(result.exitCode, 0);
+        EXPECT_EQ(result.out, "{\"find\":[],\"constellation\":[],\"spectrum\":[]}\n");
+    }
+}
+
+TEST(CliList, TextTableHasKindIndexSlotAndLabel) {
+    TempDir dir;
+    const CliResult result = RunCli({"list", WriteImage(dir, ThreeKinds())});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "KIND           INDEX  SLOT  LABEL\n"
+              "find               0     3  Astra 11747H\n"
+              "find               1    17  " +
+                  kUtf8Chinese +
+                  " 12543H\n"
+                  "constellation      0    15  QPSK\n"
+                  "spectrum           0     0  Full\n"
+                  "spectrum           1    31  Narrow\n");
+}
+
+TEST(CliList, UnterminatedLabelsStopAtTheirField) {
+    TempDir dir;
+    ImageBuilder builder;
+    builder.addFind(0, FindFields{.label = std::string(25, 'F'), .satellite = "SPILL"});
+    builder.addSpectrum(0, SpectrumFields{.label = std::string(28, 'S'), .leftFrequency = 0x41});
+    const CliResult result = RunCli({"list", WriteImage(dir, builder), "--json"});
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("\"label\":\"" + std::string(25, 'F') + "\""), std::string::npos);
+    EXPECT_NE(result.out.find("\"label\":\"" + std::string(28, 'S') + "\""), std::string::npos);
+    EXPECT_EQ(result.out.find("SPILL"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mirelta::testing

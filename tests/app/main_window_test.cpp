@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "app/about_dlg.h"
+#include "app/mirelta_dlg.h"
+#include "app/qt_prompts.h"
+#include "fixtures/image_builder.h"
+#include "platform/scripted_prompts.h"
+#include "platform/window_template.h"
+
+namespace mirelta {
+namespace {
+
+class MainWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "mirelta-app-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::string openDemo() {
+        const auto path = folder / "records.dat";
+        fixtures::ImageBuilder image;
+        image.addFind(0, fixtures::FindFields{.label = "Astra", .strength = 60, .lockFlag = 1});
+        image.writeTo(path);
+        EXPECT_TRUE(dlg.logic().OpenPath(path.string()));
+        return path.string();
+    }
+
+    static std::vector<char> bytesOf(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
+    ScriptedPrompts prompts;
+    CMireltaDlg dlg{prompts};
+    std::filesystem::path folder;
+};
+
+TEST_F(MainWindow, HasTheTemplatesTitleSizeAndPanel) {
+    EXPECT_EQ(dlg.windowTitle(), "Mirelta");
+    EXPECT_EQ(dlg.size(), QSize(864, 608));
+    auto* open = qobject_cast<QPushButton*>(dlg.panel().widget(ids::Open));
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->text(), "Open");
+    EXPECT_EQ(open->geometry().topLeft(), QPoint(738, 338));
+    EXPECT_TRUE(open->isDefault());
+    EXPECT_FALSE(dlg.panel().widget(ids::Save)->isEnabled());
+    EXPECT_TRUE(dlg.panel().widget(ids::Exit)->isEnabled());
+    EXPECT_TRUE(dlg.panel().widget(ids::Up)->isHidden());
+    auto* language = qobject_cast<QComboBox*>(dlg.panel().widget(ids::LanguageList));
+    ASSERT_NE(language, nullptr);
+    EXPECT_EQ(language->count(), 2);
+    EXPECT_EQ(language->currentText(), "English");
+    bool misspeltCaptionFound = false;
+    for (const QLabel* label : dlg.findChildren<QLabel*>()) {
+        misspeltCaptionFound |= label->text() == "Specturm list";
+    }
+    EXPECT_TRUE(misspeltCaptionFound);
+}
+
+TEST_F(MainWindow, OpeningFillsTheRealListsAndEnablesSave) {
+    openDemo();
+    auto* find = qobject_cast<QComboBox*>(dlg.panel().widget(ids::FindList));
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(find->count(), 1);
+    EXPECT_EQ(find->currentText(), "Astra");
+    EXPECT_TRUE(find->isEnabled());
+    EXPECT_TRUE(dlg.panel().widget(ids::Save)->isEnabled());
+    auto* ui = qobject_cast<QComboBox*>(dlg.panel().widget(ids::UiList));
+    EXPECT_EQ(ui->currentText(), "Find");
+}
+
+TEST_F(MainWindow, SaveWithoutAFileAsksToOpenOne) {
+    dlg.OnOK();
+    EXPECT_EQ(prompts.messages, (std::vector<std::string>{"Please open a source file at first!"}));
+    EXPECT_TRUE(prompts.dialogFilters.empty());
+}
+
+TEST_F(MainWindow, SaveOffersBmpThenPngAndWritesTheReplica) {
+    openDemo();
+    const auto target = folder / "shot.bmp";
+    prompts.fileAnswers.push_back(target.string());
+    testing::internal::CaptureStdout();
+    dlg.OnOK();
+    const std::string out = testing::internal::GetCapturedStdout();
+    ASSERT_EQ(prompts.dialogFilters.size(), 1u);
+    EXPECT_EQ(prompts.dialogFilters[0], "Bmp File (*.bmp)|*.bmp|PNG image (*.png)|*.png|");
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_NE(out.find("720"), std::string::npos);
+    EXPECT_NE(out.find("480"), std::string::npos);
+    const auto bytes = bytesOf(target);
+    ASSERT_GE(bytes.size(), 54u);
+    EXPECT_EQ(bytes[0], 'B');
+    EXPECT_EQ(bytes[1], 'M');
+    QImage saved(QString::fromStdString(target.string()));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), QSize(720, 480));
+    EXPECT_EQ(saved.pixel(10, 10), dlg.logic().compositor.image().pixel(10, 10));
+    EXPECT_EQ(saved.pixel(300, 470), dlg.logic().compositor.image().pixel(300, 470));
+}
+
+TEST_F(MainWindow, SaveAsPngWritesAPng) {
+    openDemo();
+    const auto target = folder / "shot.png";
+    prompts.fileAnswers.push_back(target.string());
+    testing::internal::CaptureStdout();
+    dlg.OnOK();
+    testing::internal::GetCapturedStdout();
+    const auto bytes = bytesOf(target);
+    ASSERT_GE(bytes.size(), 8u);
+    EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
+    EXPECT_EQ(QImage(QString::fromStdString(target.string())),
+              dlg.logic().compositor.image().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MainWindow, FailedSaveNamesThePathAndKeepsTheOldFile) {
+    openDemo();
+    const auto target = folder / "missing-folder" / "shot.bmp";
+    prompts.fileAnswers.push_back(target.string());
+    testing::internal::CaptureStdout();
+    dlg.OnOK();
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("480"), std::string::npos) << "diagnostics come before the failure";
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find(target.string()), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(target));
+
+    // A directory in the target's place: whatever was there stays.
+    const auto occupied = folder / "taken.bmp";
+    std::filesystem::create_directory(occupied);
+    std::ofstream(occupied / "keep.txt") << "keep";
+    prompts.fileAnswers.push_back(occupied.string());
+    testing::internal::CaptureStdout();
+    dlg.OnOK();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(bytesOf(occupied / "keep.txt"), (std::vector<char>{'k', 'e', 'e', 'p'}));
+}
+
+TEST_F(MainWindow, CancelledSaveDialogWritesNothing) {
+    openDemo();
+    testing::internal::CaptureStdout();
+    dlg.OnOK();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST(AboutBox, ShowsTheVersionUnderItsTitle) {
+    CAboutDlg about(nullptr);
+    EXPECT_EQ(about.windowTitle(), "About Mirelta");
+    bool versionShown = false;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        versionShown |= label->text() == "Mirelta Version 1.0";
+    }
+    EXPECT_TRUE(versionShown);
+}
+
+TEST(DialogFilters, BecomeTheToolkitsEntries) {
+    EXPECT_EQ(DialogFilters("Source file (*.dat)|*.dat|"), QStringList{"Source file (*.dat)"});
+    EXPECT_EQ(DialogFilters("Bmp File (*.bmp)|*.bmp|PNG image (*.png)|*.png|"),
+              (QStringList{"Bmp File (*.bmp)", "PNG image (*.png)"}));
+}
+
+}  // namespace
+}  // namespace mirelta
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

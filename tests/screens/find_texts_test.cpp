@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "platform/window_template.h"
+#include "screens/screen_mode.h"
+#include "window_harness.h"
+
+namespace mirelta::testing {
+namespace {
+
+using fixtures::FindFields;
+
+// Opens an image whose first Find slot holds `fields`; Open shows the Find screen.
+void OpenWithFind(WindowHarness& w, const FindFields& fields) {
+    fixtures::ImageBuilder image;
+    image.addFind(0, fields);
+    ASSERT_TRUE(w.open(image));
+    ASSERT_EQ(w.logic.ScreenMode, screen_mode::Find);
+}
+
+TEST(FindTexts, AllZeroRecordFromAnImageWithoutFindRecords) {
+    WindowHarness w;
+    ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
+    EXPECT_EQ(w.text(1025), "");
+    EXPECT_EQ(w.text(1026), "Universal");
+    EXPECT_EQ(w.text(1027), "9750");
+    EXPECT_EQ(w.text(1028), "10600");
+    EXPECT_EQ(w.text(1029), "0");
+    EXPECT_EQ(w.text(1030), "0");
+    EXPECT_EQ(w.text(1031), "Hor");
+    EXPECT_EQ(w.text(1033), "");
+    EXPECT_EQ(w.text(1035), "0.0");
+    EXPECT_EQ(w.text(1049), "None");
+    EXPECT_EQ(w.text(1051), "None");
+    EXPECT_EQ(w.text(1053), "None");
+    EXPECT_EQ(w.text(1055), "0 %");
+    EXPECT_EQ(w.text(1057), "0 %");
+    EXPECT_TRUE(w.visible(1018));
+    EXPECT_FALSE(w.visible(1015));
+    EXPECT_TRUE(w.visible(1016));
+    EXPECT_TRUE(w.prompts.messages.empty());
+}
+
+TEST(FindTexts, CaptionsAndTheSatRowPlaceholder) {
+    WindowHarness w;
+    OpenWithFind(w, {.satellite = "Astra 19.2E", .lockFlag = 1});
+    const std::pair<int, const char*> captions[] = {
+        {1006, "Confirm"},   {1007, "Exit"},      {1037, "Add TP"},  {1005, "Save LNB"},
+        {1008, "Satellite"}, {1009, "LNB type"},  {1010, "LO.LOW"},  {1011, "LO.HIGH"},
+        {1012, "Frequency"}, {1013, "Symb.rate"}, {1014, "Pol"},     {1024, "Search"},
+        {1032, "OK"},        {1033, "Lock"},      {1034, "PWR:"},    {1036, "dBuV"},
+        {1046, "Sat."},      {1047, "..."},       {1048, "C/N:"},    {1050, "BER:"},
+        {1052, "FEC:"},      {1054, "Strength"},  {1056, "Quality"},
+    };
+    for (const auto& [id, text] : captions) {
+        EXPECT_EQ(w.text(id), text) << id;
+    }
+    EXPECT_EQ(w.text(1025), "Astra 19.2E");
+    EXPECT_EQ(w.text(ids::ContentPanel), "");
+}
+
+TEST(FindTexts, CustomisedLnbShowsTheRecordsOwnLoFields) {
+    WindowHarness w;
+    OpenWithFind(w, {.lnbType = 9, .loLow = 5150, .loHigh = 0});
+    EXPECT_EQ(w.text(1026), "Customised");
+    EXPECT_EQ(w.text(1027), "5150");
+    EXPECT_EQ(w.text(1028), "0");
+}
+
+TEST(FindTexts, OtherLnbTypesShowTheTableValuesWhateverTheRecordHolds) {
+    WindowHarness w;
+    OpenWithFind(w, {.lnbType = 1, .loLow = 5150, .loHigh = 0});
+    EXPECT_EQ(w.text(1026), "9750/10750");
+    EXPECT_EQ(w.text(1027), "9750");
+    EXPECT_EQ(w.text(1028), "10750");
+}
+
+TEST(FindTexts, SingleLoTypeShowsZeroAsLoHigh) {
+    WindowHarness w;
+    OpenWithFind(w, {.lnbType = 5, .loLow = 1, .loHigh = 2});
+    EXPECT_EQ(w.text(1026), "10600");
+    EXPECT_EQ(w.text(1027), "10600");
+    EXPECT_EQ(w.text(1028), "0");
+}
+
+TEST(FindTexts, LnbTypeAboveNineUsesTheFallbackEntry) {
+    WindowHarness w;
+    OpenWithFind(w, {.lnbType = 200, .loLow = 5150, .loHigh = 10600});
+    EXPECT_EQ(w.text(1026), "Unknown (200)");
+    EXPECT_EQ(w.text(1027), "0");
+    EXPECT_EQ(w.text(1028), "0");
+}
+
+TEST(FindTexts, SatelliteNameFillingItsFieldStopsAtTheFieldsEnd) {
+    WindowHarness w;
+    const std::string full(33, 'N');
+    fixtures::ImageBuilder image;
+    image.addFind(0, {.satellite = full, .lnbType = 7});  // the LNB type byte follows the name
+    ASSERT_TRUE(w.open(image));
+    EXPECT_EQ(w.text(1025), full);
+}
+
+TEST(FindTexts, FrequencySymbolRateAndPolarisation) {
+    WindowHarness w;
+    OpenWithFind(w, {.frequency = 11747, .symbolRate = 27500, .polarisation = 2});
+    EXPECT_EQ(w.text(1029), "11747");
+    EXPECT_EQ(w.text(1030), "27500");
+    EXPECT_EQ(w.text(1031), "Ver");
+    EXPECT_TRUE(w.visible(1015));
+    EXPECT_FALSE(w.visible(1018));
+}
+
+TEST(FindTexts, PowerNeedsQualityAndStrengthOfAtLeastFive) {
+    struct Case {
+        std::uint8_t quality, strength;
+        std::uint16_t power;
+        const char* expected;
+    };
+    for (const Case& c : {Case{80, 4, 654, "0.0"}, Case{4, 80, 654, "0.0"}, Case{5, 5, 654, "65.4"},
+                          Case{5, 5, 7, "0.7"}, Case{100, 100, 65535, "6553.5"}}) {
+        WindowHarness w;
+        OpenWithFind(w, {.quality = c.quality, .strength = c.strength, .powerLevel = c.power});
+        EXPECT_EQ(w.text(1035), c.expected) << c.power << " q" << int(c.quality);
+    }
+}
+
+TEST(FindTexts, LockedRecordShowsCnBerAndFec) {
+    WindowHarness w;
+    OpenWithFind(w, {.cn = 999,
+                     .berMantissa = 123,
+                     .berExponent = 5,
+                     .system = 1,
+                     .codeRate = 4,
+                     .lockFlag = 1});
+    EXPECT_EQ(w.text(1033), "Lock");
+    EXPECT_EQ(w.text(1049), "9.9 dB");
+    EXPECT_EQ(w.text(1051), "1.23 E-5");
+    EXPECT_EQ(w.text(1053), "4/5");
+}
+
+TEST(FindTexts, LockedCnFromTenDbAndBerExponentOutOfRange) {
+    for (std::uint8_t exponent : {0, 9}) {
+        WindowHarness w;
+        OpenWithFind(w, {.cn = 1000,
+                         .berMantissa = 123,
+                         .berExponent = exponent,
+                         .system = 3,
+                         .modcod = 12,
+                         .lockFlag = 1});
+        EXPECT_EQ(w.text(1049), "10.0 dB");
+        EXPECT_EQ(w.text(1051), "9.99 E-8") << int(exponent);
+        EXPECT_EQ(w.text(1053), "3/5");
+    }
+}
+
+TEST(FindTexts, UnlockedRecordShowsNoneWhateverItsFieldsHold) {
+    WindowHarness w;
+    OpenWithFind(w, {.cn = 1234,
+                     .berMantissa = 123,
+                     .berExponent = 5,
+                     .system = 3,
+                     .modcod = 4,
+                     .lockFlag = 0});
+    EXPECT_EQ(w.text(1033), "");
+    EXPECT_EQ(w.text(1049), "None");
+    EXPECT_EQ(w.text(1051), "None");
+    EXPECT_EQ(w.text(1053), "None");
+}
+
+TEST(FindTexts, PercentagesUseSpaceBeforeTheSignAndAreNotCapped) {
+    WindowHarness w;
+    OpenWithFind(w, {.quality = 85, .strength = 250});
+    EXPECT_EQ(w.text(1055), "250 %");
+    EXPECT_EQ(w.text(1057), "85 %");
+}
+
+TEST(FindTexts, FrenchCaptionsAndUntranslatedValues) {
+    WindowHarness w;
+    OpenWithFind(w, {.quality = 50, .strength = 60, .powerLevel = 512, .lockFlag = 1});
+    w.chooseLanguage(1);
+    EXPECT_EQ(w.text(1054), "force");
+    EXPECT_EQ(w.text(1056), "qualit\xA8\xA6");
+    EXPECT_EQ(w.text(1033), "bloquer");
+    EXPECT_EQ(w.text(1024), "recherche");
+    EXPECT_EQ(w.text(1036), "dBuV");
+    EXPECT_EQ(w.text(1031), "Hor");
+    EXPECT_EQ(w.text(1053), "None");
+    EXPECT_EQ(w.text(1035), "51.2");
+}
+
+}  // namespace
+}  // namespace mirelta::testing

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -18,7 +19,6 @@ class JsonWriter {
     void endArray();
     void key(std::string_view name);
     void value(std::string_view text);
-    void value(const char* text) { value(std::string_view(text)); }
     void value(std::int64_t number);
 
     template <typename T>

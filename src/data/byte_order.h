@@ -31,17 +31,8 @@ inline std::int32_t ReadS32Le(std::span<const std::uint8_t> bytes, std::size_t o
     return static_cast<std::int32_t>(ReadU32Le(bytes, offset));
 }
 
-inline void WriteU8(std::span<std::uint8_t> bytes, std::size_t offset, std::uint8_t value) {
-    bytes[offset] = value;
-}
-
 inline void WriteS8(std::span<std::uint8_t> bytes, std::size_t offset, std::int8_t value) {
     bytes[offset] = static_cast<std::uint8_t>(value);
-}
-
-inline void WriteU16Le(std::span<std::uint8_t> bytes, std::size_t offset, std::uint16_t value) {
-    bytes[offset] = static_cast<std::uint8_t>(value);
-    bytes[offset + 1] = static_cast<std::uint8_t>(value >> 8);
 }
 
 inline void WriteU32Le(std::span<std::uint8_t> bytes, std::size_t offset, std::uint32_t value) {

@@ -62,6 +62,17 @@ TEST_F(ReadFile, LongerFileLoadsTheSameAsExactSize) {
     EXPECT_EQ(a.spectrum[0].bytes, b.spectrum[0].bytes);
 }
 
+TEST_F(ReadFile, MultiGigabyteFileReadsOnlyTheImage) {
+    const ImageBuilder builder = SampleImage();
+    const std::filesystem::path path = dir_ / "huge.dat";
+    builder.writeTo(path);
+    std::filesystem::resize_file(path, std::uintmax_t{5} << 30);  // sparse on the usual disks
+    const ReadResult result = ReadSourceFile(path);
+    ASSERT_EQ(result.error, ReadError::None);
+    EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
+                           result.image->bytes.begin(), result.image->bytes.end()));
+}
+
 TEST_F(ReadFile, FileOneByteShortIsRefused) {
     SampleImage().writeTo(dir_ / "short.dat", 42651);
     const ReadResult result = ReadSourceFile(dir_ / "short.dat");

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/window_template.h"
+#include "window_harness.h"
+
+namespace mirelta::testing {
+namespace {
+
+constexpr int kSpectrumEntry = 2;
+constexpr int kFindEntry = 0;
+const QRgb kGreen = qRgb(0, 255, 0);
+const QRgb kInk = qRgb(8, 8, 8);
+
+// Every level 55: at y 200 in the start window, and 9.33 pixels lower for each dB it rises.
+fixtures::ImageBuilder FlatSweep() {
+    fixtures::SpectrumFields fields;
+    fields.label = "Flat";
+    fields.leftFrequency = 2150;
+    fields.rightFrequency = 950;
+    fields.levels.fill(55);
+    return fixtures::ImageBuilder().addSpectrum(0, fields);
+}
+
+std::vector<std::string> ScaleTexts(const WindowHarness& w) {
+    std::vector<std::string> texts;
+    for (int id = 1008; id <= 1014; ++id) {
+        texts.push_back(w.text(id));
+    }
+    return texts;
+}
+
+std::vector<std::string> Scale(int bottom) {
+    std::vector<std::string> texts;
+    for (int row = 0; row < 7; ++row) {
+        texts.push_back(std::to_string(bottom + 30 - 5 * row));
+    }
+    return texts;
+}
+
+class SpectrumReference : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(w.open(FlatSweep()));
+        w.chooseScreen(kSpectrumEntry);
+        w.logic.compositor.onPainted = [this] { ++paints; };
+    }
+
+    void setWindow(std::int16_t bottom) {
+        w.logic.RefLevelBottom = bottom;
+        w.logic.RefLevelTop = static_cast<std::int16_t>(bottom + 30);
+        w.chooseScreen(kSpectrumEntry);
+        paints = 0;
+    }
+
+    void expectWindow(int bottom) {
+        EXPECT_EQ(w.logic.RefLevelBottom, bottom);
+        EXPECT_EQ(w.logic.RefLevelTop, bottom + 30);
+    }
+
+    WindowHarness w;
+    int paints = 0;
+};
+
+TEST_F(SpectrumReference, WheelForwardOverThePlotRaisesTheWindow) {
+    w.logic.TrackCursor(QPoint(300, 100));
+    w.logic.RefLevelByWheel(120);
+    expectWindow(45);
+    EXPECT_EQ(ScaleTexts(w), Scale(45));
+    // 55 dB now lies 10 dB above the bottom: 340 - 2800 / 30 = 247.
+    EXPECT_EQ(w.pixel(115, 247), kGreen);
+    EXPECT_EQ(w.pixel(115, 246), kInk);
+}
+
+TEST_F(SpectrumReference, WheelBackwardOrStillLowersTheWindow) {
+    w.logic.TrackCursor(QPoint(300, 100));
+    w.logic.RefLevelByWheel(-120);
+    expectWindow(35);
+    EXPECT_EQ(ScaleTexts(w), Scale(35));
+    w.logic.RefLevelByWheel(0);
+    expectWindow(30);
+    EXPECT_EQ(ScaleTexts(w), Scale(30));
+    // 55 dB lies 25 dB above the bottom: 340 - 7000 / 30 = 107.
+    EXPECT_EQ(w.pixel(115, 107), kGreen);
+    EXPECT_EQ(w.pixel(115, 106), kInk);
+}
+
+TEST_F(SpectrumReference, OneStepPerMessageWhateverTheDelta) {
+    w.logic.TrackCursor(QPoint(300, 100));
+    w.logic.RefLevelByWheel(960);
+    expectWindow(45);
+    w.logic.RefLevelByWheel(-32768);
+    expectWindow(40);
+}
+
+TEST_F(SpectrumReference, WheelOffThePlotDoesNothing) {
+    for (const QPoint& p : {QPoint(10, 10), QPoint(75, 200), QPoint(695, 200), QPoint(300, 60),
+                            QPoint(300, 340), QPoint(800, 500)}) {
+        w.logic.TrackCursor(p);
+        w.logic.RefLevelByWheel(120);
+        w.logic.RefLevelByWheel(-120);
+        expectWindow(40);
+    }
+    EXPECT_EQ(ScaleTexts(w), Scale(40));
+    EXPECT_EQ(paints, 0);
+}
+
+TEST_F(SpectrumReference, WheelOnOtherScreensDoesNothing) {
+    w.chooseScreen(kFindEntry);
+    w.logic.TrackCursor(QPoint(300, 100));
+    paints = 0;
+    w.logic.RefLevelByWheel(120);
+    expectWindow(40);
+    EXPECT_EQ(paints, 0);
+    w.chooseScreen(1);
+    paints = 0;
+    w.logic.RefLevelByWheel(-120);
+    expectWindow(40);
+    EXPECT_EQ(paints, 0);
+}
+
+TEST_F(SpectrumReference, WheelClimbsToTheTopAndStopsThereSilently) {
+    w.logic.TrackCursor(QPoint(300, 100));
+    for (int step = 0; step < 6; ++step) {
+        w.logic.RefLevelByWheel(120);
+    }
+    expectWindow(70);
+    EXPECT_EQ(ScaleTexts(w), Scale(70));
+    paints = 0;
+    w.logic.RefLevelByWheel(120);
+    expectWindow(70);
+    EXPECT_EQ(paints, 0);  // neither the scale labels nor the trace repainted
+    EXPECT_EQ(ScaleTexts(w), Scale(70));
+}
+
+TEST_F(SpectrumReference, WheelAtTheBottomChangesAndRedrawsNothing) {
+    setWindow(0);
+    EXPECT_EQ(ScaleTexts(w), Scale(0));
+    w.logic.TrackCursor(QPoint(300, 100));
+    const QImage before = w.logic.compositor.image().copy();
+    w.logic.RefLevelByWheel(-120);
+    expectWindow(0);
+    EXPECT_EQ(paints, 0);
+    EXPECT_EQ(w.logic.compositor.image(), before);
+}
+
+TEST_F(SpectrumReference, DownButtonAtTheBottomStillRedraws) {
+    setWindow(0);
+    w.logic.compositor.image().setPixel(300, 200, qRgb(255, 255, 255));
+    w.logic.RefLevelDown();
+    expectWindow(0);
+    EXPECT_EQ(ScaleTexts(w), Scale(0));
+    EXPECT_EQ(paints, 8);  // seven scale labels, then the trace through control 1044
+    EXPECT_EQ(w.pixel(300, 200), kGreen);
+}
+
+TEST_F(SpectrumReference, UpButtonAtTheTopStillRedraws) {
+    setWindow(70);
+    w.logic.compositor.image().setPixel(300, 200, qRgb(255, 255, 255));
+    w.logic.RefLevelUp();
+    expectWindow(70);
+    EXPECT_EQ(ScaleTexts(w), Scale(70));
+    EXPECT_EQ(paints, 8);
+    EXPECT_EQ(w.pixel(300, 200), kInk);  // 55 dB is below the 70/100 window
+}
+
+TEST_F(SpectrumReference, ButtonsMoveTheWindowWhereverThePointerIs) {
+    w.logic.TrackCursor(QPoint(10, 10));
+    w.logic.RefLevelUp();
+    expectWindow(45);
+    EXPECT_EQ(ScaleTexts(w), Scale(45));
+    w.logic.RefLevelDown();
+    w.logic.RefLevelDown();
+    expectWindow(35);
+    EXPECT_EQ(ScaleTexts(w), Scale(35));
+}
+
+TEST_F(SpectrumReference, WindowSurvivesScreensLanguagesPicksAndOpens) {
+    w.logic.TrackCursor(QPoint(300, 100));
+    w.logic.RefLevelByWheel(120);
+    w.logic.RefLevelByWheel(120);
+    w.logic.RefLevelByWheel(120);
+    expectWindow(55);
+    w.chooseScreen(kFindEntry);
+    w.chooseScreen(kSpectrumEntry);
+    expectWindow(55);
+    EXPECT_EQ(ScaleTexts(w), Scale(55));
+    w.chooseLanguage(1);
+    expectWindow(55);
+    EXPECT_EQ(ScaleTexts(w), Scale(55));
+    w.pickSpectrum(0);
+    EXPECT_EQ(ScaleTexts(w), Scale(55));
+    ASSERT_TRUE(w.open(FlatSweep(), "second.dat"));
+    w.chooseScreen(kSpectrumEntry);
+    expectWindow(55);
+    EXPECT_EQ(ScaleTexts(w), Scale(55));
+}
+
+}  // namespace
+}  // namespace mirelta::testing

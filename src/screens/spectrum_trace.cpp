@@ -43,6 +43,7 @@ bool StepUp(std::int16_t& bottom, std::int16_t& top) {
     return true;
 }
 
+// The window moved down by one step; false when it was already at the bottom and stays there.
 bool StepDown(std::int16_t& bottom, std::int16_t& top) {
     top = static_cast<std::int16_t>(top - kStep);
     bottom = static_cast<std::int16_t>(bottom - kStep);

@@ -18,5 +18,8 @@ struct Command {
 // One per command file; main.cpp lists them.
 extern const Command kListCommand;
 extern const Command kDumpCommand;
+extern const Command kDescribeCommand;
+extern const Command kRenderCommand;
+extern const Command kExportAllCommand;
 
 }  // namespace mirelta::cli

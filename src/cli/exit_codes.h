@@ -7,5 +7,6 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitCannotOpen = 3;
 inline constexpr int kExitShortRead = 4;
+inline constexpr int kExitWriteFailed = 5;
 
 }  // namespace mirelta::cli

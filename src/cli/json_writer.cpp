@@ -89,4 +89,9 @@ void JsonWriter::value(std::int64_t number) {
     out_ << number;
 }
 
+void JsonWriter::flag(bool truth) {
+    separate();
+    out_ << (truth ? "true" : "false");
+}
+
 }  // namespace mirelta::cli

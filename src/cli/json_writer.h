@@ -20,6 +20,7 @@ class JsonWriter {
     void key(std::string_view name);
     void value(std::string_view text);
     void value(std::int64_t number);
+    void flag(bool truth);
 
     template <typename T>
     void field(std::string_view name, const T& v) {

@@ -4,10 +4,10 @@
 
 #include "cli/command.h"
 #include "cli/file_arguments.h"
-#include "cli/gbk_text.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_file.h"
 #include "cli/usage.h"
+#include "platform/text_codec.h"
 
 namespace mirelta::cli {
 namespace {
@@ -19,10 +19,10 @@ struct ListEntry {
 
 template <typename Record, std::size_t N>
 std::vector<ListEntry> Entries(const std::array<Record, N>& records,
-                               const std::vector<int>& slots) {
+                               const std::vector<int>& slotNumbers) {
     std::vector<ListEntry> entries;
-    for (std::size_t k = 0; k < slots.size(); ++k) {
-        entries.push_back({slots[k], GbkToUtf8(records[k].listLabel())});
+    for (std::size_t k = 0; k < slotNumbers.size(); ++k) {
+        entries.push_back({slotNumbers[k], DecodeLocalTextToUtf8(records[k].listLabel())});
     }
     return entries;
 }

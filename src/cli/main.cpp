@@ -10,9 +10,10 @@
 
 namespace {
 
-constexpr std::array<const mirelta::cli::Command*, 2> kCommands{
-    &mirelta::cli::kListCommand,
-    &mirelta::cli::kDumpCommand,
+constexpr std::array<const mirelta::cli::Command*, 5> kCommands{
+    &mirelta::cli::kListCommand,      &mirelta::cli::kDumpCommand,
+    &mirelta::cli::kDescribeCommand,  &mirelta::cli::kRenderCommand,
+    &mirelta::cli::kExportAllCommand,
 };
 
 }  // namespace

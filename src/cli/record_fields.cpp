@@ -1,6 +1,6 @@
 #include "cli/record_fields.h"
 
-#include "cli/gbk_text.h"
+#include "platform/text_codec.h"
 #include "screens/value_format.h"
 
 namespace mirelta::cli {
@@ -14,8 +14,8 @@ const char* PolarisationText(std::uint8_t polarisation) {
 
 std::vector<Field> FieldsOf(const FindRecord& r) {
     return {
-        {"label", GbkToUtf8(r.listLabel())},
-        {"satelliteName", GbkToUtf8(r.satelliteName())},
+        {"label", DecodeLocalTextToUtf8(r.listLabel())},
+        {"satelliteName", DecodeLocalTextToUtf8(r.satelliteName())},
         {"lnbType", r.lnbType()},
         {"lnbName", LnbName(r.lnbType())},
         {"loLowField", r.loLow()},
@@ -46,7 +46,7 @@ std::vector<Field> FieldsOf(const FindRecord& r) {
 
 std::vector<Field> FieldsOf(const ConstellationRecord& r) {
     return {
-        {"label", GbkToUtf8(r.listLabel())},
+        {"label", DecodeLocalTextToUtf8(r.listLabel())},
         {"frequency", r.frequency()},
         {"symbolRate", r.symbolRate()},
         {"polarisation", r.polarisation()},
@@ -71,7 +71,7 @@ std::vector<Field> FieldsOf(const ConstellationRecord& r) {
 
 std::vector<Field> FieldsOf(const SpectrumRecord& r) {
     return {
-        {"label", GbkToUtf8(r.listLabel())},
+        {"label", DecodeLocalTextToUtf8(r.listLabel())},
         {"leftFrequency", r.leftFrequency()},
         {"cursorFrequency", r.cursorFrequency()},
         {"rightFrequency", r.rightFrequency()},

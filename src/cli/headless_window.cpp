@@ -1,0 +1,99 @@
+#include "cli/headless_window.h"
+
+#include <QGuiApplication>
+#include <iostream>
+
+#include "cli/exit_codes.h"
+#include "platform/window_template.h"
+
+namespace mirelta::cli {
+
+OffscreenGui::OffscreenGui() {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+}
+
+OffscreenGui::~OffscreenGui() = default;
+
+HeadlessWindow::HeadlessWindow() {
+    logic.OnInitDialog();
+}
+
+int HeadlessWindow::open(const std::string& path) {
+    if (logic.OpenPath(path)) {
+        return kExitOk;
+    }
+    // The window's own message tells which of the two failures it was.
+    const bool cannotOpen =
+        !prompts.messages.empty() && prompts.messages.back().starts_with("Open false!");
+    std::cerr << (cannotOpen ? "Open false! " : "Read file error! ") << path << '\n';
+    return cannotOpen ? kExitCannotOpen : kExitShortRead;
+}
+
+void HeadlessWindow::chooseLanguage(int entry) {
+    logic.controls.setSelection(ids::LanguageList, entry);
+    logic.OnLanguageListChange();
+}
+
+void HeadlessWindow::chooseScreen(int entry) {
+    logic.controls.setSelection(ids::UiList, entry);
+    logic.OnUiListChange();
+}
+
+bool HeadlessWindow::pickRecord(int screen, int entry) {
+    const int list = screen == 0   ? ids::FindList
+                     : screen == 1 ? ids::ConstellationList
+                                   : ids::SpectrumList;
+    if (entry >= logic.controls.itemCount(list)) {
+        return false;
+    }
+    logic.controls.setSelection(list, entry);
+    if (screen == 0) {
+        logic.OnFindListChange();
+    } else if (screen == 1) {
+        logic.OnConstellationListChange();
+    } else {
+        logic.OnSpectrumListChange();
+    }
+    return true;
+}
+
+void HeadlessWindow::moveReferenceWindow(int bottom) {
+    while (logic.RefLevelBottom < bottom) {
+        logic.RefLevelUp();
+    }
+    while (logic.RefLevelBottom > bottom) {
+        logic.RefLevelDown();
+    }
+}
+
+void HeadlessWindow::movePointer(int x, int y) {
+    logic.TrackCursor(QPoint(x, y));
+    logic.compositor.repaintWindow();
+}
+
+int HeadlessWindow::drive(const WindowOptions& options) {
+    if (const int code = open(options.path); code != kExitOk) {
+        return code;
+    }
+    chooseScreen(options.screen);
+    if (options.record && !pickRecord(options.screen, *options.record)) {
+        std::cerr << "mirelta-cli: the record list has no entry " << *options.record << '\n';
+        return kExitUsage;
+    }
+    chooseLanguage(options.language);
+    if (options.refBottom) {
+        if (options.screen != 2) {
+            std::cerr << "mirelta-cli: --ref-bottom applies to the spectrum screen only\n";
+            return kExitUsage;
+        }
+        moveReferenceWindow(*options.refBottom);
+    }
+    if (options.cursor) {
+        movePointer(options.cursor->first, options.cursor->second);
+    }
+    tick();
+    return kExitOk;
+}
+
+}  // namespace mirelta::cli

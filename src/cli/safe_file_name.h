@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace mirelta::cli {
+
+// "find-00-Astra_19.2E.png": kind, two-digit list entry and the label reduced to characters
+// that every file system accepts.
+std::string ExportFileName(const std::string& kind, int entry, const std::string& label,
+                           const std::string& extension);
+
+}  // namespace mirelta::cli

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The desktop window, started on a file, shows the same replica pixels as `mirelta-cli render`
+# of the same state. Needs a virtual X display; exits 77 (skipped) without one.
+set -u
+gui=$1 cli=$2 file=$3
+
+for tool in Xvfb xdotool import convert compare; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+display=":$((200 + RANDOM % 200))"
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+cleanup() {
+  [ -n "$app" ] && kill "$app" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+for _ in $(seq 1 50); do
+  DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
+DISPLAY=$display QT_QPA_PLATFORM=xcb "$gui" "$file" >/dev/null 2>&1 &
+app=$!
+window=""
+for _ in $(seq 1 100); do
+  window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Mirelta$' 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "FAIL: the main window did not appear"; exit 1; }
+sleep 1.5  # the file is opened once the window is up; let it paint
+
+DISPLAY=$display import -window "$window" "$work/window.png" || { echo "FAIL: no screenshot"; exit 1; }
+convert "$work/window.png" -crop 720x480+0+0 +repage "$work/window-replica.png"
+"$cli" render "$file" --screen find -o "$work/cli.png" || { echo "FAIL: render failed"; exit 1; }
+
+differing=$(compare -metric AE "$work/window-replica.png" "$work/cli.png" null: 2>&1)
+if [ "$differing" != "0" ]; then
+  echo "FAIL: $differing pixels differ between the window and the render"
+  exit 1
+fi
+echo "window and render agree on all 720 x 480 pixels"

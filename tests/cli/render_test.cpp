@@ -1,0 +1,133 @@
+// mirelta-cli render and export-all: pictures of the replica.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <filesystem>
+
+#include "cli_run.h"
+#include "fixtures/image_builder.h"
+
+namespace mirelta::testing {
+namespace {
+
+using fixtures::ConstellationFields;
+using fixtures::FindFields;
+using fixtures::ImageBuilder;
+
+const QRgb kTitleTeal = qRgb(58, 116, 116);
+
+std::string WriteImage(const TempDir& dir) {
+    ImageBuilder builder;
+    builder.addFind(0, FindFields{.label = "Astra 19.2E", .strength = 100, .lockFlag = 1})
+        .addFind(6, FindFields{.label = "a/b: c*?"})
+        .addConstellation(1, ConstellationFields{.label = "QPSK"});
+    const std::string path = (dir / "records.dat").string();
+    builder.writeTo(path);
+    return path;
+}
+
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(CliRender, BmpSizeFollowsTheDepth) {
+    TempDir dir;
+    const std::string file = WriteImage(dir);
+    const std::pair<const char*, std::uintmax_t> depths[] = {
+        {"16", 691254}, {"24", 1036854}, {"32", 1382454}};
+    for (const auto& [depth, size] : depths) {
+        const auto out = dir / (std::string("find-") + depth + ".bmp");
+        const CliResult result =
+            RunCli({"render", file, "--screen", "find", "--depth", depth, "-o", out.string()});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(std::filesystem::file_size(out), size) << depth;
+    }
+}
+
+TEST(CliRender, PngAndBmpHoldTheSamePicture) {
+    TempDir dir;
+    const std::string file = WriteImage(dir);
+    const auto png = dir / "find.png";
+    const auto bmp = dir / "find.bmp";
+    ASSERT_EQ(RunCli({"render", file, "--screen", "find", "-o", png.string()}).exitCode, 0);
+    ASSERT_EQ(
+        RunCli({"render", file, "--screen", "find", "--depth", "24", "-o", bmp.string()}).exitCode,
+        0);
+    const QImage fromPng(QString::fromStdString(png.string()));
+    const QImage fromBmp(QString::fromStdString(bmp.string()));
+    ASSERT_EQ(fromPng.size(), QSize(720, 480));
+    EXPECT_EQ(fromPng.convertToFormat(QImage::Format_RGB32),
+              fromBmp.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(fromPng.pixel(5, 5), kTitleTeal);
+    EXPECT_EQ(fromPng.pixel(540, 365), qRgb(255, 0, 0));  // the tenth strength segment
+}
+
+TEST(CliRender, UnwritableOutputFailsWithoutLeavingAFile) {
+    TempDir dir;
+    const auto out = dir / "no-such-folder" / "find.png";
+    const CliResult result =
+        RunCli({"render", WriteImage(dir), "--screen", "find", "-o", out.string()});
+    EXPECT_EQ(result.exitCode, 5);
+    EXPECT_NE(result.err.find(out.string()), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(RunCli({"render", WriteImage(dir), "--screen", "find"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"render", WriteImage(dir), "--screen", "find", "--depth", "8", "-o",
+                      (dir / "x.bmp").string()})
+                  .exitCode,
+              2);
+}
+
+TEST(CliExportAll, OnePicturePerListedRecordWithSafeNames) {
+    TempDir dir;
+    const auto folder = dir / "out" / "nested";
+    const CliResult result = RunCli({"export-all", WriteImage(dir), "-d", folder.string()});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(FilesIn(folder),
+              (std::vector<std::string>{"constellation-00-QPSK.png", "find-00-Astra_19.2E.png",
+                                        "find-01-a_b_c.png"}));
+    EXPECT_NE(result.out.find("Wrote 3 of 3 pictures"), std::string::npos) << result.out;
+    const QImage find(QString::fromStdString((folder / "find-00-Astra_19.2E.png").string()));
+    EXPECT_EQ(find.pixel(540, 365), qRgb(255, 0, 0));
+}
+
+TEST(CliExportAll, BmpAtTheGivenDepth) {
+    TempDir dir;
+    const CliResult result = RunCli({"export-all", WriteImage(dir), "-d", (dir / "bmp").string(),
+                                     "--format", "bmp", "--depth", "16", "--language", "fr"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(std::filesystem::file_size(dir / "bmp" / "find-00-Astra_19.2E.bmp"), 691254u);
+}
+
+TEST(CliExportAll, AFailedPictureIsReportedAndNothingHalfWrittenStays) {
+    TempDir dir;
+    const auto folder = dir / "out";
+    std::filesystem::create_directories(folder / "find-01-a_b_c.png");  // in the picture's way
+    const CliResult result = RunCli({"export-all", WriteImage(dir), "-d", folder.string()});
+    EXPECT_EQ(result.exitCode, 5);
+    EXPECT_NE(result.err.find("find-01-a_b_c.png"), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find("Wrote 2 of 3 pictures"), std::string::npos) << result.out;
+    EXPECT_EQ(FilesIn(folder),
+              (std::vector<std::string>{"constellation-00-QPSK.png", "find-00-Astra_19.2E.png",
+                                        "find-01-a_b_c.png"}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "find-01-a_b_c.png"));
+}
+
+TEST(CliExportAll, FolderThatCannotBeMadeIsAnError) {
+    TempDir dir;
+    const auto blocker = dir / "file";
+    ImageBuilder().writeTo(blocker);
+    const CliResult result =
+        RunCli({"export-all", WriteImage(dir), "-d", (blocker / "sub").string()});
+    EXPECT_EQ(result.exitCode, 5);
+    EXPECT_NE(result.err.find("cannot create"), std::string::npos);
+    EXPECT_EQ(RunCli({"export-all", WriteImage(dir)}).exitCode, 2);
+    EXPECT_EQ(RunCli({"export-all", WriteImage(dir), "-d", "x", "--format", "gif"}).exitCode, 2);
+}
+
+}  // namespace
+}  // namespace mirelta::testing

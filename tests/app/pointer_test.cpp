@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <filesystem>
+
+#include "app/mirelta_dlg.h"
+#include "fixtures/image_builder.h"
+#include "platform/scripted_prompts.h"
+#include "platform/window_template.h"
+
+namespace mirelta {
+namespace {
+
+// The desktop window's own event routing on the Spectrum screen: pointer, wheel, lists.
+class SpectrumWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "mirelta-pointer-XXXXXX").string();
+        folder = mkdtemp(pattern.data());
+        fixtures::SpectrumFields sweep{
+            .label = "Full", .leftFrequency = 2150, .rightFrequency = 950, .spanCode = 0};
+        sweep.levels.fill(50);
+        fixtures::ImageBuilder image;
+        image.addSpectrum(0, sweep);
+        image.writeTo(folder / "sweep.dat");
+        dlg.OpenDroppedOrGiven(QString::fromStdString((folder / "sweep.dat").string()));
+        auto* ui = qobject_cast<QComboBox*>(dlg.panel().widget(ids::UiList));
+        emit ui->activated(2);  // the user picks "Spectrum"
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    void moveTo(QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(dlg.mapToGlobal(at)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&dlg, &move);
+    }
+    void wheel(int delta) {
+        const QPointF at(300, 200);
+        QWheelEvent event(at, dlg.mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&dlg, &event);
+    }
+    // Runs the event loop until `done` holds; generous, so a loaded machine does not fail it.
+    template <typename Done>
+    static bool runEventsUntil(Done done) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        return done();
+    }
+    QRgb pixel(int x, int y) { return dlg.logic().compositor.image().pixel(x, y); }
+
+    ScriptedPrompts prompts;
+    CMireltaDlg dlg{prompts};
+    std::filesystem::path folder;
+};
+
+TEST_F(SpectrumWindow, ListChoiceShowsTheSpectrum) {
+    EXPECT_EQ(dlg.logic().ScreenMode, 2);
+    EXPECT_TRUE(dlg.panel().widget(ids::SpectrumList)->isEnabled());
+    EXPECT_FALSE(dlg.panel().widget(ids::FindList)->isEnabled());
+}
+
+TEST_F(SpectrumWindow, CrossHairFollowsThePointerWithinAFrame) {
+    moveTo(QPoint(300, 200));
+    EXPECT_EQ(dlg.logic().CursorX, 300);
+    EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "drawn on the next frame, not at once";
+    ASSERT_TRUE(runEventsUntil([&] { return pixel(300, 100) == qRgb(255, 0, 0); }));
+    EXPECT_EQ(pixel(150, 200), qRgb(255, 0, 0));
+    EXPECT_EQ(dlg.logic().toolTipText, "[ 1702MHz : 50 ]");
+    moveTo(QPoint(400, 120));
+    ASSERT_TRUE(runEventsUntil([&] { return pixel(400, 100) == qRgb(255, 0, 0); }));
+    EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "the old cross-hair is gone";
+}
+
+TEST_F(SpectrumWindow, ReadOutReachesTheLabelsOnTheTimer) {
+    moveTo(QPoint(100, 200));
+    ASSERT_TRUE(runEventsUntil([&] { return dlg.logic().controls.text(1026) == "2102"; }));
+    EXPECT_EQ(dlg.logic().controls.text(1031), "50");
+}
+
+TEST_F(SpectrumWindow, EachWheelNotchMovesTheWindowFiveDecibels) {
+    moveTo(QPoint(300, 200));
+    wheel(120);
+    EXPECT_EQ(dlg.logic().RefLevelBottom, 45);
+    EXPECT_EQ(dlg.logic().controls.text(1008), "75");
+    wheel(-120);
+    wheel(-120);
+    EXPECT_EQ(dlg.logic().RefLevelBottom, 35);
+    // A fine-grained wheel adds up to a notch before it steps.
+    wheel(40);
+    wheel(40);
+    EXPECT_EQ(dlg.logic().RefLevelBottom, 35);
+    wheel(40);
+    EXPECT_EQ(dlg.logic().RefLevelBottom, 40);
+}
+
+TEST_F(SpectrumWindow, WheelOutsideThePlotDoesNothing) {
+    moveTo(QPoint(30, 30));
+    wheel(120);
+    EXPECT_EQ(dlg.logic().RefLevelBottom, 40);
+}
+
+}  // namespace
+}  // namespace mirelta

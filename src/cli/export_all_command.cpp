@@ -16,19 +16,21 @@
 namespace mirelta::cli {
 namespace {
 
-struct ExportOptions {
-    std::string path;
+struct ExportOptions : PictureOptions {
     std::filesystem::path folder;
     std::string format = "png";
-    int language = 0;
-    int depth = 32;
 };
 
 std::string Parse(const Arguments& args, ExportOptions& out) {
     for (std::size_t k = 0; k < args.size(); ++k) {
+        if (const auto shared = ParsePictureOption(args, k, true, out)) {
+            if (!shared->empty()) {
+                return *shared;
+            }
+            continue;
+        }
         const std::string& arg = args[k];
-        const bool takesValue =
-            arg == "-d" || arg == "--format" || arg == "--language" || arg == "--depth";
+        const bool takesValue = arg == "-d" || arg == "--format";
         if (takesValue && k + 1 >= args.size()) {
             return arg + " needs a value";
         }
@@ -39,24 +41,8 @@ std::string Parse(const Arguments& args, ExportOptions& out) {
             if (out.format != "png" && out.format != "bmp") {
                 return "--format must be bmp or png";
             }
-        } else if (arg == "--language") {
-            const auto language = ParseLanguage(args[++k]);
-            if (!language) {
-                return "--language must be en or fr";
-            }
-            out.language = *language;
-        } else if (arg == "--depth") {
-            const auto depth = ParseInt(args[++k]);
-            if (!depth || (*depth != 16 && *depth != 24 && *depth != 32)) {
-                return "--depth must be 16, 24 or 32";
-            }
-            out.depth = *depth;
-        } else if (!arg.empty() && arg[0] == '-') {
-            return "unknown option " + arg;
-        } else if (out.path.empty()) {
-            out.path = arg;
         } else {
-            return "more than one FILE given";
+            return "unknown option " + arg;
         }
     }
     if (out.path.empty()) {

@@ -58,13 +58,52 @@ std::optional<std::pair<int, int>> ParseCursor(const std::string& text) {
 
 }  // namespace
 
+std::optional<std::string> ParsePictureOption(const Arguments& args, std::size_t& k,
+                                              bool allowDepth, PictureOptions& out) {
+    const std::string& arg = args[k];
+    const bool language = arg == "--language";
+    const bool depth = allowDepth && arg == "--depth";
+    if ((language || depth) && k + 1 >= args.size()) {
+        return arg + " needs a value";
+    }
+    if (language) {
+        const auto entry = ParseLanguage(args[++k]);
+        if (!entry) {
+            return "--language must be en or fr";
+        }
+        out.language = *entry;
+        return "";
+    }
+    if (depth) {
+        const auto bits = ParseInt(args[++k]);
+        if (!bits || (*bits != 16 && *bits != 24 && *bits != 32)) {
+            return "--depth must be 16, 24 or 32";
+        }
+        out.depth = *bits;
+        return "";
+    }
+    if (arg.empty() || arg[0] != '-') {
+        if (!out.path.empty()) {
+            return "more than one FILE given";
+        }
+        out.path = arg;
+        return "";
+    }
+    return std::nullopt;
+}
+
 std::string ParseWindowOptions(const Arguments& args, bool withOutput, WindowOptions& out) {
     bool haveScreen = false;
     for (std::size_t k = 0; k < args.size(); ++k) {
+        if (const auto shared = ParsePictureOption(args, k, withOutput, out)) {
+            if (!shared->empty()) {
+                return *shared;
+            }
+            continue;
+        }
         const std::string& arg = args[k];
-        const bool takesValue = arg == "--screen" || arg == "--record" || arg == "--language" ||
-                                arg == "--ref-bottom" || arg == "--cursor" ||
-                                (withOutput && (arg == "-o" || arg == "--depth"));
+        const bool takesValue = arg == "--screen" || arg == "--record" || arg == "--ref-bottom" ||
+                                arg == "--cursor" || (withOutput && arg == "-o");
         if (takesValue && k + 1 >= args.size()) {
             return arg + " needs a value";
         }
@@ -81,12 +120,6 @@ std::string ParseWindowOptions(const Arguments& args, bool withOutput, WindowOpt
                 return "--record must be a list entry number from 0";
             }
             out.record = record;
-        } else if (arg == "--language") {
-            const auto language = ParseLanguage(args[++k]);
-            if (!language) {
-                return "--language must be en or fr";
-            }
-            out.language = *language;
         } else if (arg == "--ref-bottom") {
             const auto bottom = ParseInt(args[++k]);
             if (!bottom || *bottom < 0 || *bottom > 70 || *bottom % 5 != 0) {
@@ -100,18 +133,8 @@ std::string ParseWindowOptions(const Arguments& args, bool withOutput, WindowOpt
             }
         } else if (withOutput && arg == "-o") {
             out.output = args[++k];
-        } else if (withOutput && arg == "--depth") {
-            const auto depth = ParseInt(args[++k]);
-            if (!depth || (*depth != 16 && *depth != 24 && *depth != 32)) {
-                return "--depth must be 16, 24 or 32";
-            }
-            out.depth = *depth;
-        } else if (!arg.empty() && arg[0] == '-') {
-            return "unknown option " + arg;
-        } else if (out.path.empty()) {
-            out.path = arg;
         } else {
-            return "more than one FILE given";
+            return "unknown option " + arg;
         }
     }
     if (out.path.empty()) {

@@ -7,22 +7,31 @@
 
 namespace mirelta::cli {
 
-// The state that describe and render drive the window's logic to.
-struct WindowOptions {
+// What every picture command takes: the file, the language and the BMP depth.
+struct PictureOptions {
     std::string path;
+    int language = 0;  // the Language list entry: 0 English, 1 French
+    int depth = 32;
+};
+
+// Takes FILE, --language and, when allowed, --depth at args[k], moving k past a value.
+// Returns std::nullopt when args[k] is none of them, otherwise "" or the error message.
+std::optional<std::string> ParsePictureOption(const Arguments& args, std::size_t& k,
+                                              bool allowDepth, PictureOptions& out);
+
+// The state that describe and render drive the window's logic to.
+struct WindowOptions : PictureOptions {
     int screen = 0;                // the UI list entry: 0 find, 1 constellation, 2 spectrum
     std::optional<int> record;     // entry of that screen's record list
-    int language = 0;              // the Language list entry: 0 English, 1 French
     std::optional<int> refBottom;  // a multiple of 5 within 0..70
     std::optional<std::pair<int, int>> cursor;
     std::string output;  // render only
-    int depth = 32;      // render only
 };
 
 // Parses the shared options; `withOutput` adds -o and --depth. Returns an error message or "".
 std::string ParseWindowOptions(const Arguments& args, bool withOutput, WindowOptions& out);
 
-// Parses a non-negative or signed decimal integer, the whole text.
+// Parses a signed decimal integer that makes up the whole text.
 std::optional<int> ParseInt(const std::string& text);
 
 // Language names of the command line.

@@ -70,7 +70,13 @@ void CMireltaDlg::OnInitDialog() {
     // The cross-hair follows the pointer: at most one trace redraw per displayed frame.
     traceRedraw_.setSingleShot(true);
     traceRedraw_.setInterval(kFrameMs);
-    connect(&traceRedraw_, &QTimer::timeout, this, [this] { logic_.RedrawTrace(); });
+    connect(&traceRedraw_, &QTimer::timeout, this, [this] {
+        logic_.RedrawTrace();
+        // The read-out of this drawing, without waiting for the next pointer move.
+        if (QToolTip::isVisible()) {
+            showToolTip(QCursor::pos());
+        }
+    });
 
     auto* open = new QShortcut(QKeySequence::Open, this);
     connect(open, &QShortcut::activated, this, [this] { logic_.Open(); });

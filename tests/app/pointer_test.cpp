@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <filesystem>
 
@@ -78,6 +80,20 @@ TEST_F(SpectrumWindow, CrossHairFollowsThePointerWithinAFrame) {
     moveTo(QPoint(400, 120));
     ASSERT_TRUE(runEventsUntil([&] { return pixel(400, 100) == qRgb(255, 0, 0); }));
     EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "the old cross-hair is gone";
+}
+
+TEST_F(SpectrumWindow, ToolTipShowsTheLastReadOutOverTheWindowOnly) {
+    moveTo(QPoint(300, 200));
+    ASSERT_TRUE(runEventsUntil([&] { return !dlg.logic().toolTipText.empty(); }));
+    const auto askForTip = [this](QPoint at) {
+        QHelpEvent help(QEvent::ToolTip, at, dlg.mapToGlobal(at));
+        QCoreApplication::sendEvent(&dlg, &help);
+    };
+    askForTip(QPoint(300, 200));
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "[ 1702MHz : 50 ]");
+    askForTip(dlg.panel().widget(ids::Open)->geometry().center());
+    EXPECT_TRUE(runEventsUntil([] { return !QToolTip::isVisible(); }));
 }
 
 TEST_F(SpectrumWindow, ReadOutReachesTheLabelsOnTheTimer) {

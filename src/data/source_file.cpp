@@ -1,5 +1,8 @@
 #include "data/source_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <system_error>
 
@@ -17,8 +20,16 @@ ReadResult ReadSourceFile(const std::filesystem::path& path) {
     if (std::filesystem::is_directory(path, ec)) {
         return {ReadError::CannotOpen, nullptr};
     }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    // Opened without blocking, so a named pipe that nobody writes to reads as empty instead of
+    // hanging the window; the reads themselves block as usual.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return {ReadError::CannotOpen, nullptr};
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::unique_ptr<std::FILE, FileCloser> file(::fdopen(fd, "rb"));
     if (!file) {
+        ::close(fd);
         return {ReadError::CannotOpen, nullptr};
     }
     // Unbuffered, so the stream never reads ahead past the image.

@@ -1,5 +1,6 @@
 // Reading source files from disk.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -93,6 +94,12 @@ TEST_F(ReadFile, MissingFileCannotBeOpened) {
 
 TEST_F(ReadFile, DirectoryCannotBeOpened) {
     EXPECT_EQ(ReadSourceFile(dir_).error, ReadError::CannotOpen);
+}
+
+TEST_F(ReadFile, PipeWithoutAWriterIsAShortReadNotAHang) {
+    const auto pipe = dir_ / "pipe.dat";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(ReadSourceFile(pipe).error, ReadError::ShortRead);
 }
 
 TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {

@@ -11,9 +11,6 @@
 namespace mirelta {
 namespace {
 
-constexpr int kAlignLeft = 0;
-constexpr int kAlignCentre = 1;
-constexpr int kStyleUnchanged = -1;
 // A row of the layout that is only moved: the key bitmaps.
 constexpr int kMoveOnly = -1;
 

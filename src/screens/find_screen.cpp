@@ -11,11 +11,6 @@
 namespace mirelta {
 namespace {
 
-constexpr int kAlignLeft = 0;
-constexpr int kAlignCentre = 1;
-constexpr int kAlignRight = 2;
-constexpr int kStyleUnchanged = -1;
-
 constexpr int kLockTextId = 18;
 constexpr std::uint8_t kUniversalLnbType = 0;
 // Below this quality or strength the meter shows no power reading.

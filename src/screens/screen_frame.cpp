@@ -10,7 +10,7 @@ void MainWindowLogic::LayoutScreenFrame() {
     controls.move(ids::Title, {0, 0, 720, 48});
     controls.move(1017, {625, 18, 667, 38});
     // TextId 38 returns before the style is looked at, so the bar keeps its template style.
-    SetLabel(ids::BottomBar, Rect{0, 440, 720, 480}, text_id::Empty, -1);
+    SetLabel(ids::BottomBar, Rect{0, 440, 720, 480}, text_id::Empty, kStyleUnchanged);
     controls.move(1016, {576, 14, 616, 44});
     controls.move(1022, {65, 60, 75, 340});
 }

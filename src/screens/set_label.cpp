@@ -18,7 +18,7 @@ void MainWindowLogic::SetLabel(int id, std::optional<Rect> rect, int textId, int
         controls.setText(id, "");
         return;
     }
-    if (style == -1) {
+    if (style == kStyleUnchanged) {
         prompts.messageBox(Printf("Set string error!\n ID=%d", textId));
         return;
     }

@@ -11,10 +11,6 @@ namespace mirelta {
 
 namespace {
 
-constexpr int kAlignLeft = 0;
-constexpr int kAlignCentre = 1;
-constexpr int kAlignRight = 2;
-
 constexpr int kSpanLabel = 1034;
 constexpr int kLeftEdgeLabel = 1024;
 constexpr int kCursorFrequencyLabel = 1026;

@@ -19,6 +19,13 @@ inline constexpr int Custom = 37;  // a caller's own text, "..." when it gives n
 inline constexpr int Empty = 38;
 }  // namespace text_id
 
+// Alignment styles that SetLabel writes into a label; kStyleUnchanged marks a label that must
+// not receive a text.
+inline constexpr int kAlignLeft = 0;
+inline constexpr int kAlignCentre = 1;
+inline constexpr int kAlignRight = 2;
+inline constexpr int kStyleUnchanged = -1;
+
 // A table text in the given language: French for 1, English for anything else.
 const char* TableText(int textId, std::int32_t language);
 

@@ -82,6 +82,8 @@ void CMireltaDlg::OnInitDialog() {
     connect(open, &QShortcut::activated, this, [this] { logic_.Open(); });
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, [this] { OnOK(); });
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, [this] { OnCancel(); });
     auto* about = new QShortcut(QKeySequence::HelpContents, this);
     connect(about, &QShortcut::activated, this, [this] { ShowAbout(); });
 }

@@ -2,7 +2,13 @@
 
 #include <algorithm>
 
+#include "screens/value_format.h"
+
 namespace mirelta::spectrum_plot {
+
+std::string ScaleText(std::int16_t bottom, int row) {
+    return Printf("%d", bottom + kWindowSpan - kScaleStep * row);
+}
 
 std::optional<std::uint32_t> PointPitch(std::int32_t left, std::int32_t right) {
     const std::uint32_t eighths =

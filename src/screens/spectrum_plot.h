@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "data/spectrum_record.h"
 #include "platform/geometry.h"
@@ -13,6 +14,14 @@ namespace mirelta::spectrum_plot {
 // The plot: panel 1004's rectangle; the trace and the cross-hair stay inside it.
 inline constexpr Rect kPlot{75, 60, 695, 340};
 inline constexpr int kPoints = SpectrumRecord::kLevels;
+
+// The level scale: labels 1008 (top) to 1014 (bottom), 5 dB apart over the 30 dB window.
+inline constexpr int kFirstScaleLabel = 1008;
+inline constexpr int kScaleLabels = 7;
+inline constexpr int kWindowSpan = 30;
+inline constexpr int kScaleStep = 5;
+// The text of scale label `row` (0 at the top) for the window starting at `bottom`.
+std::string ScaleText(std::int16_t bottom, int row);
 
 // Pixels between sweep points for the record's edge frequencies: 620 / ((L - R) / 8), all
 // unsigned. None when the edges give no usable pitch (L - R below 8 or above 4967, equal edges,

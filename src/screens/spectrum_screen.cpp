@@ -54,9 +54,8 @@ constexpr std::array<IconPlace, 9> kIcons{{
     {1038, {560, 444, 600, 474}},
 }};
 
-// Scale labels 1008 to 1014 from the top of the window down, 5 dB apart.
-constexpr int kFirstScaleLabel = 1008;
-constexpr std::array<Rect, 7> kScaleRects{{
+// Scale labels from the top of the window down.
+constexpr std::array<Rect, spectrum_plot::kScaleLabels> kScaleRects{{
     {10, 50, 65, 80},
     {10, 92, 65, 122},
     {10, 137, 65, 167},
@@ -91,15 +90,15 @@ void MainWindowLogic::LayoutSpectrumScreen() {
         }
     };
 
-    label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, -1);
+    label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, kStyleUnchanged);
     for (const IconPlace& icon : kIcons) {
         if (controls.has(icon.id)) {
             controls.move(icon.id, icon.rect);
         }
     }
     for (int row = 0; row < static_cast<int>(kScaleRects.size()); ++row) {
-        label(kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
-              Printf("%d", RefLevelBottom + 30 - 5 * row));
+        label(spectrum_plot::kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
+              spectrum_plot::ScaleText(RefLevelBottom, row));
     }
     label(kLeftEdgeLabel, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.leftFrequency()));

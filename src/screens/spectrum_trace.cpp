@@ -14,12 +14,10 @@ using spectrum_plot::kPoints;
 
 namespace {
 
-constexpr int kFirstScaleLabel = 1008;
-constexpr int kScaleLabels = 7;
+using spectrum_plot::kWindowSpan;
 constexpr std::int16_t kLowestBottom = 0;
 constexpr std::int16_t kHighestTop = 100;
-constexpr std::int16_t kWindowSpan = 30;
-constexpr std::int16_t kStep = 5;
+constexpr std::int16_t kStep = spectrum_plot::kScaleStep;
 
 // One trace polygon: the trace points, then two corners on the given edge of the plot.
 std::array<QPoint, kPoints + 2> Polygon(const std::array<QPoint, kPoints>& trace, int lastX,
@@ -104,10 +102,10 @@ void MainWindowLogic::DrawSpectrumTrace() {
 }
 
 void MainWindowLogic::UpdateScaleLabels() {
-    for (int row = 0; row < kScaleLabels; ++row) {
-        const int id = kFirstScaleLabel + row;
+    for (int row = 0; row < spectrum_plot::kScaleLabels; ++row) {
+        const int id = spectrum_plot::kFirstScaleLabel + row;
         if (controls.has(id)) {
-            controls.setText(id, Printf("%d", RefLevelBottom + kWindowSpan - kStep * row));
+            controls.setText(id, spectrum_plot::ScaleText(RefLevelBottom, row));
         }
     }
     compositor.repaintControl(ids::SidePanelLabel);

@@ -12,6 +12,7 @@
 #include "app/mirelta_dlg.h"
 #include "app/qt_prompts.h"
 #include "fixtures/image_builder.h"
+#include "fixtures/scratch_folder.h"
 #include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
 
@@ -20,13 +21,6 @@ namespace {
 
 class MainWindow : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "mirelta-app-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
     std::string openDemo() {
         const auto path = folder / "records.dat";
         fixtures::ImageBuilder image;
@@ -43,7 +37,7 @@ class MainWindow : public ::testing::Test {
 
     ScriptedPrompts prompts;
     CMireltaDlg dlg{prompts};
-    std::filesystem::path folder;
+    fixtures::ScratchFolder folder;
 };
 
 TEST_F(MainWindow, HasTheTemplatesTitleSizeAndPanel) {

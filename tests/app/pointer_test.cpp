@@ -11,6 +11,7 @@
 
 #include "app/mirelta_dlg.h"
 #include "fixtures/image_builder.h"
+#include "fixtures/scratch_folder.h"
 #include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
 
@@ -21,9 +22,6 @@ namespace {
 class SpectrumWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "mirelta-pointer-XXXXXX").string();
-        folder = mkdtemp(pattern.data());
         fixtures::SpectrumFields sweep{
             .label = "Full", .leftFrequency = 2150, .rightFrequency = 950, .spanCode = 0};
         sweep.levels.fill(50);
@@ -34,7 +32,6 @@ class SpectrumWindow : public ::testing::Test {
         auto* ui = qobject_cast<QComboBox*>(dlg.panel().widget(ids::UiList));
         emit ui->activated(2);  // the user picks "Spectrum"
     }
-    void TearDown() override { std::filesystem::remove_all(folder); }
 
     void moveTo(QPoint at) {
         QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(dlg.mapToGlobal(at)), Qt::NoButton,
@@ -61,7 +58,7 @@ class SpectrumWindow : public ::testing::Test {
 
     ScriptedPrompts prompts;
     CMireltaDlg dlg{prompts};
-    std::filesystem::path folder;
+    fixtures::ScratchFolder folder;
 };
 
 TEST_F(SpectrumWindow, ListChoiceShowsTheSpectrum) {

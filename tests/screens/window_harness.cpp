@@ -1,20 +1,11 @@
 #include "window_harness.h"
 
-#include <unistd.h>
-
 #include "platform/window_template.h"
 
 namespace mirelta::testing {
 
 WindowHarness::WindowHarness() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "mirelta-test-XXXXXX").string();
-    folder_ = mkdtemp(pattern.data());
     logic.OnInitDialog();
-}
-
-WindowHarness::~WindowHarness() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 bool WindowHarness::open(const fixtures::ImageBuilder& image, const std::string& name) {

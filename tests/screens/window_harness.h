@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fixtures/image_builder.h"
+#include "fixtures/scratch_folder.h"
 #include "platform/scripted_prompts.h"
 #include "screens/main_window_logic.h"
 
@@ -14,7 +15,6 @@ namespace mirelta::testing {
 class WindowHarness {
   public:
     WindowHarness();
-    ~WindowHarness();
 
     // Writes the image to a temp file and opens it as the Open button would.
     bool open(const fixtures::ImageBuilder& image, const std::string& name = "test.dat");
@@ -34,7 +34,7 @@ class WindowHarness {
     MainWindowLogic logic{prompts};
 
   private:
-    std::filesystem::path folder_;
+    fixtures::ScratchFolder folder_;
 };
 
 }  // namespace mirelta::testing

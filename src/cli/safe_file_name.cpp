@@ -1,37 +1,36 @@
 #include "cli/safe_file_name.h"
 
+#include <QString>
 #include <cstdio>
 
 namespace mirelta::cli {
 
 namespace {
 
-bool Keeps(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' ||
-           c == '.' || c == '_';
+// Letters and digits of any script stay, so labels in the meter's Chinese read as they are.
+bool Keeps(QChar c) {
+    return c.isLetterOrNumber() || c == u'-' || c == u'.' || c == u'_';
 }
 
 std::string SafeLabel(const std::string& label) {
-    std::string safe;
-    for (char c : label) {
-        const char kept = Keeps(c) ? c : '_';
-        if (kept == '_' && !safe.empty() && safe.back() == '_') {
+    QString safe;
+    for (const QChar c : QString::fromStdString(label)) {
+        const QChar kept = Keeps(c) ? c : QChar(u'_');
+        if (kept == u'_' && safe.endsWith(u'_')) {
             continue;
         }
         safe += kept;
     }
     // No hidden files, no "..", no leading or trailing separators.
-    while (!safe.empty() && (safe.front() == '.' || safe.front() == '_')) {
-        safe.erase(safe.begin());
+    while (safe.startsWith(u'.') || safe.startsWith(u'_')) {
+        safe.remove(0, 1);
     }
-    while (!safe.empty() && (safe.back() == '.' || safe.back() == '_')) {
-        safe.pop_back();
+    while (safe.endsWith(u'.') || safe.endsWith(u'_')) {
+        safe.chop(1);
     }
-    constexpr std::size_t kLongest = 64;
-    if (safe.size() > kLongest) {
-        safe.resize(kLongest);
-    }
-    return safe.empty() ? "record" : safe;
+    constexpr qsizetype kLongest = 64;
+    safe.truncate(kLongest);
+    return safe.isEmpty() ? "record" : safe.toStdString();
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 namespace mirelta::cli {
 
-// "find-00-Astra_19.2E.png": kind, two-digit list entry and the label reduced to characters
-// that every file system accepts.
+// "find-00-Astra_19.2E.png": kind, two-digit list entry and the label (UTF-8) with everything
+// but letters, digits, '-', '.' and '_' turned into '_'.
 std::string ExportFileName(const std::string& kind, int entry, const std::string& label,
                            const std::string& extension);
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 xvfb xdotool imagemagick)
+          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
 
 namespace mirelta {
 namespace {
@@ -28,6 +30,22 @@ ToolRun RunTool(const QStringList& arguments) {
     run.exitCode = process.exitCode();
     run.errors = QString::fromLocal8Bit(process.readAllStandardError());
     return run;
+}
+
+// The icon is drawn antialiased, and Qt's rasteriser may round an edge pixel differently on
+// another CPU; the meter bitmaps are drawn without antialiasing and must match exactly.
+int LargestChannelDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest =
+                std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+        }
+    }
+    return largest;
 }
 
 QStringList PicturesIn(const QString& root) {
@@ -55,7 +73,13 @@ TEST(DrawBitmaps, RegenerationReproducesTheCommittedPictures) {
         const QImage committed =
             QImage(kCommitted + "/" + file).convertToFormat(QImage::Format_ARGB32);
         ASSERT_FALSE(committed.isNull()) << file.toStdString();
-        EXPECT_EQ(fresh, committed) << file.toStdString() << " differs from the committed one";
+        if (file.startsWith("icons/")) {
+            ASSERT_EQ(fresh.size(), committed.size()) << file.toStdString();
+            EXPECT_LE(LargestChannelDifference(fresh, committed), 2)
+                << file.toStdString() << " differs from the committed one";
+        } else {
+            EXPECT_EQ(fresh, committed) << file.toStdString() << " differs from the committed one";
+        }
     }
 }
 

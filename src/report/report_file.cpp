@@ -17,8 +17,7 @@ constexpr int kReportDpi = 300;
 ReportContent ContentOf(const ReportRequest& request, const RecordLists& lists) {
     const QFileInfo file(QString::fromStdString(request.sourcePath));
     ReportContent content;
-    content.title = request.title.isEmpty() ? CaptionText(Caption::DefaultTitle, request.language)
-                                            : request.title;
+    content.title = ReportTitle(request);
     content.fileName = file.fileName();
     content.fileDate = file.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
     content.language = request.language;
@@ -30,28 +29,35 @@ ReportContent ContentOf(const ReportRequest& request, const RecordLists& lists) 
 
 }  // namespace
 
-ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {
-    ReportPdf pdf;
+QString ReportTitle(const ReportRequest& request) {
+    return request.title.isEmpty() ? CaptionText(Caption::DefaultTitle, request.language)
+                                   : request.title;
+}
+
+bool PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request, std::string& message,
+                   const ReportProgress& progress) {
     SnapshotCamera camera;
-    if (!camera.open(request.sourcePath, pdf.message)) {
-        return pdf;
+    if (!camera.open(request.sourcePath, message)) {
+        return false;
     }
     ReportContent content = ContentOf(request, camera.logic.lists);
     content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QPainter painter(&device);
+    PaintReport(painter, device, content);
+    return true;
+}
 
+ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {
+    ReportPdf pdf;
     QBuffer buffer(&pdf.bytes);
     buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(content.title);
-        writer.setCreator(QStringLiteral("Mirelta"));
-        writer.setResolution(kReportDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        QPainter painter(&writer);
-        PaintReport(painter, writer, content);
-    }
-    pdf.ok = true;
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Mirelta"));
+    writer.setResolution(kReportDpi);
+    writer.setTitle(ReportTitle(request));
+    pdf.ok = PaintReportOn(writer, request, pdf.message, progress);
     return pdf;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPagedPaintDevice>
 #include <QString>
 #include <filesystem>
 #include <string>
@@ -26,6 +27,14 @@ struct ReportPdf {
     std::string message;
     QByteArray bytes;
 };
+// Paints the whole report on a fresh paged device (a PDF writer or a printer); false with the
+// window's message when the source file cannot be read.
+bool PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request, std::string& message,
+                   const ReportProgress& progress = {});
+
+// The request's title, or the default one in the report's language.
+QString ReportTitle(const ReportRequest& request);
+
 ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress = {});
 
 // Makes the report and writes it atomically over `output`.

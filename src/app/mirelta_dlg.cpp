@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "app/about_dlg.h"
+#include "app/verdict_settings.h"
 #include "export/bmp_writer.h"
 #include "export/screen_capture.h"
 #include "mirelta_resources.h"
@@ -44,7 +45,13 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     panel_->onClicked = [this](int id) { routeClick(id); };
     panel_->onActivated = [this](int id, int entry) { routeListChoice(id, entry); };
 
-    logic_.compositor.onPainted = [this] { view_->update(); };
+    verdict_ = new VerdictBand(this);
+    thresholds_ = LoadThresholds();
+    reportActions_ = std::make_unique<ReportActions>(this, logic_, prompts_);
+    logic_.compositor.onPainted = [this] {
+        view_->update();
+        verdict_->follow(logic_, thresholds_);
+    };
     logic_.onPanelChange = [this](int id, ControlChange) { panel_->sync(id); };
     logic_.onFocusReplica = [this] { view_->setFocus(); };
     logic_.onToolTipText = [this](const std::string&) {
@@ -211,6 +218,7 @@ void CMireltaDlg::wheelEvent(QWheelEvent* event) {
 void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
+    reportActions_->addTo(menu);
     menu.exec(event->globalPos());
 }
 

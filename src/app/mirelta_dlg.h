@@ -7,6 +7,8 @@
 
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
+#include "app/report_actions.h"
+#include "app/verdict_band.h"
 #include "platform/prompts.h"
 #include "screens/main_window_logic.h"
 
@@ -50,6 +52,9 @@ class CMireltaDlg : public QDialog {
     MainWindowLogic logic_;
     ReplicaView* view_;
     std::unique_ptr<PanelWidgets> panel_;
+    VerdictBand* verdict_;
+    Thresholds thresholds_;
+    std::unique_ptr<ReportActions> reportActions_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
     int wheelRemainder_ = 0;

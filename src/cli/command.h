@@ -21,5 +21,6 @@ extern const Command kDumpCommand;
 extern const Command kDescribeCommand;
 extern const Command kRenderCommand;
 extern const Command kExportAllCommand;
+extern const Command kReportCommand;
 
 }  // namespace mirelta::cli

@@ -5,12 +5,18 @@
 #include "cli/dump_forms.h"
 #include "cli/file_arguments.h"
 #include "cli/loaded_file.h"
+#include "cli/threshold_options.h"
 #include "cli/usage.h"
 
 namespace mirelta::cli {
 namespace {
 
-int RunDump(const Arguments& args) {
+int RunDump(const Arguments& given) {
+    Arguments args = given;
+    Thresholds thresholds;
+    if (const std::string error = TakeThresholdOptions(args, thresholds); !error.empty()) {
+        return UsageError(kDumpCommand, error);
+    }
     FileArguments parsed;
     if (const std::string error = ParseFileArguments(args, {"--json", "--csv"}, parsed);
         !error.empty()) {
@@ -21,9 +27,9 @@ int RunDump(const Arguments& args) {
         return code;
     }
     if (parsed.format == "--json") {
-        DumpJson(file, std::cout);
+        DumpJson(file, std::cout, thresholds);
     } else if (parsed.format == "--csv") {
-        DumpCsv(file, std::cout);
+        DumpCsv(file, std::cout, thresholds);
     } else {
         DumpText(file, std::cout);
     }
@@ -32,6 +38,7 @@ int RunDump(const Arguments& args) {
 
 }  // namespace
 
-const Command kDumpCommand{"dump", "mirelta-cli dump FILE [--json|--csv]", RunDump};
+const Command kDumpCommand{
+    "dump", "mirelta-cli dump FILE [--json|--csv] [--pass-margin DB] [--fail-margin DB]", RunDump};
 
 }  // namespace mirelta::cli

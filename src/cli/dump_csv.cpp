@@ -1,5 +1,6 @@
 #include <string>
 
+#include "cli/assessment_fields.h"
 #include "cli/dump_forms.h"
 #include "cli/record_fields.h"
 
@@ -22,6 +23,28 @@ std::string CsvCell(const std::string& text) {
 
 std::string CsvCell(std::int64_t number) {
     return std::to_string(number);
+}
+
+std::string CsvCell(const std::optional<std::int64_t>& number) {
+    return number ? std::to_string(*number) : std::string();
+}
+
+bool HasAssessment(const SpectrumRecord&) {
+    return false;
+}
+
+template <typename Record>
+bool HasAssessment(const Record&) {
+    return true;
+}
+
+void WriteAssessment(std::ostream&, const SpectrumRecord&, const Thresholds&) {}
+
+template <typename Record>
+void WriteAssessment(std::ostream& out, const Record& record, const Thresholds& thresholds) {
+    const AssessmentColumns columns = ColumnsOf(Assess(record, thresholds));
+    out << ',' << CsvCell(columns.requiredCn) << ',' << CsvCell(columns.margin) << ','
+        << CsvCell(columns.merMargin) << ',' << CsvCell(columns.verdict);
 }
 
 // Column names of the per-record arrays that follow the scalar fields.
@@ -67,10 +90,15 @@ void WriteArrays(std::ostream& out, const SpectrumRecord& record) {
 // One section: header row, then one row per listed record; every row starts with the kind.
 template <typename Record, std::size_t N>
 void WriteSection(std::ostream& out, const char* kind, const std::array<Record, N>& records,
-                  const std::vector<int>& slots) {
+                  const std::vector<int>& slots, const Thresholds& thresholds) {
     out << "kind,index,slot";
     for (const Field& field : FieldsOf(records[0])) {
         out << ',' << field.name;
+    }
+    if (HasAssessment(records[0])) {
+        for (const char* name : kAssessmentColumnNames) {
+            out << ',' << name;
+        }
     }
     for (const std::string& name : ArrayColumns(records[0])) {
         out << ',' << name;
@@ -81,6 +109,7 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
         for (const Field& field : FieldsOf(records[k])) {
             out << ',' << std::visit([](const auto& v) { return CsvCell(v); }, field.value);
         }
+        WriteAssessment(out, records[k], thresholds);
         WriteArrays(out, records[k]);
         out << '\n';
     }
@@ -88,12 +117,13 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
 
 }  // namespace
 
-void DumpCsv(const LoadedFile& file, std::ostream& out) {
-    WriteSection(out, "find", file.lists->find, file.findSlots);
+void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds) {
+    WriteSection(out, "find", file.lists->find, file.findSlots, thresholds);
     out << '\n';
-    WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots);
+    WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots,
+                 thresholds);
     out << '\n';
-    WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots);
+    WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
 }
 
 }  // namespace mirelta::cli

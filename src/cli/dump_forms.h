@@ -2,13 +2,15 @@
 
 #include <ostream>
 
+#include "assess/assessment.h"
 #include "cli/loaded_file.h"
 
 namespace mirelta::cli {
 
 // The three output forms of `dump`; each writes every listed record of a loaded file.
 void DumpText(const LoadedFile& file, std::ostream& out);
-void DumpJson(const LoadedFile& file, std::ostream& out);
-void DumpCsv(const LoadedFile& file, std::ostream& out);
+// JSON and CSV also carry each Find and Constellation record's assessment.
+void DumpJson(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds);
+void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds);
 
 }  // namespace mirelta::cli

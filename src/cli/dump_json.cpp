@@ -1,3 +1,4 @@
+#include "cli/assessment_fields.h"
 #include "cli/dump_forms.h"
 #include "cli/json_writer.h"
 #include "cli/record_fields.h"
@@ -10,6 +11,28 @@ void WriteFields(JsonWriter& json, const std::vector<Field>& fields) {
         json.key(field.name);
         std::visit([&](const auto& v) { json.value(v); }, field.value);
     }
+}
+
+void WriteNumberOrNull(JsonWriter& json, const std::optional<std::int64_t>& number) {
+    if (number) {
+        json.value(*number);
+    } else {
+        json.null();
+    }
+}
+
+void WriteAssessment(JsonWriter&, const SpectrumRecord&, const Thresholds&) {}
+
+template <typename Record>
+void WriteAssessment(JsonWriter& json, const Record& record, const Thresholds& thresholds) {
+    const AssessmentColumns columns = ColumnsOf(Assess(record, thresholds));
+    json.key("requiredCn");
+    WriteNumberOrNull(json, columns.requiredCn);
+    json.key("margin");
+    WriteNumberOrNull(json, columns.margin);
+    json.key("merMargin");
+    WriteNumberOrNull(json, columns.merMargin);
+    json.field("verdict", columns.verdict);
 }
 
 void WriteExtras(JsonWriter&, const FindRecord&) {}
@@ -39,7 +62,7 @@ void WriteExtras(JsonWriter& json, const SpectrumRecord& record) {
 
 template <typename Record, std::size_t N>
 void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& records,
-               const std::vector<int>& slots) {
+               const std::vector<int>& slots, const Thresholds& thresholds) {
     json.key(name);
     json.beginArray();
     for (std::size_t k = 0; k < slots.size(); ++k) {
@@ -47,6 +70,7 @@ void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& 
         json.field("index", static_cast<std::int64_t>(k));
         json.field("slot", slots[k]);
         WriteFields(json, FieldsOf(records[k]));
+        WriteAssessment(json, records[k], thresholds);
         WriteExtras(json, records[k]);
         json.endObject();
     }
@@ -55,12 +79,13 @@ void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& 
 
 }  // namespace
 
-void DumpJson(const LoadedFile& file, std::ostream& out) {
+void DumpJson(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds) {
     JsonWriter json(out);
     json.beginObject();
-    WriteKind(json, "find", file.lists->find, file.findSlots);
-    WriteKind(json, "constellation", file.lists->constellation, file.constellationSlots);
-    WriteKind(json, "spectrum", file.lists->spectrum, file.spectrumSlots);
+    WriteKind(json, "find", file.lists->find, file.findSlots, thresholds);
+    WriteKind(json, "constellation", file.lists->constellation, file.constellationSlots,
+              thresholds);
+    WriteKind(json, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
     json.endObject();
     out << '\n';
 }

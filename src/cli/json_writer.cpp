@@ -89,6 +89,11 @@ void JsonWriter::value(std::int64_t number) {
     out_ << number;
 }
 
+void JsonWriter::null() {
+    separate();
+    out_ << "null";
+}
+
 void JsonWriter::flag(bool truth) {
     separate();
     out_ << (truth ? "true" : "false");

@@ -21,6 +21,7 @@ class JsonWriter {
     void value(std::string_view text);
     void value(std::int64_t number);
     void flag(bool truth);
+    void null();
 
     template <typename T>
     void field(std::string_view name, const T& v) {

@@ -6,6 +6,7 @@
 #include "cli/file_arguments.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_file.h"
+#include "cli/threshold_options.h"
 #include "cli/usage.h"
 #include "platform/text_codec.h"
 
@@ -14,15 +15,26 @@ namespace {
 
 struct ListEntry {
     int slot;
-    std::string label;  // UTF-8
+    std::string label;    // UTF-8
+    std::string verdict;  // empty for a spectrum sweep, which is not judged
 };
+
+std::string VerdictOf(const SpectrumRecord&, const Thresholds&) {
+    return {};
+}
+
+template <typename Record>
+std::string VerdictOf(const Record& record, const Thresholds& thresholds) {
+    return VerdictText(Assess(record, thresholds).verdict);
+}
 
 template <typename Record, std::size_t N>
 std::vector<ListEntry> Entries(const std::array<Record, N>& records,
-                               const std::vector<int>& slotNumbers) {
+                               const std::vector<int>& slotNumbers, const Thresholds& thresholds) {
     std::vector<ListEntry> entries;
     for (std::size_t k = 0; k < slotNumbers.size(); ++k) {
-        entries.push_back({slotNumbers[k], DecodeLocalTextToUtf8(records[k].listLabel())});
+        entries.push_back({slotNumbers[k], DecodeLocalTextToUtf8(records[k].listLabel()),
+                           VerdictOf(records[k], thresholds)});
     }
     return entries;
 }
@@ -56,11 +68,13 @@ void PrintJson(const Lists& lists) {
 }
 
 void PrintTable(const Lists& lists) {
-    std::cout << "KIND           INDEX  SLOT  LABEL\n";
+    std::cout << "KIND           INDEX  SLOT  VERDICT    LABEL\n";
     const auto kind = [](const char* name, const std::vector<ListEntry>& entries) {
         for (std::size_t k = 0; k < entries.size(); ++k) {
             char prefix[64];
-            std::snprintf(prefix, sizeof prefix, "%-13s  %5zu  %4d  ", name, k, entries[k].slot);
+            std::snprintf(prefix, sizeof prefix, "%-13s  %5zu  %4d  %-9s  ", name, k,
+                          entries[k].slot,
+                          entries[k].verdict.empty() ? "-" : entries[k].verdict.c_str());
             std::cout << prefix << entries[k].label << '\n';
         }
     };
@@ -69,7 +83,12 @@ void PrintTable(const Lists& lists) {
     kind("spectrum", lists.spectrum);
 }
 
-int RunList(const Arguments& args) {
+int RunList(const Arguments& given) {
+    Arguments args = given;
+    Thresholds thresholds;
+    if (const std::string error = TakeThresholdOptions(args, thresholds); !error.empty()) {
+        return UsageError(kListCommand, error);
+    }
     FileArguments parsed;
     if (const std::string error = ParseFileArguments(args, {"--json"}, parsed); !error.empty()) {
         return UsageError(kListCommand, error);
@@ -78,9 +97,9 @@ int RunList(const Arguments& args) {
     if (const int code = OpenSource(parsed.path, file); code != 0) {
         return code;
     }
-    const Lists lists{Entries(file.lists->find, file.findSlots),
-                      Entries(file.lists->constellation, file.constellationSlots),
-                      Entries(file.lists->spectrum, file.spectrumSlots)};
+    const Lists lists{Entries(file.lists->find, file.findSlots, thresholds),
+                      Entries(file.lists->constellation, file.constellationSlots, thresholds),
+                      Entries(file.lists->spectrum, file.spectrumSlots, thresholds)};
     if (parsed.format == "--json") {
         PrintJson(lists);
     } else {
@@ -91,6 +110,7 @@ int RunList(const Arguments& args) {
 
 }  // namespace
 
-const Command kListCommand{"list", "mirelta-cli list FILE [--json]", RunList};
+const Command kListCommand{
+    "list", "mirelta-cli list FILE [--json] [--pass-margin DB] [--fail-margin DB]", RunList};
 
 }  // namespace mirelta::cli

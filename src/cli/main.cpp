@@ -10,10 +10,10 @@
 
 namespace {
 
-constexpr std::array<const mirelta::cli::Command*, 5> kCommands{
+constexpr std::array<const mirelta::cli::Command*, 6> kCommands{
     &mirelta::cli::kListCommand,      &mirelta::cli::kDumpCommand,
     &mirelta::cli::kDescribeCommand,  &mirelta::cli::kRenderCommand,
-    &mirelta::cli::kExportAllCommand,
+    &mirelta::cli::kExportAllCommand, &mirelta::cli::kReportCommand,
 };
 
 }  // namespace

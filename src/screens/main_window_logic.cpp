@@ -46,6 +46,7 @@ bool MainWindowLogic::OpenPath(const std::string& path) {
         return false;
     }
     image = std::move(read.image);
+    sourcePath = path;
     lists = Load(*image);
 
     controls.enable(ids::FindList, true);

@@ -92,6 +92,7 @@ class MainWindowLogic : public ColourHook {
 
     // State of the main window.
     std::unique_ptr<SourceImage> image;  // none until the first successful Open
+    std::string sourcePath;              // the file `image` came from
     RecordLists lists;
     std::int32_t ScreenMode = screen_mode::None;
     std::int32_t Language = 0;

@@ -205,7 +205,45 @@ TEST(CliDumpCsv, EveryRowHasAsManyCellsAsItsHeader) {
     EXPECT_EQ(commas(lines[5]), commas(lines[4]));
     EXPECT_EQ(commas(lines[8]), commas(lines[7]));
     EXPECT_EQ(commas(lines[7]), 3 + 9 + 149);
-    EXPECT_EQ(commas(lines[4]), 3 + 20 + 1999);
+    EXPECT_EQ(commas(lines[4]), 3 + 20 + 4 + 1999);
+}
+
+TEST(CliDumpJson, AssessmentOfFindAndConstellationRecords) {
+    TempDir dir;
+    const QJsonObject dump = DumpJson(dir);
+    // 8PSK 3/5 needs 5.50 dB; C/N 9.99 dB.
+    const QJsonObject locked = dump["find"].toArray()[0].toObject();
+    EXPECT_EQ(locked["requiredCn"].toInt(), 550);
+    EXPECT_EQ(locked["margin"].toInt(), 449);
+    EXPECT_TRUE(locked["merMargin"].isNull());
+    EXPECT_EQ(Text(locked, "verdict"), "PASS");
+    const QJsonObject unlocked = dump["find"].toArray()[1].toObject();
+    EXPECT_TRUE(unlocked["requiredCn"].isNull());
+    EXPECT_TRUE(unlocked["margin"].isNull());
+    EXPECT_EQ(Text(unlocked, "verdict"), "FAIL");
+    // QPSK 9/10 needs 6.42 dB; C/N 12.34 dB, MER 11.80 dB.
+    const QJsonObject constellation = dump["constellation"].toArray()[0].toObject();
+    EXPECT_EQ(constellation["requiredCn"].toInt(), 642);
+    EXPECT_EQ(constellation["margin"].toInt(), 592);
+    EXPECT_EQ(constellation["merMargin"].toInt(), 538);
+    EXPECT_EQ(Text(constellation, "verdict"), "PASS");
+    EXPECT_FALSE(dump["spectrum"].toArray()[0].toObject().contains("verdict"));
+}
+
+TEST(CliDumpCsv, AssessmentColumnsFollowTheFields) {
+    TempDir dir;
+    const std::string path = (dir / "sample.dat").string();
+    Sample().writeTo(path);
+    const std::vector<std::string> lines =
+        Lines(RunCli({"dump", path, "--csv", "--pass-margin", "5"}).out);
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_NE(lines[0].find(",lockFlag,requiredCn,margin,merMargin,verdict"), std::string::npos);
+    EXPECT_EQ(lines[1].substr(lines[1].size() - 20), ",1,550,449,,MARGINAL");
+    EXPECT_EQ(lines[2].substr(lines[2].size() - 10), ",0,,,,FAIL");
+    EXPECT_NE(lines[4].find(",strengthText,requiredCn,margin,merMargin,verdict,i0,"),
+              std::string::npos);
+    EXPECT_NE(lines[5].find(",642,592,538,PASS,"), std::string::npos);
+    EXPECT_EQ(lines[7].find("verdict"), std::string::npos);
 }
 
 TEST(CliDumpText, NamesEveryFieldWithItsText) {

@@ -76,19 +76,47 @@ TEST(CliList, EmptyAndInvalidImagesListNothing) {
     }
 }
 
-TEST(CliList, TextTableHasKindIndexSlotAndLabel) {
+TEST(CliList, TextTableHasKindIndexSlotVerdictAndLabel) {
     TempDir dir;
     const CliResult result = RunCli({"list", WriteImage(dir, ThreeKinds())});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
-              "KIND           INDEX  SLOT  LABEL\n"
-              "find               0     3  Astra 11747H\n"
-              "find               1    17  " +
+              "KIND           INDEX  SLOT  VERDICT    LABEL\n"
+              "find               0     3  FAIL       Astra 11747H\n"
+              "find               1    17  FAIL       " +
                   kUtf8Chinese +
                   " 12543H\n"
-                  "constellation      0    15  QPSK\n"
-                  "spectrum           0     0  Full\n"
-                  "spectrum           1    31  Narrow\n");
+                  "constellation      0    15  not rated  QPSK\n"
+                  "spectrum           0     0  -          Full\n"
+                  "spectrum           1    31  -          Narrow\n");
+}
+
+TEST(CliList, VerdictsFollowTheMarginOptions) {
+    TempDir dir;
+    ImageBuilder builder;
+    // DVB-S2 QPSK 1/2 needs 1.00 dB: a margin of 2.00 dB.
+    builder.addFind(0,
+                    FindFields{.label = "two", .cn = 300, .system = 3, .modcod = 4, .lockFlag = 1});
+    const std::string path = WriteImage(dir, builder);
+    const auto verdict = [&](std::vector<std::string> options) {
+        options.insert(options.begin(), {"list", path});
+        const CliResult result = RunCli(options);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return result.out.substr(result.out.find('\n') + 1);
+    };
+    EXPECT_NE(verdict({}).find("MARGINAL"), std::string::npos);
+    EXPECT_NE(verdict({"--pass-margin", "2"}).find("PASS"), std::string::npos);
+    EXPECT_NE(verdict({"--fail-margin=2.01", "--pass-margin=2.5"}).find("FAIL"), std::string::npos);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--pass-margin"},
+                                                {"--pass-margin", "x"},
+                                                {"--fail-margin", "nan"},
+                                                {"--fail-margin", "4"}}) {
+        std::vector<std::string> args{"list", path};
+        args.insert(args.end(), bad.begin(), bad.end());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.exitCode, 2) << bad[0];
+        EXPECT_EQ(result.out, "");
+    }
 }
 
 TEST(CliList, UnterminatedLabelsStopAtTheirField) {

@@ -1,0 +1,25 @@
+#include "app/printing.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+namespace mirelta {
+
+void PrintReplica(QPrinter& printer, const QImage& replica) {
+    printer.setDocName(QStringLiteral("Mirelta"));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter(&printer);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    const QRect page = painter.viewport();
+    const QSize size = replica.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(replica.rect());
+    painter.drawImage(0, 0, replica);
+}
+
+bool PrintReport(QPrinter& printer, const ReportRequest& request, std::string& message) {
+    printer.setDocName(ReportTitle(request));
+    return PaintReportOn(printer, request, message);
+}
+
+}  // namespace mirelta

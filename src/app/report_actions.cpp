@@ -1,0 +1,91 @@
+#include "app/report_actions.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+
+#include "app/printing.h"
+#include "app/verdict_settings.h"
+#include "platform/window_template.h"
+
+namespace mirelta {
+namespace {
+
+ReportRequest RequestFor(const MainWindowLogic& logic) {
+    return ReportRequest{
+        .sourcePath = logic.sourcePath,
+        .title = {},
+        .language = logic.Language == 1 ? ReportLanguage::French : ReportLanguage::English,
+        .thresholds = LoadThresholds(),
+    };
+}
+
+}  // namespace
+
+ReportActions::ReportActions(QWidget* window, MainWindowLogic& logic, Prompts& prompts)
+    : window_(window), logic_(logic), prompts_(prompts) {
+    auto* report = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
+    QObject::connect(report, &QShortcut::activated, window, [this] { writeReport(); });
+    auto* print = new QShortcut(QKeySequence::Print, window);
+    QObject::connect(print, &QShortcut::activated, window, [this] { this->print(); });
+}
+
+void ReportActions::addTo(QMenu& menu) {
+    QAction* report =
+        menu.addAction(QStringLiteral("&Report..."), window_, [this] { writeReport(); });
+    report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction* print =
+        menu.addAction(QStringLiteral("&Print..."), window_, [this] { this->print(); });
+    print->setShortcut(QKeySequence::Print);
+}
+
+bool ReportActions::haveFile() {
+    if (!logic_.fileLoaded()) {
+        prompts_.messageBox("Please open a source file at first!");
+        return false;
+    }
+    return true;
+}
+
+void ReportActions::writeReport() {
+    if (!haveFile()) {
+        return;
+    }
+    const auto path = prompts_.saveFileName(".pdf", "report", "PDF report (*.pdf)|*.pdf|");
+    if (!path || path->empty()) {
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SaveResult saved = WriteReportFile(RequestFor(logic_), *path);
+    QApplication::restoreOverrideCursor();
+    if (!saved.ok) {
+        prompts_.messageBox("Cannot save the report to\n" + *path + "\n\n" + saved.reason);
+    }
+}
+
+void ReportActions::print() {
+    if (!haveFile()) {
+        return;
+    }
+    QPrinter printer;
+    QPrintDialog dialog(&printer, window_);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection);
+    printer.setPrintRange(QPrinter::Selection);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (printer.printRange() == QPrinter::Selection) {
+        logic_.compositor.repaintWindow();
+        PrintReplica(printer, logic_.compositor.image().copy(
+                                  logic_.controls.rect(ids::ScreenArea).toQRect()));
+        return;
+    }
+    std::string message;
+    if (!PrintReport(printer, RequestFor(logic_), message)) {
+        prompts_.messageBox(message);
+    }
+}
+
+}  // namespace mirelta

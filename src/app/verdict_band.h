@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLabel>
+
+#include "assess/assessment.h"
+#include "screens/main_window_logic.h"
+
+namespace mirelta {
+
+// The one-line verdict of the shown Find or Constellation snapshot, in the free band under the
+// replica; empty on the Spectrum screen and before a file is open.
+class VerdictBand : public QLabel {
+  public:
+    explicit VerdictBand(QWidget* parent);
+
+    void follow(MainWindowLogic& logic, const Thresholds& thresholds);
+};
+
+}  // namespace mirelta

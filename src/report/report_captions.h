@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+namespace mirelta {
+
+enum class ReportLanguage { English, French };
+
+// The report's own words; the meter's texts and the verdict words are never translated.
+enum class Caption {
+    DefaultTitle,
+    File,
+    FileDate,
+    Counts,  // %1 Find, %2 Constellation, %3 Spectrum
+    Summary,
+    NoSnapshots,
+    Kind,
+    Label,
+    Frequency,
+    Polarisation,
+    SymbolRate,
+    Mode,
+    Power,
+    Cn,
+    Mer,
+    Ber,
+    Margin,
+    Verdict,
+    RequiredCn,
+    MerMargin,
+    Find,
+    Constellation,
+    Spectrum,
+    LeftEdge,
+    RightEdge,
+    Span,
+    Assessment,
+    Total,  // "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"
+};
+
+QString CaptionText(Caption caption, ReportLanguage language);
+
+}  // namespace mirelta

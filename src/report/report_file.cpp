@@ -1,0 +1,75 @@
+#include "report/report_file.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <span>
+
+#include "report/report_painter.h"
+
+namespace mirelta {
+namespace {
+
+constexpr int kReportDpi = 300;
+
+ReportContent ContentOf(const ReportRequest& request, const RecordLists& lists) {
+    const QFileInfo file(QString::fromStdString(request.sourcePath));
+    ReportContent content;
+    content.title = ReportTitle(request);
+    content.fileName = file.fileName();
+    content.fileDate = file.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    content.language = request.language;
+    content.findCount = lists.findCount;
+    content.constellationCount = lists.constellationCount;
+    content.spectrumCount = lists.spectrumCount;
+    return content;
+}
+
+}  // namespace
+
+QString ReportTitle(const ReportRequest& request) {
+    return request.title.isEmpty() ? CaptionText(Caption::DefaultTitle, request.language)
+                                   : request.title;
+}
+
+bool PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request, std::string& message,
+                   const ReportProgress& progress) {
+    SnapshotCamera camera;
+    if (!camera.open(request.sourcePath, message)) {
+        return false;
+    }
+    ReportContent content = ContentOf(request, camera.logic.lists);
+    content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QPainter painter(&device);
+    PaintReport(painter, device, content);
+    return true;
+}
+
+ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {
+    ReportPdf pdf;
+    QBuffer buffer(&pdf.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Mirelta"));
+    writer.setResolution(kReportDpi);
+    writer.setTitle(ReportTitle(request));
+    pdf.ok = PaintReportOn(writer, request, pdf.message, progress);
+    return pdf;
+}
+
+SaveResult WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
+                           const ReportProgress& progress) {
+    const ReportPdf pdf = MakeReportPdf(request, progress);
+    if (!pdf.ok) {
+        return {false, pdf.message};
+    }
+    return WriteFileAtomically(
+        output, std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()),
+                          static_cast<std::size_t>(pdf.bytes.size())));
+}
+
+}  // namespace mirelta

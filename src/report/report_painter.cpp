@@ -1,0 +1,255 @@
+#include "report/report_painter.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <array>
+
+namespace mirelta {
+namespace {
+
+// Liberation Sans for Latin text; WenQuanYi has the glyphs of the meter's Chinese labels, and
+// the PDF embeds whichever a text needs.
+QFont ReportFont(double points, bool bold = false) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QColor VerdictColour(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Pass:
+            return {150, 220, 150};
+        case Verdict::Marginal:
+            return {255, 200, 90};
+        case Verdict::Fail:
+            return {240, 120, 120};
+        case Verdict::NotRated:
+            break;
+    }
+    return {220, 220, 220};
+}
+
+QString KindName(SnapshotKind kind, ReportLanguage language) {
+    return CaptionText(kind == SnapshotKind::Find            ? Caption::Find
+                       : kind == SnapshotKind::Constellation ? Caption::Constellation
+                                                             : Caption::Spectrum,
+                       language);
+}
+
+// Lays text out from the top of each page down.
+class PageFlow {
+  public:
+    PageFlow(QPainter& painter, QPagedPaintDevice& device) : painter_(painter), device_(device) {}
+
+    double mm(double millimetres) const { return millimetres * device_.logicalDpiX() / 25.4; }
+    double width() const { return device_.width(); }
+    double y() const { return y_; }
+    void advance(double by) { y_ += by; }
+    bool fits(double height) const { return y_ + height <= device_.height(); }
+    void newPage() {
+        device_.newPage();
+        y_ = 0;
+    }
+
+    // One line (or wrapped paragraph) across the page.
+    void line(const QString& text, const QFont& font) {
+        painter_.setFont(font);
+        const QRectF room(0, y_, width(), device_.height() - y_);
+        const QRectF used = painter_.boundingRect(room, Qt::TextWordWrap, text);
+        painter_.drawText(room, Qt::TextWordWrap, text);
+        y_ += used.height() + mm(1.5);
+    }
+
+  private:
+    QPainter& painter_;
+    QPagedPaintDevice& device_;
+    double y_ = 0;
+};
+
+struct Column {
+    Caption caption;
+    double weight;
+    QString SnapshotRow::*value;
+};
+
+constexpr std::array<Column, 11> kColumns{{
+    {Caption::Label, 19, &SnapshotRow::label},
+    {Caption::Frequency, 9, &SnapshotRow::frequency},
+    {Caption::Polarisation, 4, &SnapshotRow::polarisation},
+    {Caption::SymbolRate, 6, &SnapshotRow::symbolRate},
+    {Caption::Mode, 12, &SnapshotRow::mode},
+    {Caption::Power, 6, &SnapshotRow::power},
+    {Caption::Cn, 6, &SnapshotRow::cn},
+    {Caption::Mer, 6, &SnapshotRow::mer},
+    {Caption::Ber, 7, &SnapshotRow::ber},
+    {Caption::Margin, 6, &SnapshotRow::margin},
+    {Caption::Verdict, 8, nullptr},
+}};
+constexpr double kKindWeight = 10;
+
+class SummaryTable {
+  public:
+    SummaryTable(QPainter& painter, PageFlow& flow, ReportLanguage language)
+        : painter_(painter), flow_(flow), language_(language) {
+        double total = kKindWeight;
+        for (const Column& c : kColumns) {
+            total += c.weight;
+        }
+        unit_ = flow_.width() / total;
+        rowHeight_ = flow_.mm(5.5);
+    }
+
+    void header() {
+        const double height = rowHeight_ * 2;
+        double x = 0;
+        painter_.setFont(ReportFont(7.5, true));
+        cell(x, kKindWeight, height, CaptionText(Caption::Kind, language_), QColor(235, 235, 235));
+        for (const Column& c : kColumns) {
+            cell(x, c.weight, height, CaptionText(c.caption, language_), QColor(235, 235, 235));
+        }
+        flow_.advance(height);
+    }
+
+    void row(const SnapshotRow& r) {
+        if (!flow_.fits(rowHeight_)) {
+            flow_.newPage();
+            header();
+        }
+        double x = 0;
+        painter_.setFont(ReportFont(7.5));
+        cell(x, kKindWeight, rowHeight_,
+             KindName(r.kind, language_) + QStringLiteral(" %1").arg(r.index + 1), Qt::white);
+        for (const Column& c : kColumns) {
+            if (c.value != nullptr) {
+                cell(x, c.weight, rowHeight_, r.*c.value, Qt::white);
+            } else {
+                cell(x, c.weight, rowHeight_, QString::fromLatin1(VerdictText(r.verdict)),
+                     VerdictColour(r.verdict));
+            }
+        }
+        flow_.advance(rowHeight_);
+    }
+
+  private:
+    void cell(double& x, double weight, double height, const QString& text, const QColor& fill) {
+        const QRectF box(x, flow_.y(), weight * unit_, height);
+        painter_.fillRect(box, fill);
+        painter_.setPen(QPen(Qt::black, 0));
+        painter_.drawRect(box);
+        const double pad = flow_.mm(1);
+        painter_.drawText(box.adjusted(pad, 0, -pad, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        x += box.width();
+    }
+
+    QPainter& painter_;
+    PageFlow& flow_;
+    ReportLanguage language_;
+    double unit_ = 0;
+    double rowHeight_ = 0;
+};
+
+void PaintSummary(QPainter& painter, PageFlow& flow, const ReportContent& c) {
+    const ReportLanguage lang = c.language;
+    flow.line(c.title, ReportFont(18, true));
+    const QFont text = ReportFont(10);
+    flow.line(CaptionText(Caption::File, lang) + QStringLiteral(": ") + c.fileName, text);
+    flow.line(CaptionText(Caption::FileDate, lang) + QStringLiteral(": ") + c.fileDate, text);
+    flow.line(CaptionText(Caption::Counts, lang)
+                  .arg(c.findCount)
+                  .arg(c.constellationCount)
+                  .arg(c.spectrumCount),
+              text);
+    flow.advance(flow.mm(3));
+    flow.line(CaptionText(Caption::Summary, lang), ReportFont(13, true));
+    if (c.rows.empty()) {
+        flow.line(CaptionText(Caption::NoSnapshots, lang), text);
+        return;
+    }
+    SummaryTable table(painter, flow, lang);
+    table.header();
+    for (const SnapshotRow& row : c.rows) {
+        table.row(row);
+    }
+    flow.advance(flow.mm(3));
+    flow.line(VerdictTotal(c.rows, lang), ReportFont(11, true));
+}
+
+void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, ReportLanguage lang) {
+    flow.line(KindName(r.kind, lang) + QStringLiteral(" %1: ").arg(r.index + 1) + r.label,
+              ReportFont(14, true));
+    // The replica's own 720 x 480 pixels, stored losslessly and scaled only by the viewer.
+    const double pictureWidth = flow.width() * 0.62;
+    const QRectF picture(0, flow.y(), pictureWidth,
+                         pictureWidth * r.picture.height() / std::max(1, r.picture.width()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    painter.drawImage(picture, r.picture);
+
+    std::vector<std::pair<Caption, QString>> values;
+    if (r.kind == SnapshotKind::Spectrum) {
+        values = {{Caption::LeftEdge, r.leftEdge},
+                  {Caption::RightEdge, r.rightEdge},
+                  {Caption::Span, r.span}};
+    } else {
+        values = {{Caption::Frequency, r.frequency},
+                  {Caption::Polarisation, r.polarisation},
+                  {Caption::SymbolRate, r.symbolRate},
+                  {Caption::Mode, r.mode},
+                  {Caption::Power, r.power},
+                  {Caption::Cn, r.cn},
+                  {Caption::Mer, r.mer},
+                  {Caption::Ber, r.ber},
+                  {Caption::RequiredCn, r.requiredCn},
+                  {Caption::Margin, r.margin},
+                  {Caption::MerMargin, r.merMargin}};
+    }
+    painter.setFont(ReportFont(10));
+    const double left = pictureWidth + flow.mm(8);
+    const double lineHeight = QFontMetricsF(painter.font(), painter.device()).height() * 1.4;
+    double y = flow.y();
+    for (const auto& [caption, value] : values) {
+        painter.drawText(QPointF(left, y + lineHeight), CaptionText(caption, lang));
+        painter.drawText(QPointF(left + flow.mm(38), y + lineHeight), value);
+        y += lineHeight;
+    }
+    flow.advance(picture.height() + flow.mm(5));
+
+    if (r.kind != SnapshotKind::Spectrum) {
+        flow.line(CaptionText(Caption::Assessment, lang), ReportFont(12, true));
+        painter.setFont(ReportFont(11, true));
+        const QRectF band(0, flow.y(), flow.width(), flow.mm(9));
+        painter.fillRect(band, VerdictColour(r.verdict));
+        painter.drawText(band.adjusted(flow.mm(2), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                         r.verdictLine);
+        flow.advance(band.height());
+    }
+}
+
+}  // namespace
+
+QString VerdictTotal(const std::vector<SnapshotRow>& rows, ReportLanguage language) {
+    std::array<int, 4> counts{};
+    for (const SnapshotRow& row : rows) {
+        ++counts[static_cast<std::size_t>(row.verdict)];
+    }
+    return CaptionText(Caption::Total, language)
+        .arg(counts[0])
+        .arg(counts[1])
+        .arg(counts[2])
+        .arg(counts[3]);
+}
+
+void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content) {
+    PageFlow flow(painter, device);
+    PaintSummary(painter, flow, content);
+    for (const SnapshotRow& row : content.rows) {
+        flow.newPage();
+        PaintSection(painter, flow, row, content.language);
+    }
+}
+
+}  // namespace mirelta

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "report/report_captions.h"
+#include "report/snapshot_rows.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace mirelta {
+
+struct ReportContent {
+    QString title;
+    QString fileName;
+    QString fileDate;
+    ReportLanguage language = ReportLanguage::English;
+    int findCount = 0;
+    int constellationCount = 0;
+    int spectrumCount = 0;
+    std::vector<SnapshotRow> rows;
+};
+
+// "11 PASS, 2 MARGINAL, 1 FAIL, 2 not rated" over every row.
+QString VerdictTotal(const std::vector<SnapshotRow>& rows, ReportLanguage language);
+
+// The summary from the first page on, then one page per snapshot. `painter` is active on
+// `device` (a PDF writer or a printer).
+void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content);
+
+}  // namespace mirelta

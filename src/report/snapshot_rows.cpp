@@ -1,0 +1,164 @@
+#include "report/snapshot_rows.h"
+
+#include "assess/verdict_line.h"
+#include "platform/text_codec.h"
+#include "screens/value_format.h"
+
+namespace mirelta {
+namespace {
+
+constexpr const char* kNone = "-";
+
+// Value controls of the replica, by screen.
+namespace find_ids {
+constexpr int Power = 1035;
+constexpr int Cn = 1049;
+constexpr int Ber = 1051;
+constexpr int Fec = 1053;
+}  // namespace find_ids
+namespace constellation_ids {
+constexpr int Modulation = 1011;
+constexpr int Mer = 1014;
+constexpr int Cn = 1025;
+constexpr int Fec = 1027;
+constexpr int Ber = 1029;
+}  // namespace constellation_ids
+constexpr int kSpanLabel = 1034;
+
+QString Shown(const SnapshotCamera& camera, int id) {
+    return DecodeLocalText(camera.shownText(id)).trimmed();
+}
+
+QString Number(std::int64_t value) {
+    return QString::number(value);
+}
+
+QString SystemName(std::uint8_t system) {
+    return system == kSystemDvbS    ? QStringLiteral("DVB-S")
+           : system == kSystemDvbS2 ? QStringLiteral("DVB-S2")
+                                    : QString::fromLatin1(kNone);
+}
+
+QString Db(const std::optional<std::int64_t>& hundredths) {
+    return hundredths ? QString::fromStdString(MarginDbText(*hundredths))
+                      : QString::fromLatin1(kNone);
+}
+
+// The mode is the system and the rated mode, or what the screen shows when nothing rates it.
+void Judge(SnapshotRow& row, const Assessment& a, ReportLanguage language, std::uint8_t system,
+           const QString& shownMode) {
+    row.verdict = a.verdict;
+    row.verdictLine = VerdictSentence(a, language);
+    row.requiredCn = a.reference ? QString::fromStdString(RequiredDbText(a.reference->requiredCn))
+                                 : QString::fromLatin1(kNone);
+    row.mode = a.reference
+                   ? SystemName(system) + QLatin1Char(' ') + QString::fromLatin1(a.reference->mode)
+                   : shownMode;
+    row.margin = Db(a.merMargin && a.cnMargin ? std::min(*a.cnMargin, *a.merMargin) : a.cnMargin);
+    row.merMargin = Db(a.merMargin);
+}
+
+SnapshotRow FindRow(const SnapshotCamera& camera, const FindRecord& r, const Thresholds& t,
+                    ReportLanguage language) {
+    SnapshotRow row;
+    row.label = DecodeLocalText(r.listLabel());
+    row.frequency = Number(static_cast<int>(r.frequency()));
+    row.polarisation = r.polarisation() != 0 ? "Ver" : "Hor";
+    row.symbolRate = Number(static_cast<int>(r.symbolRate()));
+    row.power = Shown(camera, find_ids::Power);
+    row.cn = Shown(camera, find_ids::Cn);
+    row.mer = kNone;
+    row.ber = Shown(camera, find_ids::Ber);
+    row.leftEdge = row.rightEdge = row.span = kNone;
+    Judge(row, Assess(r, t), language, r.system(),
+          SystemName(r.system()) + QLatin1Char(' ') + Shown(camera, find_ids::Fec));
+    return row;
+}
+
+SnapshotRow ConstellationRow(const SnapshotCamera& camera, const ConstellationRecord& r,
+                             const Thresholds& t, ReportLanguage language) {
+    SnapshotRow row;
+    row.label = DecodeLocalText(r.listLabel());
+    row.frequency = Number(static_cast<int>(r.frequency()));
+    row.polarisation = r.polarisation() != 0 ? "Ver" : "Hor";
+    row.symbolRate = Number(static_cast<int>(r.symbolRate()));
+    row.power = kNone;
+    row.cn = Shown(camera, constellation_ids::Cn);
+    row.mer = Shown(camera, constellation_ids::Mer);
+    row.ber = Shown(camera, constellation_ids::Ber);
+    row.leftEdge = row.rightEdge = row.span = kNone;
+    Judge(row, Assess(r, t), language, r.system(),
+          Shown(camera, constellation_ids::Modulation) + QLatin1Char(' ') +
+              Shown(camera, constellation_ids::Fec));
+    return row;
+}
+
+SnapshotRow SpectrumRow(const SnapshotCamera& camera, const SpectrumRecord& r) {
+    SnapshotRow row;
+    row.label = DecodeLocalText(r.listLabel());
+    row.frequency = Number(r.leftFrequency()) + QStringLiteral(" - ") + Number(r.rightFrequency());
+    row.polarisation = row.symbolRate = row.mode = row.power = kNone;
+    row.cn = row.mer = row.ber = row.requiredCn = row.margin = row.merMargin = kNone;
+    row.leftEdge = Number(r.leftFrequency());
+    row.rightEdge = Number(r.rightFrequency());
+    row.span = Shown(camera, kSpanLabel);
+    row.verdict = Verdict::NotRated;
+    return row;
+}
+
+}  // namespace
+
+QString VerdictSentence(const Assessment& a, ReportLanguage language) {
+    if (language == ReportLanguage::English) {
+        return QString::fromStdString(VerdictLine(a));
+    }
+    const QString verdict = QString::fromLatin1(VerdictText(a.verdict));
+    if (!a.locked) {
+        return verdict + QStringLiteral(" : pas de verrouillage");
+    }
+    if (!a.reference || !a.cnMargin) {
+        return verdict + QStringLiteral(" : aucun seuil publié pour ce mode");
+    }
+    QString line = QStringLiteral("%1 : marge de %2 dB au-dessus des %3 dB requis par %4")
+                       .arg(verdict, QString::fromStdString(MarginDbText(*a.cnMargin)),
+                            QString::fromStdString(RequiredDbText(a.reference->requiredCn)),
+                            QString::fromLatin1(a.reference->mode));
+    if (a.merMargin) {
+        line += QStringLiteral(", marge MER %1 dB")
+                    .arg(QString::fromStdString(MarginDbText(*a.merMargin)));
+    }
+    return line;
+}
+
+std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Thresholds& thresholds,
+                                          ReportLanguage language, const ReportProgress& progress) {
+    camera.chooseLanguage(language == ReportLanguage::French ? 1 : 0);
+    const RecordLists& lists = camera.logic.lists;
+    const int total = lists.findCount + lists.constellationCount + lists.spectrumCount;
+    std::vector<SnapshotRow> rows;
+    const auto add = [&](SnapshotKind kind, int index, SnapshotRow row) {
+        row.kind = kind;
+        row.index = index;
+        row.picture = camera.replica();
+        rows.push_back(std::move(row));
+        if (progress) {
+            progress(static_cast<int>(rows.size()), total);
+        }
+    };
+    for (int k = 0; k < lists.findCount; ++k) {
+        camera.show(SnapshotKind::Find, k);
+        add(SnapshotKind::Find, k, FindRow(camera, lists.find[k], thresholds, language));
+    }
+    for (int k = 0; k < lists.constellationCount; ++k) {
+        camera.show(SnapshotKind::Constellation, k);
+        add(SnapshotKind::Constellation, k,
+            ConstellationRow(camera, lists.constellation[k], thresholds, language));
+    }
+    for (int k = 0; k < lists.spectrumCount; ++k) {
+        camera.show(SnapshotKind::Spectrum, k);
+        add(SnapshotKind::Spectrum, k, SpectrumRow(camera, lists.spectrum[k]));
+    }
+    return rows;
+}
+
+}  // namespace mirelta

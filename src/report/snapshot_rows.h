@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "assess/assessment.h"
+#include "report/report_captions.h"
+#include "report/snapshot_camera.h"
+
+namespace mirelta {
+
+// One snapshot as the report shows it: the values as its screen shows them, its assessment and
+// its replica picture. Values a kind does not have are "-".
+struct SnapshotRow {
+    SnapshotKind kind = SnapshotKind::Find;
+    int index = 0;
+    QString label;
+    QString frequency;
+    QString polarisation;
+    QString symbolRate;
+    QString mode;
+    QString power;
+    QString cn;
+    QString mer;
+    QString ber;
+    QString requiredCn;
+    QString margin;  // the margin the verdict follows
+    QString merMargin;
+    QString leftEdge;
+    QString rightEdge;
+    QString span;
+    Verdict verdict = Verdict::NotRated;
+    QString verdictLine;
+    QImage picture;
+};
+
+using ReportProgress = std::function<void(int done, int total)>;
+
+// Shows every listed snapshot on the camera, in list order, Find first.
+std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Thresholds& thresholds,
+                                          ReportLanguage language, const ReportProgress& progress);
+
+// The one-line verdict in the report's language; the verdict word stays as it is.
+QString VerdictSentence(const Assessment& assessment, ReportLanguage language);
+
+}  // namespace mirelta

@@ -1,0 +1,174 @@
+// mirelta-cli report: the PDF read back with poppler's pdfinfo and pdftotext.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "cli_run.h"
+#include "fixtures/image_builder.h"
+
+namespace mirelta::testing {
+namespace {
+
+using fixtures::FindFields;
+using fixtures::ImageBuilder;
+
+std::string PdfInfo(const std::filesystem::path& pdf) {
+    const CliResult info = RunProgram("pdfinfo", {pdf.string()});
+    EXPECT_EQ(info.exitCode, 0) << info.err;
+    return info.out;
+}
+
+std::string PdfText(const std::filesystem::path& pdf, int page) {
+    const std::string number = std::to_string(page);
+    const CliResult text =
+        RunProgram("pdftotext", {"-layout", "-f", number, "-l", number, pdf.string(), "-"});
+    EXPECT_EQ(text.exitCode, 0) << text.err;
+    return text.out;
+}
+
+std::string InfoField(const std::string& info, const std::string& name) {
+    std::istringstream in(info);
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with(name + ":")) {
+            const std::size_t value = line.find_first_not_of(' ', name.size() + 1);
+            return value == std::string::npos ? "" : line.substr(value);
+        }
+    }
+    return "(missing)";
+}
+
+// The summary line that holds `label`, with runs of spaces squeezed to one.
+std::string SummaryLine(const std::string& page, const std::string& label) {
+    std::istringstream in(page);
+    for (std::string line; std::getline(in, line);) {
+        if (line.find("  " + label + "  ") != std::string::npos) {
+            std::string squeezed;
+            for (const char c : line) {
+                if (c != ' ' || (!squeezed.empty() && squeezed.back() != ' ')) {
+                    squeezed += c;
+                }
+            }
+            return squeezed;
+        }
+    }
+    return "(no line for " + label + ")";
+}
+
+TEST(CliReport, DemoFileHasASummaryPageAndOnePagePerSnapshot) {
+    TempDir dir;
+    const std::filesystem::path pdf = dir / "report.pdf";
+    const CliResult result = RunCli({"report", DEMO_FILE, "-o", pdf.string()});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "");
+
+    const CliResult dump = RunCli({"dump", DEMO_FILE, "--json"});
+    const QJsonObject records =
+        QJsonDocument::fromJson(QByteArray::fromStdString(dump.out)).object();
+    const int snapshots = static_cast<int>(records["find"].toArray().size() +
+                                           records["constellation"].toArray().size() +
+                                           records["spectrum"].toArray().size());
+    const std::string info = PdfInfo(pdf);
+    EXPECT_EQ(InfoField(info, "Pages"), std::to_string(1 + snapshots));
+    EXPECT_EQ(InfoField(info, "Title"), "Installation report");
+    EXPECT_EQ(InfoField(info, "Creator"), "Mirelta");
+
+    // Every judged row ends with the verdict that dump gives; spectra are not rated.
+    const std::string summary = PdfText(pdf, 1);
+    std::map<std::string, int> counts;
+    for (const char* kind : {"find", "constellation"}) {
+        for (const QJsonValue record : records[kind].toArray()) {
+            const std::string label = record["label"].toString().toStdString();
+            const std::string verdict = record["verdict"].toString().toStdString();
+            const std::string line = SummaryLine(summary, label);
+            EXPECT_TRUE(line.ends_with(" " + verdict)) << line << " / " << verdict;
+            ++counts[verdict];
+        }
+    }
+    for (const QJsonValue record : records["spectrum"].toArray()) {
+        const std::string line = SummaryLine(summary, record["label"].toString().toStdString());
+        EXPECT_TRUE(line.ends_with(" not rated")) << line;
+        ++counts["not rated"];
+    }
+    const std::string total = std::to_string(counts["PASS"]) + " PASS, " +
+                              std::to_string(counts["MARGINAL"]) + " MARGINAL, " +
+                              std::to_string(counts["FAIL"]) + " FAIL, " +
+                              std::to_string(counts["not rated"]) + " not rated";
+    EXPECT_NE(summary.find(total), std::string::npos) << total << "\n" << summary;
+    EXPECT_NE(summary.find("File: demo.dat"), std::string::npos);
+
+    // A Find section: its replica's values and its verdict in words.
+    const std::string first = PdfText(pdf, 2);
+    EXPECT_NE(first.find("Find 1: Astra 11747H"), std::string::npos) << first;
+    EXPECT_NE(first.find("PASS: margin 5.4 dB over the 6.9 dB that QPSK 3/4 needs"),
+              std::string::npos);
+    // A spectrum section: the sweep's edges and span.
+    const std::string last = PdfText(pdf, 1 + snapshots);
+    for (const char* text : {"Left edge (MHz)", "Right edge (MHz)", "Span"}) {
+        EXPECT_NE(last.find(text), std::string::npos) << text << "\n" << last;
+    }
+}
+
+TEST(CliReport, EmptyFileMakesAOnePageReport) {
+    TempDir dir;
+    const std::filesystem::path source = dir / "empty.dat";
+    ImageBuilder().writeTo(source);
+    const std::filesystem::path pdf = dir / "report.pdf";
+    ASSERT_EQ(RunCli({"report", source.string(), "-o", pdf.string()}).exitCode, 0);
+    EXPECT_EQ(InfoField(PdfInfo(pdf), "Pages"), "1");
+    const std::string page = PdfText(pdf, 1);
+    EXPECT_NE(page.find("This file holds no saved snapshots."), std::string::npos) << page;
+    EXPECT_NE(page.find("0 Find, 0 Constellation and 0 Spectrum snapshots"), std::string::npos);
+}
+
+TEST(CliReport, FrenchCaptionsTitleAndTheMetersOwnChineseText) {
+    TempDir dir;
+    const std::filesystem::path source = dir / "one.dat";
+    // "中文" in code page 936; DVB-S2 QPSK 1/2 needs 1.00 dB.
+    ImageBuilder()
+        .addFind(0, FindFields{.label = "\xD6\xD0\xCE\xC4 12543H",
+                               .cn = 250,
+                               .system = 3,
+                               .modcod = 4,
+                               .lockFlag = 1})
+        .writeTo(source);
+    const std::filesystem::path pdf = dir / "rapport.pdf";
+    const CliResult result = RunCli({"report", source.string(), "-o", pdf.string(), "--language",
+                                     "fr", "--title", "Client Dupont", "--pass-margin", "1.5"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(InfoField(PdfInfo(pdf), "Title"), "Client Dupont");
+    const std::string summary = PdfText(pdf, 1);
+    for (const char* text : {"Client Dupont", "Synthèse", "Fichier: one.dat",
+                             "\xE4\xB8\xAD\xE6\x96\x87 12543H", "1 PASS, 0 MARGINAL, 0 FAIL"}) {
+        EXPECT_NE(summary.find(text), std::string::npos) << text << "\n" << summary;
+    }
+    EXPECT_NE(PdfText(pdf, 2).find("PASS : marge de 1.5 dB au-dessus des 1.0 dB requis par "
+                                   "QPSK 1/2"),
+              std::string::npos);
+    const CliResult fonts = RunProgram("pdffonts", {pdf.string()});
+    EXPECT_NE(fonts.out.find("WenQuanYi"), std::string::npos) << fonts.out;
+}
+
+TEST(CliReport, FailuresLeaveNoFileBehind) {
+    TempDir dir;
+    const std::filesystem::path pdf = dir / "report.pdf";
+    const CliResult missing = RunCli({"report", (dir / "none.dat").string(), "-o", pdf.string()});
+    EXPECT_EQ(missing.exitCode, 3);
+    const std::filesystem::path folderless = dir / "no" / "such" / "report.pdf";
+    const CliResult unwritable = RunCli({"report", DEMO_FILE, "-o", folderless.string()});
+    EXPECT_EQ(unwritable.exitCode, 5);
+    EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos) << unwritable.err;
+    EXPECT_EQ(RunCli({"report", DEMO_FILE}).exitCode, 2);
+    EXPECT_EQ(RunCli({"report", DEMO_FILE, "-o", pdf.string(), "--language", "de"}).exitCode, 2);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / ""),
+                            std::filesystem::directory_iterator()),
+              0);
+}
+
+}  // namespace
+}  // namespace mirelta::testing

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <vector>
 
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
@@ -12,6 +13,7 @@
 namespace mirelta {
 
 PanelWidgets::PanelWidgets(const ControlTable& controls, QWidget* parent) : controls_(controls) {
+    std::vector<QWidget*> frames;
     for (const Control& c : controls.all()) {
         if (c.replica) {
             continue;
@@ -25,10 +27,19 @@ PanelWidgets::PanelWidgets(const ControlTable& controls, QWidget* parent) : cont
         w->setGeometry(place);
         w->setEnabled(c.enabled);
         w->setVisible(c.visible);
+        if (c.kind == ControlKind::GroupBox) {
+            frames.push_back(w);
+        }
         if (c.id != kUnnamedControl) {
             widgets_[c.id] = w;
             sync(c.id);
         }
+    }
+    // A group box only frames its neighbours: whatever the template's order, it lies beneath
+    // them and lets every click through to the controls it surrounds.
+    for (QWidget* frame : frames) {
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->lower();
     }
 }
 

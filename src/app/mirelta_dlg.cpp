@@ -189,8 +189,12 @@ void CMireltaDlg::showToolTip(const QPoint& globalPosition) {
 
 void CMireltaDlg::mouseMoveEvent(QMouseEvent* event) {
     const QPoint position = event->position().toPoint();
+    const bool wasInPlot = InsidePlot(logic_.CursorX, logic_.CursorY);
     logic_.TrackCursor(position);
-    if (logic_.ScreenMode == screen_mode::Spectrum && InsidePlot(position.x(), position.y()) &&
+    // Every move inside the plot redraws the cross-hair, and so does the move that leaves the
+    // plot for the rest of the window: the cross-hair goes with it.
+    const bool inPlot = InsidePlot(position.x(), position.y());
+    if (logic_.ScreenMode == screen_mode::Spectrum && (inPlot || wasInPlot) &&
         !traceRedraw_.isActive()) {
         traceRedraw_.start();
     }

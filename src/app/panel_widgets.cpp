@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <vector>
 
+#include "app/drop_down_list.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
 
@@ -59,7 +60,7 @@ QWidget* PanelWidgets::create(const Control& control, QWidget* parent) {
             return button;
         }
         case ControlKind::DropDownList: {
-            auto* list = new QComboBox(parent);
+            auto* list = new DropDownList(parent);
             const int id = control.id;
             QObject::connect(list, &QComboBox::activated, [this, id](int entry) {
                 if (onActivated) {

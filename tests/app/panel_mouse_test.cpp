@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QTest>
 
+#include "app/drop_down_list.h"
 #include "app/mirelta_dlg.h"
 #include "fixtures/image_builder.h"
 #include "fixtures/scratch_folder.h"
@@ -59,6 +62,36 @@ TEST(PanelMouse, EveryVisibleControlTakesTheMouseWhereItIsDrawn) {
         // Three buttons, five lists, the side label and five captions.
         EXPECT_EQ(checked, 14) << "screen " << screen;
     }
+}
+
+// A file without constellation records: the Constellation screen's list is there and empty.
+// A click still drops it down (empty), and Esc then closes only the drop-down.
+TEST(PanelMouse, EmptyRecordListDropsDownAndEscClosesOnlyThat) {
+    fixtures::ScratchFolder folder;
+    fixtures::ImageBuilder image;
+    image.addFind(0, fixtures::FindFields{.label = "Astra"});
+    image.writeTo(folder / "find-only.dat");
+    ScriptedPrompts prompts;
+    CMireltaDlg dlg(prompts);
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    dlg.OpenDroppedOrGiven(QString::fromStdString((folder / "find-only.dat").string()));
+    emit qobject_cast<QComboBox*>(dlg.panel().widget(ids::UiList))->activated(1);
+
+    auto* list = dynamic_cast<DropDownList*>(dlg.panel().widget(ids::ConstellationList));
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(list->isEnabled());
+    ASSERT_EQ(list->count(), 0);
+    QTest::mouseClick(list, Qt::LeftButton);
+    QWidget* dropped = list->emptyPopup();
+    ASSERT_NE(dropped, nullptr) << "the empty list dropped down";
+    EXPECT_EQ(QApplication::activePopupWidget(), dropped);
+    EXPECT_EQ(dropped->width(), list->width());
+
+    QTest::keyClick(dropped, Qt::Key_Escape);
+    EXPECT_EQ(list->emptyPopup(), nullptr);
+    EXPECT_TRUE(dlg.isVisible()) << "Esc closed the drop-down, not the window";
+    EXPECT_EQ(dlg.result(), 0);
 }
 
 }  // namespace

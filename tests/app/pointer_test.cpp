@@ -79,6 +79,20 @@ TEST_F(SpectrumWindow, CrossHairFollowsThePointerWithinAFrame) {
     EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "the old cross-hair is gone";
 }
 
+TEST_F(SpectrumWindow, CrossHairGoesWhenThePointerLeavesThePlotForTheWindowOnly) {
+    moveTo(QPoint(300, 200));
+    ASSERT_TRUE(runEventsUntil([&] { return pixel(300, 100) == qRgb(255, 0, 0); }));
+    // Leaving the window straight from the plot: no move reaches it, the cross-hair stays.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&dlg, &leave);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pixel(300, 100), qRgb(255, 0, 0));
+    // A move from the plot to elsewhere in the window redraws once, without the cross-hair.
+    moveTo(QPoint(30, 30));
+    EXPECT_TRUE(runEventsUntil([&] { return pixel(300, 100) != qRgb(255, 0, 0); }));
+    EXPECT_NE(pixel(150, 200), qRgb(255, 0, 0));
+}
+
 TEST_F(SpectrumWindow, ToolTipShowsTheLastReadOutOverTheWindowOnly) {
     moveTo(QPoint(300, 200));
     ASSERT_TRUE(runEventsUntil([&] { return !dlg.logic().toolTipText.empty(); }));

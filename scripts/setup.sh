@@ -3,9 +3,10 @@
 set -euo pipefail
 
 # Build tools and Qt; Liberation Sans stands in for the meter's Arial and WenQuanYi draws its
-# Chinese labels; Xvfb, xdotool and ImageMagick run the end-to-end window test.
+# Chinese labels; Xvfb, xdotool, ImageMagick and the openbox window manager (with wmctrl) run the
+# end-to-end window tests.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick)
+          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick openbox wmctrl)
 
 missing=()
 for p in "${packages[@]}"; do

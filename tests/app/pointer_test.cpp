@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -91,6 +92,14 @@ TEST_F(SpectrumWindow, CrossHairGoesWhenThePointerLeavesThePlotForTheWindowOnly)
     moveTo(QPoint(30, 30));
     EXPECT_TRUE(runEventsUntil([&] { return pixel(300, 100) != qRgb(255, 0, 0); }));
     EXPECT_NE(pixel(150, 200), qRgb(255, 0, 0));
+    // Straight onto a panel control, whose moves stay with it: its entry counts as the move.
+    moveTo(QPoint(300, 200));
+    ASSERT_TRUE(runEventsUntil([&] { return pixel(300, 100) == qRgb(255, 0, 0); }));
+    QWidget* open = dlg.panel().widget(ids::Open);
+    QEnterEvent enter(QPointF(5, 5), QPointF(open->mapTo(&dlg, QPoint(5, 5))),
+                      QPointF(open->mapToGlobal(QPoint(5, 5))));
+    QCoreApplication::sendEvent(open, &enter);
+    EXPECT_TRUE(runEventsUntil([&] { return pixel(300, 100) != qRgb(255, 0, 0); }));
 }
 
 TEST_F(SpectrumWindow, ToolTipShowsTheLastReadOutOverTheWindowOnly) {

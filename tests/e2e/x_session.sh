@@ -9,7 +9,7 @@ for tool in Xvfb openbox xdotool wmctrl import convert compare; do
 done
 
 work=$(mktemp -d)
-xvfb_pid="" wm_pid="" app_pid="" win=""
+xvfb_pid="" wm_pid="" app_pid="" win="" DISPLAY=""
 
 x_session_cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
@@ -29,10 +29,12 @@ poll() {
   done
 }
 
+alive() { [ -n "$1" ] && kill -0 "$1" 2>/dev/null && echo yes || echo no; }
 # fail MESSAGE: keeps every screenshot taken so far (and a last one of the screen), then stops.
 fail() {
   echo "FAIL: $*"
-  [ -n "$xvfb_pid" ] && echo "active window: $(xdotool getactivewindow 2>&1), main window: $win"
+  echo "display $DISPLAY; alive: Xvfb $(alive "$xvfb_pid"), openbox $(alive "$wm_pid")," \
+    "mirelta $(alive "$app_pid"); active window $(xdotool getactivewindow 2>&1), main $win"
   mkdir -p "$artefacts"
   [ -n "$xvfb_pid" ] && import -window root "$work/screen-at-failure.png" 2>/dev/null
   cp "$work"/*.png "$work"/*.log "$artefacts"/ 2>/dev/null

@@ -62,7 +62,7 @@ close_dialogs() {
     if w=$(other_window "$title"); then
       dialogs=$((dialogs + 1))
       echo "closing a dialog that opened: $(xdotool getwindowname "$w")"
-      xdotool windowactivate --sync "$w" key Escape 2>/dev/null
+      wmctrl -i -c "$w"
     fi
   done
 }

@@ -61,16 +61,17 @@ app_start() {
   poll 15 find_main_window || fail "the main window did not appear"
 }
 find_main_window() {
-  win=$(xdotool search --onlyvisible --pid "$app_pid" --name '^Mirelta$' 2>/dev/null | head -n 1)
+  win=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Mirelta$' 2>/dev/null | head -n 1)
   [ -n "$win" ]
 }
 
 # other_window TITLE-REGEX: prints the id of a visible window of the program, other than the
-# main window, whose title matches.
+# main window, whose title matches. Drop-down lists are such windows too, titled "Mirelta".
 other_window() {
   local w
-  for w in $(xdotool search --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null); do
-    [ "$w" != "$win" ] && { echo "$w"; return 0; }
+  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+    [ "$w" != "$win" ] && xdotool getwindowname "$w" 2>/dev/null | grep -Eq "$1" &&
+      { echo "$w"; return 0; }
   done
   return 1
 }
@@ -82,7 +83,7 @@ wait_window() {  # wait_window TITLE-REGEX: prints its id once it is mapped
   done
   echo "$w"
 }
-window_gone() { ! xdotool search --onlyvisible --pid "$app_pid" --name "$1" 2>/dev/null | grep -qv "^$win\$"; }
+window_gone() { ! other_window "$1" >/dev/null; }
 app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 # click X Y [BUTTON]: moves the pointer to window pixel X,Y and clicks there.

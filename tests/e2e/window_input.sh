@@ -35,7 +35,7 @@ type_path() {
   xdotool key Return
 }
 # blue_near X Y FILE [DX DY]: pixels close to the tool-tip's blue in the 240 x 70 area around
-# X,Y of FILE, whose origin lies at DX,DY of the window (default 0,0).
+# window pixel X,Y; in FILE the window lies at DX,DY (a screen shot), by default at 0,0.
 blue_near() {
   convert "$3" -crop "240x70+$(($1 - 20 + ${4:-0}))+$(($2 - 30 + ${5:-0}))" +repage -fuzz 25% \
     -fill black +opaque 'rgb(0,0,255)' -fill white -opaque 'rgb(0,0,255)' \

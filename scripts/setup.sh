@@ -3,10 +3,11 @@
 set -euo pipefail
 
 # Build tools and Qt; Liberation Sans stands in for the meter's Arial and WenQuanYi draws its
-# Chinese labels; Xvfb, xdotool and ImageMagick run the end-to-end window test; poppler-utils
-# reads the PDF reports back in the tests.
+# Chinese labels; Xvfb, xdotool, ImageMagick and the openbox window manager (with wmctrl) run the
+# end-to-end window tests; poppler-utils reads the PDF reports back in the tests.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick poppler-utils)
+          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick openbox wmctrl
+          poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,12 @@
 #include "app/mirelta_app.h"
 
 #include <QTimer>
+#include <iostream>
 
 #include "app/mirelta_dlg.h"
 #include "app/qt_prompts.h"
+#include "app/state_line.h"
+#include "app/state_on_signal.h"
 
 namespace mirelta {
 
@@ -11,6 +14,8 @@ int CMireltaApp::InitInstance(const QString& file) {
     QtPrompts prompts;
     CMireltaDlg dlg(prompts);
     prompts.setOwner(&dlg);
+    const StateOnSignal state([&dlg] { std::cout << StateLine(dlg.logic()) << std::endl; },
+                              nullptr);
     if (!file.isEmpty()) {
         // Once the window is up, so that an error message has its owner on screen.
         QTimer::singleShot(0, &dlg, [&dlg, file] { dlg.OpenDroppedOrGiven(file); });

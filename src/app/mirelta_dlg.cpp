@@ -1,6 +1,7 @@
 #include "app/mirelta_dlg.h"
 
 #include <QContextMenuEvent>
+#include <QEnterEvent>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -44,6 +45,11 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     panel_ = std::make_unique<PanelWidgets>(logic_.controls, this);
     panel_->onClicked = [this](int id) { routeClick(id); };
     panel_->onActivated = [this](int id, int entry) { routeListChoice(id, entry); };
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control != view_) {
+            control->installEventFilter(this);
+        }
+    }
 
     verdict_ = new VerdictBand(this);
     thresholds_ = LoadThresholds();
@@ -195,13 +201,31 @@ void CMireltaDlg::showToolTip(const QPoint& globalPosition) {
 }
 
 void CMireltaDlg::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint position = event->position().toPoint();
+    trackPointer(event->position().toPoint());
+    QDialog::mouseMoveEvent(event);
+}
+
+bool CMireltaDlg::eventFilter(QObject* watched, QEvent* event) {
+    // Moves over a panel control stay with that control; its entry is the pointer's move there.
+    if (event->type() == QEvent::Enter) {
+        if (auto* control = qobject_cast<QWidget*>(watched)) {
+            const QPoint at = static_cast<QEnterEvent*>(event)->position().toPoint();
+            trackPointer(control->mapTo(this, at));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CMireltaDlg::trackPointer(QPoint position) {
+    const bool wasInPlot = InsidePlot(logic_.CursorX, logic_.CursorY);
     logic_.TrackCursor(position);
-    if (logic_.ScreenMode == screen_mode::Spectrum && InsidePlot(position.x(), position.y()) &&
+    // Every move inside the plot redraws the cross-hair, and so does the move that leaves the
+    // plot for the rest of the window: the cross-hair goes with it.
+    const bool inPlot = InsidePlot(position.x(), position.y());
+    if (logic_.ScreenMode == screen_mode::Spectrum && (inPlot || wasInPlot) &&
         !traceRedraw_.isActive()) {
         traceRedraw_.start();
     }
-    QDialog::mouseMoveEvent(event);
 }
 
 void CMireltaDlg::wheelEvent(QWheelEvent* event) {

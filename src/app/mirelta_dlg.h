@@ -34,6 +34,7 @@ class CMireltaDlg : public QDialog {
   protected:
     bool event(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -46,6 +47,7 @@ class CMireltaDlg : public QDialog {
     void routeClick(int id);
     void routeListChoice(int id, int entry);
     void showToolTip(const QPoint& globalPosition);
+    void trackPointer(QPoint position);
     int screenDepth() const;
 
     Prompts& prompts_;

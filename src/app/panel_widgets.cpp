@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <vector>
 
+#include "app/drop_down_list.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
 
 namespace mirelta {
 
 PanelWidgets::PanelWidgets(const ControlTable& controls, QWidget* parent) : controls_(controls) {
+    std::vector<QWidget*> frames;
     for (const Control& c : controls.all()) {
         if (c.replica) {
             continue;
@@ -25,10 +28,19 @@ PanelWidgets::PanelWidgets(const ControlTable& controls, QWidget* parent) : cont
         w->setGeometry(place);
         w->setEnabled(c.enabled);
         w->setVisible(c.visible);
+        if (c.kind == ControlKind::GroupBox) {
+            frames.push_back(w);
+        }
         if (c.id != kUnnamedControl) {
             widgets_[c.id] = w;
             sync(c.id);
         }
+    }
+    // A group box only frames its neighbours: whatever the template's order, it lies beneath
+    // them and lets every click through to the controls it surrounds.
+    for (QWidget* frame : frames) {
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->lower();
     }
 }
 
@@ -48,7 +60,7 @@ QWidget* PanelWidgets::create(const Control& control, QWidget* parent) {
             return button;
         }
         case ControlKind::DropDownList: {
-            auto* list = new QComboBox(parent);
+            auto* list = new DropDownList(parent);
             const int id = control.id;
             QObject::connect(list, &QComboBox::activated, [this, id](int entry) {
                 if (onActivated) {

@@ -71,7 +71,7 @@ int RunExportAll(const Arguments& args) {
     }
     const OffscreenGui gui;
     HeadlessWindow window;
-    window.chooseLanguage(options.language);
+    window.chooseLanguage(options.language.value_or(0));
     if (const int code = window.open(options.path); code != kExitOk) {
         return code;
     }

@@ -76,12 +76,16 @@ int HeadlessWindow::drive(const WindowOptions& options) {
     if (const int code = open(options.path); code != kExitOk) {
         return code;
     }
+    // The user's order in the window: the language first, then the screen and its record, so
+    // the record pick is the last thing to lay the screen out.
+    if (options.language) {
+        chooseLanguage(*options.language);
+    }
     chooseScreen(options.screen);
     if (options.record && !pickRecord(options.screen, *options.record)) {
         std::cerr << "mirelta-cli: the record list has no entry " << *options.record << '\n';
         return kExitUsage;
     }
-    chooseLanguage(options.language);
     if (options.refBottom) {
         if (options.screen != 2) {
             std::cerr << "mirelta-cli: --ref-bottom applies to the spectrum screen only\n";

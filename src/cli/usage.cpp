@@ -36,9 +36,10 @@ dump FILE [--json|--csv]
           with i0..i999 and q0..q999 as decoded values (the raw bytes are in --json).
 
 describe FILE --screen S [--record N] [--language en|fr] [--ref-bottom DB] [--cursor X,Y]
-  Runs the main window's own steps without a window: open FILE, choose screen S
-  (find, constellation or spectrum) in the UI list, pick entry N of its record
-  list, choose the language, move the spectrum reference window to bottom DB (a
+  Runs the main window's own steps without a window: open FILE, choose the
+  language (only when --language is given), choose screen S (find,
+  constellation or spectrum) in the UI list, pick entry N of its record list,
+  move the spectrum reference window to bottom DB (a
   multiple of 5 from 0 to 70; spectrum only), move the pointer to X,Y and repaint,
   then one tick of the read-out timer. Prints that state as JSON: screen mode,
   language, title, drawing flag, reference window, FreqStep, cursor, tool-tip,

@@ -10,7 +10,7 @@ namespace mirelta::cli {
 // What every picture command takes: the file, the language and the BMP depth.
 struct PictureOptions {
     std::string path;
-    int language = 0;  // the Language list entry: 0 English, 1 French
+    std::optional<int> language;  // the Language list entry: 0 English, 1 French; none if not given
     int depth = 32;
 };
 

@@ -143,10 +143,20 @@ TEST_F(MainWindow, FailedSaveNamesThePathAndKeepsTheOldFile) {
 
 TEST_F(MainWindow, CancelledSaveDialogWritesNothing) {
     openDemo();
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());  // where the dialog's default name would land
     testing::internal::CaptureStdout();
     dlg.OnOK();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const std::string out = testing::internal::GetCapturedStdout();
+    std::filesystem::current_path(before);
+    EXPECT_EQ(out, "");
     EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(prompts.dialogFilters.size(), 1u) << "the dialog was offered and cancelled";
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"records.dat"});
 }
 
 TEST(AboutBox, ShowsTheVersionUnderItsTitle) {

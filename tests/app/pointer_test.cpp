@@ -2,9 +2,10 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEnterEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QTest>
 #include <QToolTip>
 #include <QWheelEvent>
 #include <filesystem>
@@ -30,7 +31,7 @@ class SpectrumWindow : public ::testing::Test {
         image.writeTo(folder / "sweep.dat");
         dlg.OpenDroppedOrGiven(QString::fromStdString((folder / "sweep.dat").string()));
         auto* ui = qobject_cast<QComboBox*>(dlg.panel().widget(ids::UiList));
-        emit ui->activated(2);  // the user picks "Spectrum"
+        QTest::keyClick(ui, Qt::Key_End);  // the user picks "Spectrum", the last entry
     }
 
     void moveTo(QPoint at) {
@@ -47,12 +48,7 @@ class SpectrumWindow : public ::testing::Test {
     // Runs the event loop until `done` holds; generous, so a loaded machine does not fail it.
     template <typename Done>
     static bool runEventsUntil(Done done) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done() && timer.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
-        return done();
+        return QTest::qWaitFor(done, 5000);
     }
     QRgb pixel(int x, int y) { return dlg.logic().compositor.image().pixel(x, y); }
 
@@ -77,6 +73,28 @@ TEST_F(SpectrumWindow, CrossHairFollowsThePointerWithinAFrame) {
     moveTo(QPoint(400, 120));
     ASSERT_TRUE(runEventsUntil([&] { return pixel(400, 100) == qRgb(255, 0, 0); }));
     EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "the old cross-hair is gone";
+}
+
+TEST_F(SpectrumWindow, CrossHairGoesWhenThePointerLeavesThePlotForTheWindowOnly) {
+    moveTo(QPoint(300, 200));
+    ASSERT_TRUE(runEventsUntil([&] { return pixel(300, 100) == qRgb(255, 0, 0); }));
+    // Leaving the window straight from the plot: no move reaches it, the cross-hair stays.
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&dlg, &leave);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pixel(300, 100), qRgb(255, 0, 0));
+    // A move from the plot to elsewhere in the window redraws once, without the cross-hair.
+    moveTo(QPoint(30, 30));
+    EXPECT_TRUE(runEventsUntil([&] { return pixel(300, 100) != qRgb(255, 0, 0); }));
+    EXPECT_NE(pixel(150, 200), qRgb(255, 0, 0));
+    // Straight onto a panel control, whose moves stay with it: its entry counts as the move.
+    moveTo(QPoint(300, 200));
+    ASSERT_TRUE(runEventsUntil([&] { return pixel(300, 100) == qRgb(255, 0, 0); }));
+    QWidget* open = dlg.panel().widget(ids::Open);
+    QEnterEvent enter(QPointF(5, 5), QPointF(open->mapTo(&dlg, QPoint(5, 5))),
+                      QPointF(open->mapToGlobal(QPoint(5, 5))));
+    QCoreApplication::sendEvent(open, &enter);
+    EXPECT_TRUE(runEventsUntil([&] { return pixel(300, 100) != qRgb(255, 0, 0); }));
 }
 
 TEST_F(SpectrumWindow, ToolTipShowsTheLastReadOutOverTheWindowOnly) {

@@ -106,6 +106,35 @@ TEST(CliDescribe, SpectrumCursorReadOutAndReferenceWindowInFrench) {
     EXPECT_EQ(Control(state, 1046)["text"].toString(), "analyser");
 }
 
+// A record pick is the last step that lays the screen out, whatever the language: the same
+// screen as a pick in the window's record list.
+TEST(CliDescribe, PickedRecordOutlastsTheLanguageChoice) {
+    TempDir dir;
+    SpectrumFields narrow{
+        .label = "Narrow", .leftFrequency = 1250, .rightFrequency = 1150, .spanCode = 7};
+    ImageBuilder builder;
+    builder.addFind(0, FindFields{.label = "Universal", .lnbType = 0})
+        .addFind(1, FindFields{.label = "Single", .lnbType = 1})
+        .addSpectrum(0,
+                     SpectrumFields{.label = "Full", .leftFrequency = 2150, .rightFrequency = 950})
+        .addSpectrum(1, narrow);
+    const std::string file = (dir / "picks.dat").string();
+    builder.writeTo(file);
+    for (const std::vector<std::string>& language :
+         {std::vector<std::string>{}, {"--language", "en"}, {"--language", "fr"}}) {
+        const std::string named = language.empty() ? "none" : language.back();
+        std::vector<std::string> find{"describe", file, "--screen", "find", "--record", "1"};
+        find.insert(find.end(), language.begin(), language.end());
+        EXPECT_FALSE(Control(Describe(find), 1016)["visible"].toBool())
+            << "no 22k icon for LNB type 1, language " << named;
+        std::vector<std::string> spectrum{"describe", file,       "--screen",
+                                          "spectrum", "--record", "1"};
+        spectrum.insert(spectrum.end(), language.begin(), language.end());
+        EXPECT_EQ(Control(Describe(spectrum), 1034)["text"].toString(), "")
+            << "span code 7 has no caption, language " << named;
+    }
+}
+
 TEST(CliDescribe, RefusesOptionsTheWindowCannotReach) {
     TempDir dir;
     const std::string file = WriteSweepImage(dir);

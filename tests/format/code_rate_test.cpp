@@ -1,7 +1,6 @@
 // Code-rate (FEC) and modulation texts.
 #include <gtest/gtest.h>
 
-#include "data/record_lists.h"
 #include "fixtures/image_builder.h"
 #include "screens/value_format.h"
 
@@ -13,22 +12,13 @@ using fixtures::FindFields;
 
 FindRecord LockedFind(std::uint8_t system, std::uint8_t modcod, std::uint8_t codeRate,
                       std::uint8_t lock = 1) {
-    SourceImage image = fixtures::ImageBuilder()
-                            .addFind(0, FindFields{.system = system,
-                                                   .modcod = modcod,
-                                                   .codeRate = codeRate,
-                                                   .lockFlag = lock})
-                            .image();
-    return Load(image).find[0];
+    return fixtures::FindRecordOf(
+        FindFields{.system = system, .modcod = modcod, .codeRate = codeRate, .lockFlag = lock});
 }
 
 ConstellationRecord Constellation(std::uint8_t system, std::uint8_t modcod, std::uint8_t codeRate) {
-    SourceImage image =
-        fixtures::ImageBuilder()
-            .addConstellation(
-                0, ConstellationFields{.system = system, .modcod = modcod, .codeRate = codeRate})
-            .image();
-    return Load(image).constellation[0];
+    return fixtures::ConstellationRecordOf(
+        ConstellationFields{.system = system, .modcod = modcod, .codeRate = codeRate});
 }
 
 TEST(FecText, DvbSCodes) {

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "data/find_record.h"
-#include "data/record_lists.h"
 #include "fixtures/image_builder.h"
 #include "screens/value_format.h"
 
@@ -10,8 +9,7 @@ namespace mirelta {
 namespace {
 
 FindRecord FindWith(const fixtures::FindFields& fields) {
-    SourceImage image = fixtures::ImageBuilder().addFind(0, fields).image();
-    return Load(image).find[0];
+    return fixtures::FindRecordOf(fields);
 }
 
 TEST(Lnb, TableNamesAndValues) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -32,12 +33,18 @@ std::vector<std::string> ScaleTexts(const WindowHarness& w) {
     return texts;
 }
 
+// The seven scale labels from the top of the plot down, for each window bottom used here.
 std::vector<std::string> Scale(int bottom) {
-    std::vector<std::string> texts;
-    for (int row = 0; row < 7; ++row) {
-        texts.push_back(std::to_string(bottom + 30 - 5 * row));
-    }
-    return texts;
+    static const std::map<int, std::vector<std::string>> kScales{
+        {0, {"30", "25", "20", "15", "10", "5", "0"}},
+        {30, {"60", "55", "50", "45", "40", "35", "30"}},
+        {35, {"65", "60", "55", "50", "45", "40", "35"}},
+        {40, {"70", "65", "60", "55", "50", "45", "40"}},
+        {45, {"75", "70", "65", "60", "55", "50", "45"}},
+        {55, {"85", "80", "75", "70", "65", "60", "55"}},
+        {70, {"100", "95", "90", "85", "80", "75", "70"}},
+    };
+    return kScales.at(bottom);
 }
 
 class SpectrumReference : public ::testing::Test {

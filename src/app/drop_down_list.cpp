@@ -1,0 +1,35 @@
+#include "app/drop_down_list.h"
+
+#include <QFrame>
+
+namespace mirelta {
+
+DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {}
+
+void DropDownList::showPopup() {
+    if (count() > 0) {
+        QComboBox::showPopup();
+        return;
+    }
+    if (emptyPopup_ == nullptr) {
+        // A popup window closes itself on Esc and on a click outside it.
+        emptyPopup_ = new QFrame(this, Qt::Popup);
+        emptyPopup_->setFrameShape(QFrame::Box);
+        emptyPopup_->setAutoFillBackground(true);
+    }
+    emptyPopup_->setGeometry(QRect(mapToGlobal(QPoint(0, height())), QSize(width(), height())));
+    emptyPopup_->show();
+}
+
+void DropDownList::hidePopup() {
+    if (emptyPopup_ != nullptr) {
+        emptyPopup_->hide();
+    }
+    QComboBox::hidePopup();
+}
+
+QWidget* DropDownList::emptyPopup() const {
+    return emptyPopup_ != nullptr && emptyPopup_->isVisible() ? emptyPopup_ : nullptr;
+}
+
+}  // namespace mirelta

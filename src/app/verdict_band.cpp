@@ -21,6 +21,8 @@ QString StyleOf(Verdict verdict) {
 VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
     setObjectName(QStringLiteral("verdictBand"));
     setGeometry(kBand);
+    // The band only reports; a click on it, the context menu's included, belongs to the window.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 

@@ -88,12 +88,26 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
 
 }  // namespace
 
+void DumpCsvTable(const LoadedFile& file, RecordKind kind, std::ostream& out) {
+    switch (kind) {
+        case RecordKind::Find:
+            WriteSection(out, "find", file.lists->find, file.findSlots);
+            break;
+        case RecordKind::Constellation:
+            WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots);
+            break;
+        case RecordKind::Spectrum:
+            WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots);
+            break;
+    }
+}
+
 void DumpCsv(const LoadedFile& file, std::ostream& out) {
-    WriteSection(out, "find", file.lists->find, file.findSlots);
+    DumpCsvTable(file, RecordKind::Find, out);
     out << '\n';
-    WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots);
+    DumpCsvTable(file, RecordKind::Constellation, out);
     out << '\n';
-    WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots);
+    DumpCsvTable(file, RecordKind::Spectrum, out);
 }
 
 }  // namespace mirelta::cli

@@ -11,4 +11,8 @@ void DumpText(const LoadedFile& file, std::ostream& out);
 void DumpJson(const LoadedFile& file, std::ostream& out);
 void DumpCsv(const LoadedFile& file, std::ostream& out);
 
+// One kind's records as a single CSV table with one header row.
+enum class RecordKind { Find, Constellation, Spectrum };
+void DumpCsvTable(const LoadedFile& file, RecordKind kind, std::ostream& out);
+
 }  // namespace mirelta::cli

@@ -1,12 +1,12 @@
-// mirelta-cli list FILE [--json]: the three record lists as the window shows them.
+// mirelta-cli list: the three record lists as the window shows them.
 #include <cstdio>
 #include <iostream>
 
 #include "cli/command.h"
-#include "cli/file_arguments.h"
+#include "cli/command_line.h"
+#include "cli/failure.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_file.h"
-#include "cli/usage.h"
 #include "platform/text_codec.h"
 
 namespace mirelta::cli {
@@ -69,19 +69,23 @@ void PrintTable(const Lists& lists) {
     kind("spectrum", lists.spectrum);
 }
 
-int RunList(const Arguments& args) {
-    FileArguments parsed;
-    if (const std::string error = ParseFileArguments(args, {"--json"}, parsed); !error.empty()) {
-        return UsageError(kListCommand, error);
+std::vector<QCommandLineOption> ListOptions() {
+    return {{"json", "Prints the lists as one JSON object."}, ReadTimeoutOption()};
+}
+
+int RunList(const QCommandLineParser& parser) {
+    SourceOptions source;
+    if (const Error error = ParseSourceOptions(parser, source); !error.ok()) {
+        return Fail(kListCommand, error);
     }
     LoadedFile file;
-    if (const int code = OpenSource(parsed.path, file); code != 0) {
-        return code;
+    if (const Error error = OpenSource(source, file); !error.ok()) {
+        return Fail(kListCommand, error, source.path);
     }
     const Lists lists{Entries(file.lists->find, file.findSlots),
                       Entries(file.lists->constellation, file.constellationSlots),
                       Entries(file.lists->spectrum, file.spectrumSlots)};
-    if (parsed.format == "--json") {
+    if (parser.isSet("json")) {
         PrintJson(lists);
     } else {
         PrintTable(lists);
@@ -91,6 +95,15 @@ int RunList(const Arguments& args) {
 
 }  // namespace
 
-const Command kListCommand{"list", "mirelta-cli list FILE [--json]", RunList};
+const Command kListCommand{
+    "list",
+    "FILE [--json]",
+    "the three record lists: kind, index, file slot, label",
+    "The Find, Constellation and Spectrum lists in list order: kind, list index,\n"
+    "the file slot the record came from, and its label (decoded from GBK to UTF-8).\n"
+    "--json gives {\"find\":[{\"index\":0,\"slot\":3,\"label\":\"...\"}],"
+    "\"constellation\":[...],\"spectrum\":[...]}.",
+    ListOptions,
+    RunList};
 
 }  // namespace mirelta::cli

@@ -37,7 +37,7 @@ class DemoContent : public ::testing::Test {
   protected:
     void SetUp() override {
         ReadResult read = ReadSourceFile(DEMO_FILE);
-        ASSERT_EQ(read.error, ReadError::None);
+        ASSERT_EQ(read.error.kind, ErrorKind::None);
         image_ = std::move(read.image);
         ASSERT_EQ(image_->signature(), kValidSignature);
         lists_ = Load(*image_);

@@ -39,7 +39,7 @@ TEST_F(ReadFile, ExactSizeFileReadsByteForByte) {
     const ImageBuilder builder = SampleImage();
     builder.writeTo(dir_ / "exact.dat");
     const ReadResult result = ReadSourceFile(dir_ / "exact.dat");
-    ASSERT_EQ(result.error, ReadError::None);
+    ASSERT_EQ(result.error.kind, ErrorKind::None);
     ASSERT_TRUE(result.image);
     EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
                            result.image->bytes.begin(), result.image->bytes.end()));
@@ -51,8 +51,8 @@ TEST_F(ReadFile, LongerFileLoadsTheSameAsExactSize) {
     builder.writeTo(dir_ / "long.dat", 50000);
     ReadResult exact = ReadSourceFile(dir_ / "exact.dat");
     ReadResult longer = ReadSourceFile(dir_ / "long.dat");
-    ASSERT_EQ(exact.error, ReadError::None);
-    ASSERT_EQ(longer.error, ReadError::None);
+    ASSERT_EQ(exact.error.kind, ErrorKind::None);
+    ASSERT_EQ(longer.error.kind, ErrorKind::None);
     EXPECT_EQ(exact.image->bytes, longer.image->bytes);
     const RecordLists a = Load(*exact.image);
     const RecordLists b = Load(*longer.image);
@@ -69,7 +69,7 @@ TEST_F(ReadFile, MultiGigabyteFileReadsOnlyTheImage) {
     builder.writeTo(path);
     std::filesystem::resize_file(path, std::uintmax_t{5} << 30);  // sparse on the usual disks
     const ReadResult result = ReadSourceFile(path);
-    ASSERT_EQ(result.error, ReadError::None);
+    ASSERT_EQ(result.error.kind, ErrorKind::None);
     EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
                            result.image->bytes.begin(), result.image->bytes.end()));
 }
@@ -77,29 +77,29 @@ TEST_F(ReadFile, MultiGigabyteFileReadsOnlyTheImage) {
 TEST_F(ReadFile, FileOneByteShortIsRefused) {
     SampleImage().writeTo(dir_ / "short.dat", 42651);
     const ReadResult result = ReadSourceFile(dir_ / "short.dat");
-    EXPECT_EQ(result.error, ReadError::ShortRead);
+    EXPECT_EQ(result.error.kind, ErrorKind::ShortRead);
     EXPECT_FALSE(result.image);
 }
 
 TEST_F(ReadFile, EmptyFileIsRefused) {
     SampleImage().writeTo(dir_ / "empty.dat", 0);
-    EXPECT_EQ(ReadSourceFile(dir_ / "empty.dat").error, ReadError::ShortRead);
+    EXPECT_EQ(ReadSourceFile(dir_ / "empty.dat").error.kind, ErrorKind::ShortRead);
 }
 
 TEST_F(ReadFile, MissingFileCannotBeOpened) {
     const ReadResult result = ReadSourceFile(dir_ / "missing.dat");
-    EXPECT_EQ(result.error, ReadError::CannotOpen);
+    EXPECT_EQ(result.error.kind, ErrorKind::CannotOpen);
     EXPECT_FALSE(result.image);
 }
 
 TEST_F(ReadFile, DirectoryCannotBeOpened) {
-    EXPECT_EQ(ReadSourceFile(dir_).error, ReadError::CannotOpen);
+    EXPECT_EQ(ReadSourceFile(dir_).error.kind, ErrorKind::CannotOpen);
 }
 
 TEST_F(ReadFile, PipeWithoutAWriterIsAShortReadNotAHang) {
     const auto pipe = dir_ / "pipe.dat";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(ReadSourceFile(pipe).error, ReadError::ShortRead);
+    EXPECT_EQ(ReadSourceFile(pipe).error.kind, ErrorKind::ShortRead);
 }
 
 TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {
@@ -107,13 +107,13 @@ TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {
     SampleImage().writeTo(dir_ / "short.dat", 42651);
 
     ReadResult good = ReadSourceFile(dir_ / "good.dat");
-    ASSERT_EQ(good.error, ReadError::None);
+    ASSERT_EQ(good.error.kind, ErrorKind::None);
     std::unique_ptr<SourceImage> held = std::move(good.image);
     const SourceImage before = *held;
     const RecordLists lists = Load(*held);
 
     ReadResult bad = ReadSourceFile(dir_ / "short.dat");
-    ASSERT_EQ(bad.error, ReadError::ShortRead);
+    ASSERT_EQ(bad.error.kind, ErrorKind::ShortRead);
     EXPECT_FALSE(bad.image);  // the failed read went into its own buffer, now gone
     EXPECT_EQ(held->bytes, before.bytes);
     EXPECT_EQ(lists.findCount, 1);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
+#include <QThread>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -17,6 +19,9 @@ namespace mirelta {
 class CMireltaDlg : public QDialog {
   public:
     explicit CMireltaDlg(Prompts& prompts, QWidget* parent = nullptr);
+    ~CMireltaDlg() override;
+    CMireltaDlg(const CMireltaDlg&) = delete;
+    CMireltaDlg& operator=(const CMireltaDlg&) = delete;
 
     MainWindowLogic& logic() { return logic_; }
     const PanelWidgets& panel() const { return *panel_; }
@@ -28,6 +33,13 @@ class CMireltaDlg : public QDialog {
 
     // What the desktop adds: a file named on the command line or dropped on the window.
     void OpenDroppedOrGiven(const QString& path);
+    // Open once the path is known. A regular file is read at once; a pipe, terminal or device
+    // is read on its own thread, so the window keeps answering until the data or the deadline
+    // comes. True while such a read is under way.
+    void OpenSource(const std::string& path);
+    bool reading() const { return reader_ != nullptr && !reader_->isFinished(); }
+    // The note in the free band under the replica; shown while an open file lists nothing.
+    const QLabel& emptyFileNote() const { return *emptyFileNote_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -44,6 +56,7 @@ class CMireltaDlg : public QDialog {
     void routeClick(int id);
     void routeListChoice(int id, int entry);
     void showToolTip(const QPoint& globalPosition);
+    void finishOpen(const std::string& path, ReadResult read);
     int screenDepth() const;
 
     Prompts& prompts_;
@@ -52,6 +65,8 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<PanelWidgets> panel_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
+    QLabel* emptyFileNote_;
+    std::unique_ptr<QThread> reader_;
     int wheelRemainder_ = 0;
 };
 

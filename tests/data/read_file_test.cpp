@@ -1,8 +1,12 @@
 // Reading source files from disk.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "data/record_lists.h"
 #include "data/source_file.h"
@@ -100,6 +104,75 @@ TEST_F(ReadFile, PipeWithoutAWriterIsAShortReadNotAHang) {
     const auto pipe = dir_ / "pipe.dat";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(ReadSourceFile(pipe).error.kind, ErrorKind::ShortRead);
+}
+
+TEST_F(ReadFile, FailuresCarryTheirReason) {
+    SampleImage().writeTo(dir_ / "tiny.dat", 100);
+    SampleImage().writeTo(dir_ / "one.dat", 1);
+    const struct {
+        std::filesystem::path path;
+        ErrorKind kind;
+        std::string detail;
+    } cases[] = {
+        {dir_ / "missing.dat", ErrorKind::CannotOpen, "No such file or directory"},
+        {dir_, ErrorKind::CannotOpen, "Is a directory"},
+        {dir_ / "tiny.dat", ErrorKind::ShortRead, "100 bytes; a meter file has 42652"},
+        {dir_ / "one.dat", ErrorKind::ShortRead, "1 byte; a meter file has 42652"},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = ReadSourceFile(c.path);
+        EXPECT_EQ(result.error.kind, c.kind) << c.path;
+        EXPECT_EQ(result.error.detail, c.detail) << c.path;
+    }
+}
+
+// A pipe whose writer stays open but silent, reached directly or through a link: the read
+// gives up at the deadline instead of hanging.
+TEST_F(ReadFile, SilentWriterEndsAtTheDeadline) {
+    const auto pipe = dir_ / "silent.dat";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink(pipe, dir_ / "link.dat");
+    const int writer = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "abc", 3), 3);
+    for (const auto& path : {pipe, dir_ / "link.dat"}) {
+        const auto start = std::chrono::steady_clock::now();
+        const ReadResult result = ReadSourceFile(path, std::chrono::milliseconds(300));
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(result.error.kind, ErrorKind::ShortRead) << path;
+        EXPECT_GE(took, std::chrono::milliseconds(300));
+        EXPECT_LT(took, std::chrono::seconds(3));
+        EXPECT_FALSE(result.image);
+    }
+    ::close(writer);
+    EXPECT_FALSE(IsRegularSource(pipe));
+    EXPECT_FALSE(IsRegularSource(dir_ / "link.dat"));
+}
+
+TEST_F(ReadFile, PipeDeliversTheImageInPieces) {
+    const auto pipe = dir_ / "pieces.dat";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int writer = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    const ImageBuilder builder = SampleImage();
+    std::thread feeder([&] {
+        const auto& bytes = builder.bytes();
+        for (std::size_t at = 0; at < bytes.size();) {
+            const ssize_t n =
+                ::write(writer, bytes.data() + at, std::min<std::size_t>(4096, bytes.size() - at));
+            if (n > 0) {
+                at += static_cast<std::size_t>(n);
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        }
+        ::close(writer);
+    });
+    const ReadResult result = ReadSourceFile(pipe, std::chrono::seconds(10));
+    feeder.join();
+    ASSERT_EQ(result.error.kind, ErrorKind::None) << result.error.detail;
+    EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
+                           result.image->bytes.begin(), result.image->bytes.end()));
 }
 
 TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {

@@ -187,10 +187,13 @@ void CMireltaDlg::OpenSource(const std::string& path) {
     if (reading()) {
         return;  // one slow source at a time; the first one's answer is still to come
     }
+    readPending_ = true;
     auto result = std::make_shared<ReadResult>();
     reader_.reset(QThread::create([result, path] { *result = ReadSourceFile(path); }));
-    connect(reader_.get(), &QThread::finished, this,
-            [this, result, path] { finishOpen(path, std::move(*result)); });
+    connect(reader_.get(), &QThread::finished, this, [this, result, path] {
+        readPending_ = false;
+        finishOpen(path, std::move(*result));
+    });
     reader_->start();
 }
 

@@ -37,7 +37,7 @@ class CMireltaDlg : public QDialog {
     // is read on its own thread, so the window keeps answering until the data or the deadline
     // comes. True while such a read is under way.
     void OpenSource(const std::string& path);
-    bool reading() const { return reader_ != nullptr && !reader_->isFinished(); }
+    bool reading() const { return readPending_; }
     // The note in the free band under the replica; shown while an open file lists nothing.
     const QLabel& emptyFileNote() const { return *emptyFileNote_; }
 
@@ -67,6 +67,7 @@ class CMireltaDlg : public QDialog {
     QTimer traceRedraw_;
     QLabel* emptyFileNote_;
     std::unique_ptr<QThread> reader_;
+    bool readPending_ = false;  // until the reader's result has been opened
     int wheelRemainder_ = 0;
 };
 

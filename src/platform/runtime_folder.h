@@ -5,7 +5,8 @@
 namespace mirelta {
 
 // The toolkit wants a private runtime folder and warns on stderr where none is set (root,
-// containers, cron, CI). Make one before the application object exists; it goes with this.
+// containers, cron, CI). Where none is set, this names one of ours; make it before the
+// application object exists.
 class RuntimeFolder {
   public:
     RuntimeFolder();
@@ -14,7 +15,7 @@ class RuntimeFolder {
     RuntimeFolder& operator=(const RuntimeFolder&) = delete;
 
   private:
-    std::string made_;  // empty when the environment had one already
+    std::string made_;  // a one-off folder to remove with this object, when we needed one
 };
 
 }  // namespace mirelta

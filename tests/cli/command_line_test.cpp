@@ -84,5 +84,32 @@ TEST(CliCommandLine, UsageErrorsShareOneWording) {
     }
 }
 
+// The window's command line: its help names the file argument and the toolkit's options, and
+// its usage errors read like the tool's.
+TEST(GuiCommandLine, HelpAndUsageErrors) {
+    const CliResult help = RunProgram(MIRELTA_GUI_PATH, {"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* text : {"[FILE.dat]", "-h, --help", "-v, --version", "-platform NAME"}) {
+        EXPECT_NE(help.out.find(text), std::string::npos) << text;
+    }
+    EXPECT_EQ(RunProgram(MIRELTA_GUI_PATH, {"--version"}).out, "mirelta " MIRELTA_VERSION "\n");
+    const struct {
+        std::vector<std::string> args;
+        std::string problem;
+    } cases[] = {
+        {{"a.dat", "b.dat"}, "only one FILE may be given"},
+        {{"--bogus"}, "unknown option '--bogus'"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"-platform", "offscreen"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const CliResult result = RunProgram(MIRELTA_GUI_PATH, args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_EQ(result.err, "mirelta: " + c.problem +
+                                  "\nusage: mirelta [OPTIONS] [FILE.dat]\nTry 'mirelta --help' "
+                                  "for more.\n");
+    }
+}
+
 }  // namespace
 }  // namespace mirelta::testing

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fclose(file);
 
     mirelta::ReadResult read = mirelta::ReadSourceFile(path);
-    if (read.error != mirelta::ReadError::None) {
+    if (!read.error.ok()) {
         if (read.image || size >= mirelta::kSourceImageSize) {
             __builtin_trap();  // failures carry no image, and only short files fail
         }

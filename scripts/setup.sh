@@ -2,10 +2,11 @@
 # Shared by ./run and ./test: installs what is missing, then configures and builds into build/.
 set -euo pipefail
 
-# Build tools and Qt; Liberation Sans stands in for the meter's Arial and WenQuanYi draws its
-# Chinese labels; Xvfb, xdotool, ImageMagick and the openbox window manager (with wmctrl) run the
-# end-to-end window tests; poppler-utils reads the PDF reports back in the tests.
-packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+# Build tools and Qt (with its Wayland platform, for sessions without X); Liberation Sans stands
+# in for the meter's Arial and WenQuanYi draws its Chinese labels; Xvfb, xdotool, ImageMagick and
+# the openbox window manager (with wmctrl) run the end-to-end window tests, and ./run asks xdotool
+# whether the display answers; poppler-utils reads the PDF reports back in the tests.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-wayland libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick openbox wmctrl
           poppler-utils)
 

@@ -1,28 +1,91 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstring>
 #include <iostream>
 
 #include "app/mirelta_app.h"
+#include "platform/parse_problem.h"
+#include "platform/runtime_folder.h"
+
+namespace {
+
+constexpr const char* kUsage = "usage: mirelta [OPTIONS] [FILE.dat]";
+
+// The toolkit takes these before we see the command line; its parser cannot list them itself.
+constexpr const char* kToolkitOptions = R"(
+Options of the Qt toolkit:
+  -platform NAME[:OPTIONS]   Window system plugin: xcb, wayland, offscreen, ...
+  -platformtheme THEME       Platform theme.
+  -plugin PLUGIN             Loads an extra input plugin.
+  -display HOST:SCREEN       X display to use (xcb).
+  -geometry GEOMETRY         Geometry of the main window (xcb).
+  -qwindowgeometry GEOMETRY  Geometry of the main window.
+  -qwindowtitle TITLE        Title of the main window.
+  -qwindowicon ICON          Icon of the main window.
+  -style STYLE               Widget style: Fusion, Windows, ...
+  -stylesheet FILE           Style sheet to apply.
+  -reverse                   Lays out right to left.
+  -session SESSION           Restores a session.
+)";
+
+// --help and --version need no display, so they are answered on the offscreen platform.
+bool OnlyAsksForHelpOrVersion(int argc, char** argv) {
+    for (int k = 1; k < argc; ++k) {
+        for (const char* flag : {"-h", "--help", "-v", "--version"}) {
+            if (std::strcmp(argv[k], flag) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The same wording as mirelta-cli's usage errors.
+int UsageError(const std::string& problem) {
+    std::cerr << "mirelta: " << problem << '\n' << kUsage << "\nTry 'mirelta --help' for more.\n";
+    return 2;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << "usage: mirelta [FILE.dat]\nShows a satellite meter's saved measurements.\n";
-        return 0;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "mirelta 1.0\n";
-        return 0;
+    const mirelta::RuntimeFolder runtimeFolder;
+    if (OnlyAsksForHelpOrVersion(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    // Dialogs and drop-down lists take their window title from it.
     QApplication::setApplicationName(QStringLiteral("Mirelta"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(MIRELTA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("mirelta"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Shows a satellite meter's saved measurements."));
+    const QCommandLineOption help(
+        QStringList{"h", "help"},
+        QStringLiteral("Shows this help, the toolkit's options included."));
+    parser.addOption(help);
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"),
+                                 QStringLiteral("A meter's memory image to open at start."),
+                                 QStringLiteral("[FILE.dat]"));
     // The toolkit has taken its own options out of the list by now.
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 2) {
-        std::cerr << "usage: mirelta [FILE.dat]\n";
-        return 2;
+    if (!parser.parse(QApplication::arguments())) {
+        return UsageError(mirelta::ParseProblem(parser));
+    }
+    if (parser.isSet(help)) {
+        std::cout << parser.helpText().toStdString() << kToolkitOptions;
+        return 0;
+    }
+    if (parser.isSet("version")) {
+        std::cout << "mirelta " << MIRELTA_VERSION << '\n';
+        return 0;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        return UsageError("only one FILE may be given");
     }
     mirelta::CMireltaApp theApp;
-    return theApp.InitInstance(args.size() == 2 ? args[1] : QString());
+    return theApp.InitInstance(files.isEmpty() ? QString() : files.first());
 }

@@ -25,6 +25,8 @@ namespace {
 constexpr int kReadoutPeriodMs = 100;
 constexpr int kFrameMs = 16;
 constexpr int kWheelNotch = 120;
+// The free band between the replica and the record lists' frame.
+constexpr QRect kEmptyFileNoteRect(9, 484, 711, 40);
 }  // namespace
 
 CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
@@ -54,10 +56,16 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     verdict_ = new VerdictBand(this);
     thresholds_ = LoadThresholds();
     reportActions_ = std::make_unique<ReportActions>(this, logic_, prompts_);
+    emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
+    emptyFileNote_->setGeometry(kEmptyFileNoteRect);
+    emptyFileNote_->setAlignment(Qt::AlignCenter);
+    emptyFileNote_->hide();
+
     logic_.compositor.onPainted = [this] {
         view_->update();
         verdict_->follow(logic_, thresholds_);
     };
+    logic_.onOpenPath = [this](const std::string& path) { OpenSource(path); };
     logic_.onPanelChange = [this](int id, ControlChange) { panel_->sync(id); };
     logic_.onFocusReplica = [this] { view_->setFocus(); };
     logic_.onToolTipText = [this](const std::string&) {
@@ -174,8 +182,37 @@ void CMireltaDlg::ShowAbout() {
     about.exec();
 }
 
+CMireltaDlg::~CMireltaDlg() {
+    if (reader_) {
+        reader_->wait();  // the read ends by its deadline at the latest
+    }
+}
+
 void CMireltaDlg::OpenDroppedOrGiven(const QString& path) {
-    logic_.OpenPath(path.toStdString());
+    OpenSource(path.toStdString());
+}
+
+void CMireltaDlg::OpenSource(const std::string& path) {
+    if (IsRegularSource(path)) {
+        finishOpen(path, ReadSourceFile(path));
+        return;
+    }
+    if (reading()) {
+        return;  // one slow source at a time; the first one's answer is still to come
+    }
+    readPending_ = true;
+    auto result = std::make_shared<ReadResult>();
+    reader_.reset(QThread::create([result, path] { *result = ReadSourceFile(path); }));
+    connect(reader_.get(), &QThread::finished, this, [this, result, path] {
+        readPending_ = false;
+        finishOpen(path, std::move(*result));
+    });
+    reader_->start();
+}
+
+void CMireltaDlg::finishOpen(const std::string& path, ReadResult read) {
+    logic_.OpenImage(path, std::move(read));
+    emptyFileNote_->setVisible(logic_.holdsNoMeasurements());
 }
 
 bool CMireltaDlg::event(QEvent* event) {

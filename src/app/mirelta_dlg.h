@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
+#include <QThread>
 #include <QTimer>
 #include <memory>
 #include <string>
@@ -19,6 +21,9 @@ namespace mirelta {
 class CMireltaDlg : public QDialog {
   public:
     explicit CMireltaDlg(Prompts& prompts, QWidget* parent = nullptr);
+    ~CMireltaDlg() override;
+    CMireltaDlg(const CMireltaDlg&) = delete;
+    CMireltaDlg& operator=(const CMireltaDlg&) = delete;
 
     MainWindowLogic& logic() { return logic_; }
     const PanelWidgets& panel() const { return *panel_; }
@@ -30,6 +35,13 @@ class CMireltaDlg : public QDialog {
 
     // What the desktop adds: a file named on the command line or dropped on the window.
     void OpenDroppedOrGiven(const QString& path);
+    // Open once the path is known. A regular file is read at once; a pipe, terminal or device
+    // is read on its own thread, so the window keeps answering until the data or the deadline
+    // comes. True while such a read is under way.
+    void OpenSource(const std::string& path);
+    bool reading() const { return readPending_; }
+    // The note in the free band under the replica; shown while an open file lists nothing.
+    const QLabel& emptyFileNote() const { return *emptyFileNote_; }
 
   protected:
     bool event(QEvent* event) override;
@@ -48,6 +60,7 @@ class CMireltaDlg : public QDialog {
     void routeListChoice(int id, int entry);
     void showToolTip(const QPoint& globalPosition);
     void trackPointer(QPoint position);
+    void finishOpen(const std::string& path, ReadResult read);
     int screenDepth() const;
 
     Prompts& prompts_;
@@ -59,6 +72,9 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<ReportActions> reportActions_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
+    QLabel* emptyFileNote_;
+    std::unique_ptr<QThread> reader_;
+    bool readPending_ = false;  // until the reader's result has been opened
     int wheelRemainder_ = 0;
 };
 

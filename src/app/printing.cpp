@@ -17,9 +17,9 @@ void PrintReplica(QPrinter& printer, const QImage& replica) {
     painter.drawImage(0, 0, replica);
 }
 
-bool PrintReport(QPrinter& printer, const ReportRequest& request, std::string& message) {
+Error PrintReport(QPrinter& printer, const ReportRequest& request) {
     printer.setDocName(ReportTitle(request));
-    return PaintReportOn(printer, request, message);
+    return PaintReportOn(printer, request);
 }
 
 }  // namespace mirelta

@@ -12,7 +12,7 @@ namespace mirelta {
 // The replica as large as the page allows, its proportions kept.
 void PrintReplica(QPrinter& printer, const QImage& replica);
 
-// The whole report; false with the window's message when the source file cannot be read.
-bool PrintReport(QPrinter& printer, const ReportRequest& request, std::string& message);
+// The whole report; fails when the source file cannot be read.
+Error PrintReport(QPrinter& printer, const ReportRequest& request);
 
 }  // namespace mirelta

@@ -16,9 +16,10 @@ QStringList DialogFilters(const std::string& filter) {
     return entries;
 }
 
-void QtPrompts::messageBox(const std::string& text) {
+void QtPrompts::messageBox(const std::string& text, const std::string& detail) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirelta"), QString::fromStdString(text),
                     QMessageBox::Ok, owner_);
+    box.setDetailedText(QString::fromStdString(detail));
     box.exec();
 }
 

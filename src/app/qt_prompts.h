@@ -14,7 +14,8 @@ class QtPrompts : public Prompts {
     explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-    void messageBox(const std::string& text) override;
+    using Prompts::messageBox;
+    void messageBox(const std::string& text, const std::string& detail) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
     std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                             const std::string& defaultName,

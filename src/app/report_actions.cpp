@@ -58,10 +58,10 @@ void ReportActions::writeReport() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SaveResult saved = WriteReportFile(RequestFor(logic_), *path);
+    const Error error = WriteReportFile(RequestFor(logic_), *path);
     QApplication::restoreOverrideCursor();
-    if (!saved.ok) {
-        prompts_.messageBox("Cannot save the report to\n" + *path + "\n\n" + saved.reason);
+    if (!error.ok()) {
+        prompts_.messageBox("Cannot save the report to\n" + *path, error.detail);
     }
 }
 
@@ -82,9 +82,8 @@ void ReportActions::print() {
                                   logic_.controls.rect(ids::ScreenArea).toQRect()));
         return;
     }
-    std::string message;
-    if (!PrintReport(printer, RequestFor(logic_), message)) {
-        prompts_.messageBox(message);
+    if (const Error error = PrintReport(printer, RequestFor(logic_)); !error.ok()) {
+        prompts_.messageBox("Cannot print the report", error.detail);
     }
 }
 

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <string>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <vector>
 
 namespace mirelta::cli {
 
-using Arguments = std::vector<std::string>;
-
-// A subcommand: its name, its usage line(s) for --help, and what it runs with the arguments
-// that follow its name. Returns the process exit code.
+// A subcommand: how it is called, what it does, its options, and what it runs once its command
+// line has been parsed. Every command gets -h/--help besides its own options.
 struct Command {
     const char* name;
-    const char* usage;
-    int (*run)(const Arguments& args);
+    const char* arguments;    // the usage line after "mirelta-cli NAME "
+    const char* summary;      // one line for the command list
+    const char* description;  // the body of `mirelta-cli help NAME`, before the options
+    std::vector<QCommandLineOption> (*options)();
+    int (*run)(const QCommandLineParser& parser);  // returns the exit code
 };
 
 // One per command file; main.cpp lists them.

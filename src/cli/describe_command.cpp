@@ -2,10 +2,9 @@
 #include <iostream>
 
 #include "cli/command.h"
-#include "cli/exit_codes.h"
+#include "cli/failure.h"
 #include "cli/headless_window.h"
 #include "cli/json_writer.h"
-#include "cli/usage.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
 
@@ -92,26 +91,36 @@ void WriteState(std::ostream& out, const HeadlessWindow& window) {
     out << '\n';
 }
 
-int RunDescribe(const Arguments& args) {
+int RunDescribe(const QCommandLineParser& parser) {
     WindowOptions options;
-    if (const std::string error = ParseWindowOptions(args, false, options); !error.empty()) {
-        return UsageError(kDescribeCommand, error);
+    if (const Error error = ParseWindowOptions(parser, options); !error.ok()) {
+        return Fail(kDescribeCommand, error);
     }
     const OffscreenGui gui;
     HeadlessWindow window;
-    if (const int code = window.drive(options); code != kExitOk) {
-        return code;
+    if (const Error error = window.drive(options); !error.ok()) {
+        return Fail(kDescribeCommand, error, options.source.path);
     }
     WriteState(std::cout, window);
-    return kExitOk;
+    return ExitCode(ErrorKind::None);
 }
 
 }  // namespace
 
 const Command kDescribeCommand{
     "describe",
-    "mirelta-cli describe FILE --screen find|constellation|spectrum [--record N]\n"
-    "                     [--language en|fr] [--ref-bottom DB] [--cursor X,Y]",
+    "FILE --screen find|constellation|spectrum [--record N]\n"
+    "[--language en|fr] [--ref-bottom DB] [--cursor X,Y]",
+    "the main window's state after the given steps, as JSON",
+    "Runs the main window's own steps without a window: open FILE, choose the\n"
+    "language (only when --language is given), choose the screen in the UI list,\n"
+    "pick entry N of its record list, move the spectrum reference window, move the\n"
+    "pointer to X,Y and repaint, then\n"
+    "one tick of the read-out timer. Prints that state as JSON: screen mode,\n"
+    "language, title, drawing flag, reference window, FreqStep, cursor, tool-tip,\n"
+    "messages and every control (id, kind, visible, enabled, rect as left, top,\n"
+    "right, bottom client pixels, text in UTF-8, alignment).",
+    WindowOptionList,
     RunDescribe};
 
 }  // namespace mirelta::cli

@@ -1,44 +1,102 @@
-// mirelta-cli dump FILE [--json|--csv]: every field of every listed record.
+// mirelta-cli dump: every field of every listed record.
 #include <iostream>
 
 #include "cli/command.h"
+#include "cli/command_line.h"
 #include "cli/dump_forms.h"
-#include "cli/file_arguments.h"
+#include "cli/failure.h"
 #include "cli/loaded_file.h"
 #include "cli/threshold_options.h"
-#include "cli/usage.h"
 
 namespace mirelta::cli {
 namespace {
 
-int RunDump(const Arguments& given) {
-    Arguments args = given;
-    Thresholds thresholds;
-    if (const std::string error = TakeThresholdOptions(args, thresholds); !error.empty()) {
-        return UsageError(kDumpCommand, error);
+std::vector<QCommandLineOption> DumpOptions() {
+    std::vector<QCommandLineOption> options{
+        {"json", "One JSON object with \"find\", \"constellation\" and \"spectrum\" arrays."},
+        {"csv", "CSV: the three kinds as three sections, each with its own header row."},
+        {"kind", "With --csv: only that kind, as one table with one header row.",
+         "find|constellation|spectrum"},
+        ReadTimeoutOption(),
+    };
+    for (QCommandLineOption& option : ThresholdOptions()) {
+        options.push_back(std::move(option));
     }
-    FileArguments parsed;
-    if (const std::string error = ParseFileArguments(args, {"--json", "--csv"}, parsed);
-        !error.empty()) {
-        return UsageError(kDumpCommand, error);
+    return options;
+}
+
+Error ParseKind(const QCommandLineParser& parser, std::optional<RecordKind>& out) {
+    if (!parser.isSet("kind")) {
+        return {};
+    }
+    if (!parser.isSet("csv")) {
+        return UsageError("--kind goes with --csv");
+    }
+    const std::string name = Value(parser, "kind");
+    if (name == "find") {
+        out = RecordKind::Find;
+    } else if (name == "constellation") {
+        out = RecordKind::Constellation;
+    } else if (name == "spectrum") {
+        out = RecordKind::Spectrum;
+    } else {
+        return UsageError("--kind must be find, constellation or spectrum");
+    }
+    return {};
+}
+
+int RunDump(const QCommandLineParser& parser) {
+    SourceOptions source;
+    std::optional<RecordKind> kind;
+    Thresholds thresholds;
+    Error error = ParseSourceOptions(parser, source);
+    if (error.ok()) {
+        error = ParseThresholds(parser, thresholds);
+    }
+    if (error.ok() && parser.isSet("json") && parser.isSet("csv")) {
+        error = UsageError("only one of --json and --csv may be given");
+    }
+    if (error.ok()) {
+        error = ParseKind(parser, kind);
+    }
+    if (!error.ok()) {
+        return Fail(kDumpCommand, error);
     }
     LoadedFile file;
-    if (const int code = OpenSource(parsed.path, file); code != 0) {
-        return code;
+    if (const Error opened = OpenSource(source, file); !opened.ok()) {
+        return Fail(kDumpCommand, opened, source.path);
     }
-    if (parsed.format == "--json") {
+    if (parser.isSet("json")) {
         DumpJson(file, std::cout, thresholds);
-    } else if (parsed.format == "--csv") {
+    } else if (kind) {
+        DumpCsvTable(file, *kind, std::cout, thresholds);
+    } else if (parser.isSet("csv")) {
         DumpCsv(file, std::cout, thresholds);
     } else {
         DumpText(file, std::cout);
     }
-    return 0;
+    return ExitCode(ErrorKind::None);
 }
 
 }  // namespace
 
 const Command kDumpCommand{
-    "dump", "mirelta-cli dump FILE [--json|--csv] [--pass-margin DB] [--fail-margin DB]", RunDump};
+    "dump",
+    "FILE [--json|--csv] [--kind find|constellation|spectrum]\n"
+    "[--pass-margin DB] [--fail-margin DB]",
+    "every field of every listed record, raw values beside the texts shown",
+    "Every field of every listed record, raw values next to the texts the meter\n"
+    "shows (LNB name and LO values, FEC, modulation, C/N, BER, percentages); an\n"
+    "unlocked Find record's C/N, BER and FEC read \"None\", as on its screen.\n"
+    "In JSON, spectrum records carry \"levels\" (150 values) and constellation\n"
+    "records \"samples\": 1000 {\"iRaw\",\"qRaw\",\"i\",\"q\"} pairs, the raw saved bytes\n"
+    "read signed and the values they stand for (a byte of 64..127 means value - 128).\n"
+    "In CSV every row starts with kind, index and slot; spectrum rows end with\n"
+    "level0..level149, constellation rows with i0..i999 and q0..q999 as decoded\n"
+    "values. Without --kind the three sections are separated by one blank line.\n"
+    "JSON and CSV carry each Find and Constellation record's required C/N, margin,\n"
+    "MER margin and verdict (hundredths of a dB, like cn and mer).",
+    DumpOptions,
+    RunDump};
 
 }  // namespace mirelta::cli

@@ -117,13 +117,28 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
 
 }  // namespace
 
+void DumpCsvTable(const LoadedFile& file, RecordKind kind, std::ostream& out,
+                  const Thresholds& thresholds) {
+    switch (kind) {
+        case RecordKind::Find:
+            WriteSection(out, "find", file.lists->find, file.findSlots, thresholds);
+            break;
+        case RecordKind::Constellation:
+            WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots,
+                         thresholds);
+            break;
+        case RecordKind::Spectrum:
+            WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
+            break;
+    }
+}
+
 void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds) {
-    WriteSection(out, "find", file.lists->find, file.findSlots, thresholds);
+    DumpCsvTable(file, RecordKind::Find, out, thresholds);
     out << '\n';
-    WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots,
-                 thresholds);
+    DumpCsvTable(file, RecordKind::Constellation, out, thresholds);
     out << '\n';
-    WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
+    DumpCsvTable(file, RecordKind::Spectrum, out, thresholds);
 }
 
 }  // namespace mirelta::cli

@@ -13,4 +13,9 @@ void DumpText(const LoadedFile& file, std::ostream& out);
 void DumpJson(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds);
 void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds);
 
+// One kind's records as a single CSV table with one header row.
+enum class RecordKind { Find, Constellation, Spectrum };
+void DumpCsvTable(const LoadedFile& file, RecordKind kind, std::ostream& out,
+                  const Thresholds& thresholds);
+
 }  // namespace mirelta::cli

@@ -5,11 +5,10 @@
 #include <iostream>
 
 #include "cli/command.h"
-#include "cli/exit_codes.h"
+#include "cli/failure.h"
 #include "cli/headless_window.h"
+#include "cli/picture_output.h"
 #include "cli/safe_file_name.h"
-#include "cli/usage.h"
-#include "export/image_file.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
 
@@ -18,40 +17,31 @@ namespace {
 
 struct ExportOptions : PictureOptions {
     std::filesystem::path folder;
-    std::string format = "png";
+    std::string format;
 };
 
-std::string Parse(const Arguments& args, ExportOptions& out) {
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        if (const auto shared = ParsePictureOption(args, k, true, out)) {
-            if (!shared->empty()) {
-                return *shared;
-            }
-            continue;
-        }
-        const std::string& arg = args[k];
-        const bool takesValue = arg == "-d" || arg == "--format";
-        if (takesValue && k + 1 >= args.size()) {
-            return arg + " needs a value";
-        }
-        if (arg == "-d") {
-            out.folder = args[++k];
-        } else if (arg == "--format") {
-            out.format = args[++k];
-            if (out.format != "png" && out.format != "bmp") {
-                return "--format must be bmp or png";
-            }
-        } else {
-            return "unknown option " + arg;
-        }
+std::vector<QCommandLineOption> ExportOptionList() {
+    return {
+        {{"d", "dir"}, "The folder for the pictures (required); created when needed.", "DIR"},
+        FormatOption("default: png."),
+        LanguageOption(),
+        DepthOption(),
+        ReadTimeoutOption(),
+    };
+}
+
+Error Parse(const QCommandLineParser& parser, ExportOptions& out) {
+    if (Error error = ParsePictureOptions(parser, out); !error.ok()) {
+        return error;
     }
-    if (out.path.empty()) {
-        return "FILE is missing";
+    if (Error error = ParseDepth(parser, out); !error.ok()) {
+        return error;
     }
-    if (out.folder.empty()) {
-        return "-d DIR is missing";
+    if (!parser.isSet("dir")) {
+        return UsageError("-d DIR is missing");
     }
-    return "";
+    out.folder = Value(parser, "dir");
+    return ChoosePictureFormat(parser, "", "png", out.format);
 }
 
 struct Kind {
@@ -64,23 +54,23 @@ constexpr Kind kKinds[] = {{"find", 0, ids::FindList},
                            {"constellation", 1, ids::ConstellationList},
                            {"spectrum", 2, ids::SpectrumList}};
 
-int RunExportAll(const Arguments& args) {
+int RunExportAll(const QCommandLineParser& parser) {
     ExportOptions options;
-    if (const std::string error = Parse(args, options); !error.empty()) {
-        return UsageError(kExportAllCommand, error);
+    if (const Error error = Parse(parser, options); !error.ok()) {
+        return Fail(kExportAllCommand, error);
     }
     const OffscreenGui gui;
     HeadlessWindow window;
     window.chooseLanguage(options.language.value_or(0));
-    if (const int code = window.open(options.path); code != kExitOk) {
-        return code;
+    if (const Error error = window.open(options.source); !error.ok()) {
+        return Fail(kExportAllCommand, error, options.source.path);
     }
     std::error_code error;
     std::filesystem::create_directories(options.folder, error);
     if (error) {
         std::cerr << "mirelta-cli: cannot create " << options.folder.string() << ": "
                   << error.message() << '\n';
-        return kExitWriteFailed;
+        return ExitCode(ErrorKind::WriteFailed);
     }
 
     const ControlTable& controls = window.logic.controls;
@@ -104,11 +94,11 @@ int RunExportAll(const Arguments& args) {
                 options.folder / ExportFileName(kind.name, entry, label, options.format);
             const QImage replica =
                 window.logic.compositor.image().copy(controls.rect(ids::ScreenArea).toQRect());
-            const SaveResult saved = SaveImageFile(replica, file, options.depth);
-            if (!saved.ok) {
+            if (const Error written = WritePicture(replica, options.format, options.depth, file);
+                !written.ok()) {
                 ++failed;
-                std::cerr << (showProgress ? "\n" : "") << "mirelta-cli: cannot write "
-                          << file.string() << ": " << saved.reason << '\n';
+                std::cerr << (showProgress ? "\n" : "");
+                Fail(kExportAllCommand, written, file.string());
             }
             ++done;
             if (showProgress) {
@@ -121,14 +111,20 @@ int RunExportAll(const Arguments& args) {
     }
     std::cout << "Wrote " << done - failed << " of " << total << " pictures to "
               << options.folder.string() << '\n';
-    return failed == 0 ? kExitOk : kExitWriteFailed;
+    return ExitCode(failed == 0 ? ErrorKind::None : ErrorKind::WriteFailed);
 }
 
 }  // namespace
 
 const Command kExportAllCommand{
     "export-all",
-    "mirelta-cli export-all FILE -d DIR [--format bmp|png] [--language en|fr] [--depth 16|24|32]",
+    "FILE -d DIR [--format F] [--language en|fr] [--depth 16|24|32]",
+    "one picture per listed record of each kind into a folder (PNG by default)",
+    "One picture per listed record of each kind, named like find-00-<label>.png,\n"
+    "into DIR (created if needed), as PNG unless --format says otherwise. Progress\n"
+    "goes to stderr when it is a terminal, a summary to stdout. A file that cannot\n"
+    "be written is reported and never left half-written; the exit code is then 5.",
+    ExportOptionList,
     RunExportAll};
 
 }  // namespace mirelta::cli

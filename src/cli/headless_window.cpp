@@ -1,9 +1,9 @@
 #include "cli/headless_window.h"
 
 #include <QGuiApplication>
-#include <iostream>
 
-#include "cli/exit_codes.h"
+#include "cli/failure.h"
+#include "cli/loaded_file.h"
 #include "platform/window_template.h"
 
 namespace mirelta::cli {
@@ -19,15 +19,10 @@ HeadlessWindow::HeadlessWindow() {
     logic.OnInitDialog();
 }
 
-int HeadlessWindow::open(const std::string& path) {
-    if (logic.OpenPath(path)) {
-        return kExitOk;
-    }
-    // The window's own message tells which of the two failures it was.
-    const bool cannotOpen =
-        !prompts.messages.empty() && prompts.messages.back().starts_with("Open false!");
-    std::cerr << (cannotOpen ? "Open false! " : "Read file error! ") << path << '\n';
-    return cannotOpen ? kExitCannotOpen : kExitShortRead;
+Error HeadlessWindow::open(const SourceOptions& source) {
+    ReadResult read = ReadSourceFile(source.path, source.deadline);
+    WarnIfNotMeterImage(read, source.path);
+    return logic.OpenImage(source.path, std::move(read));
 }
 
 void HeadlessWindow::chooseLanguage(int entry) {
@@ -72,9 +67,9 @@ void HeadlessWindow::movePointer(int x, int y) {
     logic.compositor.repaintWindow();
 }
 
-int HeadlessWindow::drive(const WindowOptions& options) {
-    if (const int code = open(options.path); code != kExitOk) {
-        return code;
+Error HeadlessWindow::drive(const WindowOptions& options) {
+    if (Error error = open(options.source); !error.ok()) {
+        return error;
     }
     // The user's order in the window: the language first, then the screen and its record, so
     // the record pick is the last thing to lay the screen out.
@@ -83,13 +78,11 @@ int HeadlessWindow::drive(const WindowOptions& options) {
     }
     chooseScreen(options.screen);
     if (options.record && !pickRecord(options.screen, *options.record)) {
-        std::cerr << "mirelta-cli: the record list has no entry " << *options.record << '\n';
-        return kExitUsage;
+        return UsageError("the record list has no entry " + std::to_string(*options.record));
     }
     if (options.refBottom) {
         if (options.screen != 2) {
-            std::cerr << "mirelta-cli: --ref-bottom applies to the spectrum screen only\n";
-            return kExitUsage;
+            return UsageError("--ref-bottom applies to the spectrum screen only");
         }
         moveReferenceWindow(*options.refBottom);
     }
@@ -97,7 +90,7 @@ int HeadlessWindow::drive(const WindowOptions& options) {
         movePointer(options.cursor->first, options.cursor->second);
     }
     tick();
-    return kExitOk;
+    return {};
 }
 
 }  // namespace mirelta::cli

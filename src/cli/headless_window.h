@@ -4,6 +4,8 @@
 #include <string>
 
 #include "cli/window_options.h"
+#include "data/error.h"
+#include "platform/runtime_folder.h"
 #include "platform/scripted_prompts.h"
 #include "screens/main_window_logic.h"
 
@@ -16,9 +18,8 @@ class HeadlessWindow {
   public:
     HeadlessWindow();
 
-    // Opens the file as the Open button does; prints the error line and returns the exit code
-    // on failure, kExitOk otherwise.
-    int open(const std::string& path);
+    // Opens the file as the Open button does.
+    Error open(const SourceOptions& source);
     void chooseLanguage(int entry);
     void chooseScreen(int entry);
     // Picks entry `entry` of the shown screen's record list; false when the list has no such entry.
@@ -27,8 +28,8 @@ class HeadlessWindow {
     void movePointer(int x, int y);
     void tick() { logic.RefreshCursorReadout(); }
 
-    // Runs the whole sequence of the options. Returns kExitOk or the exit code after its message.
-    int drive(const WindowOptions& options);
+    // Runs the whole sequence of the options; stops at the first failure.
+    Error drive(const WindowOptions& options);
 
     ScriptedPrompts prompts;
     MainWindowLogic logic{prompts};
@@ -46,6 +47,7 @@ class OffscreenGui {
     int argc_ = 1;
     char name_[12] = "mirelta-cli";
     char* argv_[2] = {name_, nullptr};
+    RuntimeFolder runtimeFolder_;
     std::unique_ptr<QGuiApplication> app_;
 };
 

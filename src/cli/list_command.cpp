@@ -1,13 +1,13 @@
-// mirelta-cli list FILE [--json]: the three record lists as the window shows them.
+// mirelta-cli list: the three record lists as the window shows them.
 #include <cstdio>
 #include <iostream>
 
 #include "cli/command.h"
-#include "cli/file_arguments.h"
+#include "cli/command_line.h"
+#include "cli/failure.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_file.h"
 #include "cli/threshold_options.h"
-#include "cli/usage.h"
 #include "platform/text_codec.h"
 
 namespace mirelta::cli {
@@ -56,6 +56,9 @@ void PrintJson(const Lists& lists) {
             json.field("index", static_cast<std::int64_t>(k));
             json.field("slot", entries[k].slot);
             json.field("label", entries[k].label);
+            if (!entries[k].verdict.empty()) {
+                json.field("verdict", entries[k].verdict);
+            }
             json.endObject();
         }
         json.endArray();
@@ -83,24 +86,33 @@ void PrintTable(const Lists& lists) {
     kind("spectrum", lists.spectrum);
 }
 
-int RunList(const Arguments& given) {
-    Arguments args = given;
-    Thresholds thresholds;
-    if (const std::string error = TakeThresholdOptions(args, thresholds); !error.empty()) {
-        return UsageError(kListCommand, error);
+std::vector<QCommandLineOption> ListOptions() {
+    std::vector<QCommandLineOption> options{{"json", "Prints the lists as one JSON object."},
+                                            ReadTimeoutOption()};
+    for (QCommandLineOption& option : ThresholdOptions()) {
+        options.push_back(std::move(option));
     }
-    FileArguments parsed;
-    if (const std::string error = ParseFileArguments(args, {"--json"}, parsed); !error.empty()) {
-        return UsageError(kListCommand, error);
+    return options;
+}
+
+int RunList(const QCommandLineParser& parser) {
+    SourceOptions source;
+    Thresholds thresholds;
+    Error error = ParseSourceOptions(parser, source);
+    if (error.ok()) {
+        error = ParseThresholds(parser, thresholds);
+    }
+    if (!error.ok()) {
+        return Fail(kListCommand, error);
     }
     LoadedFile file;
-    if (const int code = OpenSource(parsed.path, file); code != 0) {
-        return code;
+    if (const Error error = OpenSource(source, file); !error.ok()) {
+        return Fail(kListCommand, error, source.path);
     }
     const Lists lists{Entries(file.lists->find, file.findSlots, thresholds),
                       Entries(file.lists->constellation, file.constellationSlots, thresholds),
                       Entries(file.lists->spectrum, file.spectrumSlots, thresholds)};
-    if (parsed.format == "--json") {
+    if (parser.isSet("json")) {
         PrintJson(lists);
     } else {
         PrintTable(lists);
@@ -111,6 +123,15 @@ int RunList(const Arguments& given) {
 }  // namespace
 
 const Command kListCommand{
-    "list", "mirelta-cli list FILE [--json] [--pass-margin DB] [--fail-margin DB]", RunList};
+    "list",
+    "FILE [--json] [--pass-margin DB] [--fail-margin DB]",
+    "the three record lists: kind, index, file slot, verdict, label",
+    "The Find, Constellation and Spectrum lists in list order: kind, list index,\n"
+    "the file slot the record came from, the verdict of a Find or Constellation\n"
+    "record (\"-\" for a spectrum sweep) and its label (decoded from GBK to UTF-8).\n"
+    "--json gives {\"find\":[{\"index\":0,\"slot\":3,\"label\":\"...\",\"verdict\":\"PASS\"}],"
+    "\"constellation\":[...],\"spectrum\":[...]}.",
+    ListOptions,
+    RunList};
 
 }  // namespace mirelta::cli

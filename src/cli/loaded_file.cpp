@@ -2,9 +2,6 @@
 
 #include <iostream>
 
-#include "cli/exit_codes.h"
-#include "data/source_file.h"
-
 namespace mirelta::cli {
 namespace {
 
@@ -22,18 +19,18 @@ std::vector<int> UsedSlots(int slots, Used used) {
 
 }  // namespace
 
-int OpenSource(const std::string& path, LoadedFile& out) {
-    ReadResult read = ReadSourceFile(path);
-    switch (read.error) {
-        case ReadError::CannotOpen:
-            std::cerr << "Open false! " << path << '\n';
-            return kExitCannotOpen;
-        case ReadError::ShortRead:
-            std::cerr << "Read file error! " << path << '\n';
-            return kExitShortRead;
-        case ReadError::None:
-            break;
+void WarnIfNotMeterImage(const ReadResult& read, const std::string& path) {
+    if (read.image && read.image->signature() != kValidSignature) {
+        std::cerr << path << ": not a meter memory image; nothing listed\n";
     }
+}
+
+Error OpenSource(const SourceOptions& source, LoadedFile& out) {
+    ReadResult read = ReadSourceFile(source.path, source.deadline);
+    if (!read.error.ok()) {
+        return read.error;
+    }
+    WarnIfNotMeterImage(read, source.path);
     LoadedFile loaded;
     loaded.image = std::move(read.image);
     loaded.lists = std::make_unique<RecordLists>(Load(*loaded.image));
@@ -45,7 +42,7 @@ int OpenSource(const std::string& path, LoadedFile& out) {
     loaded.spectrumSlots =
         UsedSlots(SourceImage::kSpectrumSlots, [&](int n) { return image.spectrumSlotUsed(n); });
     out = std::move(loaded);
-    return kExitOk;
+    return {};
 }
 
 }  // namespace mirelta::cli

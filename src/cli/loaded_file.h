@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "cli/source_options.h"
+#include "data/error.h"
 #include "data/record_lists.h"
+#include "data/source_file.h"
 #include "data/source_image.h"
 
 namespace mirelta::cli {
@@ -18,8 +21,11 @@ struct LoadedFile {
     std::vector<int> spectrumSlots;
 };
 
-// Reads and loads `path`. On failure prints one line on stderr ("Open false! PATH" or
-// "Read file error! PATH") and returns its exit code; returns kExitOk otherwise.
-int OpenSource(const std::string& path, LoadedFile& out);
+// Reads and loads the source; on failure `out` is left as it was.
+Error OpenSource(const SourceOptions& source, LoadedFile& out);
+
+// Says on stderr that `read` is not a meter's memory when its signature is wrong, as Load will
+// then list nothing; the command still succeeds.
+void WarnIfNotMeterImage(const ReadResult& read, const std::string& path);
 
 }  // namespace mirelta::cli

@@ -1,44 +1,74 @@
-// mirelta-cli: subcommand dispatch. A new command is one file defining its Command plus one
-// entry in kCommands.
-#include <array>
+// mirelta-cli: parses the command line of the chosen command and runs it.
+#include <QStringList>
 #include <iostream>
-#include <string>
 
-#include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/usage.h"
+#include "platform/parse_problem.h"
 
 namespace {
 
-constexpr std::array<const mirelta::cli::Command*, 6> kCommands{
-    &mirelta::cli::kListCommand,      &mirelta::cli::kDumpCommand,
-    &mirelta::cli::kDescribeCommand,  &mirelta::cli::kRenderCommand,
-    &mirelta::cli::kExportAllCommand, &mirelta::cli::kReportCommand,
-};
+using namespace mirelta::cli;
+
+int RunCommand(const Command& command, const QStringList& args) {
+    QCommandLineParser parser;
+    for (const QCommandLineOption& option : command.options()) {
+        parser.addOption(option);
+    }
+    parser.addOption(QCommandLineOption(QStringList{"h", "help"}));
+    if (!parser.parse(QStringList{command.name} + args)) {
+        PrintUsageError(std::cerr, &command, mirelta::ParseProblem(parser));
+        return kExitUsage;
+    }
+    if (parser.isSet("help")) {
+        PrintCommandHelp(std::cout, command);
+        return kExitOk;
+    }
+    return command.run(parser);
+}
+
+int Help(const QStringList& args) {
+    if (args.isEmpty()) {
+        PrintHelp(std::cout);
+        return kExitOk;
+    }
+    const Command* command = args.size() == 1 ? FindCommand(args[0].toStdString()) : nullptr;
+    if (command == nullptr) {
+        PrintUsageError(std::cerr, nullptr,
+                        args.size() == 1 ? "unknown command '" + args[0].toStdString() + "'"
+                                         : "help takes at most one COMMAND");
+        return kExitUsage;
+    }
+    PrintCommandHelp(std::cout, *command);
+    return kExitOk;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    using namespace mirelta::cli;
-    const Arguments args(argv + 1, argv + argc);
-    if (args.empty()) {
-        PrintUsage(std::cerr, kCommands);
+    QStringList args;
+    for (int k = 1; k < argc; ++k) {
+        args << QString::fromLocal8Bit(argv[k]);
+    }
+    if (args.isEmpty()) {
+        PrintUsageError(std::cerr, nullptr, "a COMMAND is missing");
         return kExitUsage;
     }
-    if (args[0] == "--help" || args[0] == "-h") {
-        PrintHelp(std::cout, kCommands);
+    const QString first = args.takeFirst();
+    if (first == "--help" || first == "-h") {
+        PrintHelp(std::cout);
         return kExitOk;
     }
-    if (args[0] == "--version") {
-        std::cout << "mirelta-cli 1.0.0\n";
+    if (first == "--version") {
+        std::cout << "mirelta-cli " << MIRELTA_VERSION << '\n';
         return kExitOk;
     }
-    for (const Command* command : kCommands) {
-        if (args[0] == command->name) {
-            return command->run(Arguments(args.begin() + 1, args.end()));
-        }
+    if (first == "help") {
+        return Help(args);
     }
-    std::cerr << "mirelta-cli: unknown command '" << args[0] << "'\n";
-    PrintUsage(std::cerr, kCommands);
+    if (const Command* command = FindCommand(first.toStdString())) {
+        return RunCommand(*command, args);
+    }
+    PrintUsageError(std::cerr, nullptr, "unknown command '" + first.toStdString() + "'");
     return kExitUsage;
 }

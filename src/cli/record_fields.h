@@ -17,7 +17,8 @@ struct Field {
     std::variant<std::int64_t, std::string> value;
 };
 
-// Every scalar field of a record in file order, each formatted text right after its raw value.
+// Every scalar field of a record in file order, each text (as the screen shows it) right after
+// its raw value.
 // The spectrum levels and the I/Q samples are left to the output forms.
 std::vector<Field> FieldsOf(const FindRecord& record);
 std::vector<Field> FieldsOf(const ConstellationRecord& record);

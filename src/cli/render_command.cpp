@@ -1,43 +1,75 @@
 // mirelta-cli render: the replica image of the same state that describe prints.
-#include <iostream>
-
 #include "cli/command.h"
-#include "cli/exit_codes.h"
+#include "cli/failure.h"
 #include "cli/headless_window.h"
-#include "cli/usage.h"
-#include "export/image_file.h"
+#include "cli/picture_output.h"
 #include "platform/window_template.h"
 
 namespace mirelta::cli {
 namespace {
 
-int RunRender(const Arguments& args) {
-    WindowOptions options;
-    if (const std::string error = ParseWindowOptions(args, true, options); !error.empty()) {
-        return UsageError(kRenderCommand, error);
+std::vector<QCommandLineOption> RenderOptions() {
+    std::vector<QCommandLineOption> options = WindowOptionList();
+    options.insert(
+        options.begin() + 1,
+        {{{"o", "output"}, "The picture file (required); - writes it to standard output.", "OUT"},
+         FormatOption("default: by OUT's extension, bmp without one."),
+         DepthOption()});
+    return options;
+}
+
+struct RenderOptionValues : WindowOptions {
+    std::string output;
+    std::string format;
+};
+
+Error Parse(const QCommandLineParser& parser, RenderOptionValues& out) {
+    if (Error error = ParseWindowOptions(parser, out); !error.ok()) {
+        return error;
+    }
+    if (Error error = ParseDepth(parser, out); !error.ok()) {
+        return error;
+    }
+    if (!parser.isSet("output")) {
+        return UsageError("-o OUT is missing");
+    }
+    out.output = Value(parser, "output");
+    return ChoosePictureFormat(parser, out.output, "bmp", out.format);
+}
+
+int RunRender(const QCommandLineParser& parser) {
+    RenderOptionValues options;
+    if (const Error error = Parse(parser, options); !error.ok()) {
+        return Fail(kRenderCommand, error);
     }
     const OffscreenGui gui;
     HeadlessWindow window;
-    if (const int code = window.drive(options); code != kExitOk) {
-        return code;
+    if (const Error error = window.drive(options); !error.ok()) {
+        return Fail(kRenderCommand, error, options.source.path);
     }
     const QImage replica =
         window.logic.compositor.image().copy(window.logic.controls.rect(ids::ScreenArea).toQRect());
-    const SaveResult saved = SaveImageFile(replica, options.output, options.depth);
-    if (!saved.ok) {
-        std::cerr << "mirelta-cli: cannot write " << options.output << ": " << saved.reason << '\n';
-        return kExitWriteFailed;
+    if (const Error written = WritePicture(replica, options.format, options.depth, options.output);
+        !written.ok()) {
+        return Fail(kRenderCommand, written, options.output);
     }
-    return kExitOk;
+    return ExitCode(ErrorKind::None);
 }
 
 }  // namespace
 
 const Command kRenderCommand{
     "render",
-    "mirelta-cli render FILE --screen find|constellation|spectrum -o OUT.png|OUT.bmp\n"
-    "                   [--record N] [--language en|fr] [--ref-bottom DB] [--cursor X,Y]\n"
-    "                   [--depth 16|24|32]",
+    "FILE --screen find|constellation|spectrum -o OUT [--format F]\n"
+    "[--depth 16|24|32] [--record N] [--language en|fr]\n"
+    "[--ref-bottom DB] [--cursor X,Y]",
+    "the 720 x 480 replica of describe's state as a picture",
+    "Writes the 720 x 480 replica of the state that describe prints, through the\n"
+    "same compositor as the window. The format follows OUT's extension (.bmp,\n"
+    ".png, .jpg, ...) or --format; BMP is written at --depth bits, laid out as the\n"
+    "window's Save writes it. An extension that names no format we can write is\n"
+    "a usage error.",
+    RenderOptions,
     RunRender};
 
 }  // namespace mirelta::cli

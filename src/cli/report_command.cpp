@@ -2,71 +2,67 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <iostream>
 
 #include "cli/command.h"
-#include "cli/exit_codes.h"
+#include "cli/command_line.h"
+#include "cli/failure.h"
 #include "cli/headless_window.h"
 #include "cli/threshold_options.h"
-#include "cli/usage.h"
+#include "cli/window_options.h"
 #include "report/report_file.h"
 
 namespace mirelta::cli {
 namespace {
 
-struct ReportArguments {
-    std::string path;
+std::vector<QCommandLineOption> ReportOptions() {
+    std::vector<QCommandLineOption> options{
+        {{"o", "output"}, "The PDF file (required).", "OUT.pdf"},
+        {"language", "The captions' language: en (default) or fr.", "en|fr"},
+        {"title", "The report's title (default: a title in the report's language).", "TEXT"},
+        ReadTimeoutOption(),
+    };
+    for (QCommandLineOption& option : ThresholdOptions()) {
+        options.push_back(std::move(option));
+    }
+    return options;
+}
+
+struct ReportOptionValues {
     std::string output;
     ReportRequest request;
 };
 
-std::string ParseReportArguments(const Arguments& given, ReportArguments& out) {
-    Arguments args = given;
-    ReportArguments parsed;
-    if (std::string error = TakeThresholdOptions(args, parsed.request.thresholds); !error.empty()) {
+Error Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
+    SourceOptions source;
+    if (Error error = ParseSourceOptions(parser, source); !error.ok()) {
         return error;
     }
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        const bool takesValue =
-            arg == "-o" || arg == "--output" || arg == "--language" || arg == "--title";
-        if (takesValue && k + 1 == args.size()) {
-            return arg + " needs a value";
+    if (Error error = ParseThresholds(parser, out.request.thresholds); !error.ok()) {
+        return error;
+    }
+    if (parser.isSet("language")) {
+        const auto language = ParseLanguage(Value(parser, "language"));
+        if (!language) {
+            return UsageError("--language must be en or fr");
         }
-        if (arg == "-o" || arg == "--output") {
-            parsed.output = args[++k];
-        } else if (arg == "--language") {
-            const std::string& language = args[++k];
-            if (language != "en" && language != "fr") {
-                return "--language must be en or fr, not '" + language + "'";
-            }
-            parsed.request.language =
-                language == "fr" ? ReportLanguage::French : ReportLanguage::English;
-        } else if (arg == "--title") {
-            parsed.request.title = QString::fromStdString(args[++k]);
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            return "unknown option '" + arg + "'";
-        } else if (!parsed.path.empty()) {
-            return "only one FILE may be given";
-        } else {
-            parsed.path = arg;
-        }
+        out.request.language = *language == 1 ? ReportLanguage::French : ReportLanguage::English;
     }
-    if (parsed.path.empty()) {
-        return "FILE is missing";
+    if (parser.isSet("title")) {
+        out.request.title = parser.value("title");
     }
-    if (parsed.output.empty()) {
-        return "-o OUT.pdf is missing";
+    if (!parser.isSet("output")) {
+        return UsageError("-o OUT.pdf is missing");
     }
-    parsed.request.sourcePath = parsed.path;
-    out = parsed;
+    out.output = Value(parser, "output");
+    out.request.sourcePath = source.path;
+    out.request.readDeadline = source.deadline;
     return {};
 }
 
-int RunReport(const Arguments& args) {
-    ReportArguments parsed;
-    if (const std::string error = ParseReportArguments(args, parsed); !error.empty()) {
-        return UsageError(kReportCommand, error);
+int RunReport(const QCommandLineParser& parser) {
+    ReportOptionValues options;
+    if (const Error error = Parse(parser, options); !error.ok()) {
+        return Fail(kReportCommand, error);
     }
     const OffscreenGui gui;
     const bool terminal = isatty(STDERR_FILENO) != 0;
@@ -75,31 +71,28 @@ int RunReport(const Arguments& args) {
             std::fprintf(stderr, "\rreport: snapshot %d of %d", done, total);
         }
     };
-    const ReportPdf pdf = MakeReportPdf(parsed.request, progress);
+    const Error error = WriteReportFile(options.request, options.output, progress);
     if (terminal) {
         std::fputc('\n', stderr);
     }
-    if (!pdf.ok) {
-        const bool cannotOpen = pdf.message.starts_with("Open false!");
-        std::cerr << (cannotOpen ? "Open false! " : "Read file error! ") << parsed.path << '\n';
-        return cannotOpen ? kExitCannotOpen : kExitShortRead;
-    }
-    const SaveResult saved = WriteFileAtomically(
-        parsed.output, std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()),
-                                 static_cast<std::size_t>(pdf.bytes.size())));
-    if (!saved.ok) {
-        std::cerr << "mirelta-cli: cannot write " << parsed.output << ": " << saved.reason << '\n';
-        return kExitWriteFailed;
-    }
-    return kExitOk;
+    const bool wasReading =
+        error.kind == ErrorKind::CannotOpen || error.kind == ErrorKind::ShortRead;
+    return Fail(kReportCommand, error, wasReading ? options.request.sourcePath : options.output);
 }
 
 }  // namespace
 
-const Command kReportCommand{"report",
-                             "mirelta-cli report FILE -o OUT.pdf [--language en|fr] "
-                             "[--title TEXT]\n"
-                             "                   [--pass-margin DB] [--fail-margin DB]",
-                             RunReport};
+const Command kReportCommand{
+    "report",
+    "FILE -o OUT.pdf [--language en|fr] [--title TEXT]\n"
+    "[--pass-margin DB] [--fail-margin DB]",
+    "a PDF report: a summary of every snapshot with its verdict, then one page each",
+    "Writes one PDF: page 1 holds the file name and date, the counts and a summary\n"
+    "table of every snapshot (kind, label, frequency, polarisation, symbol rate,\n"
+    "mode, power, C/N, MER, BER, margin and verdict), ending with the total of each\n"
+    "verdict; then one page per snapshot with its replica, its values and its\n"
+    "verdict. The file is written atomically; progress goes to stderr on a terminal.",
+    ReportOptions,
+    RunReport};
 
 }  // namespace mirelta::cli

@@ -1,7 +1,9 @@
 #include "cli/threshold_options.h"
 
 #include <cmath>
-#include <string_view>
+
+#include "cli/command_line.h"
+#include "cli/failure.h"
 
 namespace mirelta::cli {
 namespace {
@@ -22,40 +24,29 @@ bool ParseDb(const std::string& text, double& out) {
 
 }  // namespace
 
-std::string TakeThresholdOptions(Arguments& args, Thresholds& out) {
+std::vector<QCommandLineOption> ThresholdOptions() {
+    return {{"pass-margin", "PASS from this margin up (default 3.0).", "DB"},
+            {"fail-margin", "FAIL below this margin, MARGINAL between (default 0.0).", "DB"}};
+}
+
+Error ParseThresholds(const QCommandLineParser& parser, Thresholds& out) {
     Thresholds parsed = out;
-    Arguments rest;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        const std::string& arg = args[k];
-        const auto is = [&](std::string_view name) {
-            return arg == name || (arg.starts_with(name) && arg[name.size()] == '=');
-        };
-        const std::string_view name = is("--pass-margin")   ? "--pass-margin"
-                                      : is("--fail-margin") ? "--fail-margin"
-                                                            : "";
-        if (name.empty()) {
-            rest.push_back(arg);
+    for (const char* name : {"pass-margin", "fail-margin"}) {
+        if (!parser.isSet(name)) {
             continue;
         }
-        std::string value;
-        if (arg.size() > name.size()) {
-            value = arg.substr(name.size() + 1);
-        } else if (k + 1 < args.size()) {
-            value = args[++k];
-        } else {
-            return std::string(name) + " needs a value in dB";
-        }
+        const std::string value = Value(parser, name);
         double db = 0;
         if (!ParseDb(value, db)) {
-            return std::string(name) + " must be a number of dB, not '" + value + "'";
+            return UsageError("--" + std::string(name) + " must be a number of dB, not '" + value +
+                              "'");
         }
-        (name == "--pass-margin" ? parsed.passMargin : parsed.failMargin) = db;
+        (std::string(name) == "pass-margin" ? parsed.passMargin : parsed.failMargin) = db;
     }
     if (parsed.failMargin > parsed.passMargin) {
-        return "--fail-margin must not be above --pass-margin";
+        return UsageError("--fail-margin must not be above --pass-margin");
     }
     out = parsed;
-    args = rest;
     return {};
 }
 

@@ -1,15 +1,19 @@
 #pragma once
 
-#include <string>
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <vector>
 
 #include "assess/assessment.h"
-#include "cli/command.h"
+#include "data/error.h"
 
 namespace mirelta::cli {
 
-// Takes "--pass-margin DB" and "--fail-margin DB" (or "--pass-margin=DB") out of `args` into
-// `out`, leaving the rest for the command's own parser. Returns an error message, or an empty
-// string.
-std::string TakeThresholdOptions(Arguments& args, Thresholds& out);
+// --pass-margin DB and --fail-margin DB, for the commands that give verdicts.
+std::vector<QCommandLineOption> ThresholdOptions();
+
+// The two margins, defaults where not given; a usage error for a bad number or a fail margin
+// above the pass margin.
+Error ParseThresholds(const QCommandLineParser& parser, Thresholds& out);
 
 }  // namespace mirelta::cli

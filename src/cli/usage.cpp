@@ -1,75 +1,103 @@
 #include "cli/usage.h"
 
-#include <iostream>
-
-#include "cli/exit_codes.h"
+#include <QStringList>
 
 namespace mirelta::cli {
+namespace {
 
-void PrintUsage(std::ostream& out, std::span<const Command* const> commands) {
-    out << "usage: mirelta-cli --help | --version\n";
-    for (const Command* command : commands) {
-        out << "       " << command->usage << '\n';
+constexpr int kOptionColumn = 24;
+
+std::string OptionNames(const QCommandLineOption& option) {
+    std::string names;
+    for (const QString& name : option.names()) {
+        names += (names.empty() ? "" : ", ") + std::string(name.size() == 1 ? "-" : "--") +
+                 name.toStdString();
     }
+    if (!option.valueName().isEmpty()) {
+        names += ' ' + option.valueName().toStdString();
+    }
+    return names;
 }
 
-void PrintHelp(std::ostream& out, std::span<const Command* const> commands) {
+void PrintOption(std::ostream& out, const std::string& names, const std::string& description) {
+    out << "  " << names;
+    const std::size_t width = names.size() + 2;
+    out << (width < kOptionColumn ? std::string(kOptionColumn - width, ' ')
+                                  : "\n" + std::string(kOptionColumn, ' '));
+    for (const char c : description) {
+        out << c;
+        if (c == '\n') {
+            out << std::string(kOptionColumn, ' ');
+        }
+    }
+    out << '\n';
+}
+
+}  // namespace
+
+std::string UsageLine(const Command& command, std::size_t indent) {
+    const std::string head = std::string("mirelta-cli ") + command.name + ' ';
+    std::string line = head;
+    for (const char c : std::string(command.arguments)) {
+        line += c;
+        if (c == '\n') {
+            line += std::string(indent + head.size(), ' ');
+        }
+    }
+    return line;
+}
+
+void PrintUsage(std::ostream& out) {
+    out << "usage: mirelta-cli COMMAND [OPTIONS] FILE, with COMMAND one of\n";
+    for (const Command* command : AllCommands()) {
+        out << "       " << UsageLine(*command, 7) << '\n';
+    }
+    out << "       mirelta-cli help [COMMAND] | --help | --version\n";
+}
+
+void PrintHelp(std::ostream& out) {
     out << "mirelta-cli: lists, dumps and renders the saved measurements of a satellite "
            "meter's .dat file.\n\n";
-    PrintUsage(out, commands);
+    PrintUsage(out);
+    out << "\nCommands:\n";
+    for (const Command* command : AllCommands()) {
+        PrintOption(out, command->name, command->summary);
+    }
     out << R"(
-list FILE [--json]
-  The Find, Constellation and Spectrum lists in list order: kind, list index,
-  the file slot the record came from, and its label (decoded from GBK to UTF-8).
-  --json  {"find":[{"index":0,"slot":3,"label":"..."}],"constellation":[...],"spectrum":[...]}
-
-dump FILE [--json|--csv]
-  Every field of every listed record, raw values next to the texts the meter
-  shows (LNB name and LO values, FEC, modulation, C/N, BER, percentages).
-  --json  one object with "find", "constellation" and "spectrum" arrays; spectrum
-          records carry "levels" (150 values), constellation records carry
-          "samples": 1000 {"iRaw","qRaw","i","q"} pairs, raw saved bytes read signed
-          and the values they stand for (a byte of 64..127 means value - 128).
-  --csv   three sections, find, constellation and spectrum, separated by one blank
-          line; each starts with its own header row and every row starts with a
-          "kind" column. Spectrum rows end with level0..level149, constellation rows
-          with i0..i999 and q0..q999 as decoded values (the raw bytes are in --json).
-
-describe FILE --screen S [--record N] [--language en|fr] [--ref-bottom DB] [--cursor X,Y]
-  Runs the main window's own steps without a window: open FILE, choose the
-  language (only when --language is given), choose screen S (find,
-  constellation or spectrum) in the UI list, pick entry N of its record list,
-  move the spectrum reference window to bottom DB (a
-  multiple of 5 from 0 to 70; spectrum only), move the pointer to X,Y and repaint,
-  then one tick of the read-out timer. Prints that state as JSON: screen mode,
-  language, title, drawing flag, reference window, FreqStep, cursor, tool-tip,
-  messages and every control (id, kind, visible, enabled, rect as left, top,
-  right, bottom client pixels, text in UTF-8, alignment).
-
-render FILE --screen S -o OUT.png|OUT.bmp [options of describe] [--depth 16|24|32]
-  Writes the 720 x 480 replica of the same state: PNG by the .png extension,
-  otherwise BMP at --depth bits (default 32).
-
-export-all FILE -d DIR [--format bmp|png] [--language en|fr] [--depth 16|24|32]
-  One picture per listed record of each kind, named like find-00-<label>.png,
-  into DIR (created if needed). Progress on stderr when it is a terminal; a
-  summary on stdout. A file that cannot be written is reported and never left
-  half-written; the exit code is then 5.
-
-A file whose signature is wrong is read as an empty memory: it lists nothing.
+`mirelta-cli help COMMAND` or `mirelta-cli COMMAND --help` tells the options of
+one command. FILE may be - to read the image from standard input. An option's
+value follows it as --option VALUE or --option=VALUE; -- ends the options.
+A file whose signature is not the meter's is read as an empty memory: it lists
+nothing, with a warning on stderr.
 
 Exit codes:
   0  success
-  2  bad usage (the usage goes to stderr)
-  3  the file cannot be opened ("Open false! FILE" on stderr)
-  4  the file is shorter than 42652 bytes ("Read file error! FILE" on stderr)
-  5  a picture could not be written (the reason on stderr)
+  2  bad usage (the problem and the usage go to stderr)
+  3  the file cannot be opened ("Open false! FILE: reason" on stderr)
+  4  the file is shorter than 42652 bytes or did not arrive in time
+     ("Read file error! FILE: reason" on stderr)
+  5  a picture could not be written (the file and the reason on stderr)
 )";
 }
 
-int UsageError(const Command& command, const std::string& message) {
-    std::cerr << "mirelta-cli: " << message << "\nusage: " << command.usage << '\n';
-    return kExitUsage;
+void PrintCommandHelp(std::ostream& out, const Command& command) {
+    out << "usage: " << UsageLine(command, 7) << "\n\n" << command.description << "\n\nOptions:\n";
+    for (const QCommandLineOption& option : command.options()) {
+        PrintOption(out, OptionNames(option), option.description().toStdString());
+    }
+    PrintOption(out, "-h, --help", "Shows this help.");
+}
+
+void PrintUsageError(std::ostream& out, const Command* command, const std::string& detail) {
+    if (command == nullptr) {
+        out << "mirelta-cli: " << detail << '\n';
+        PrintUsage(out);
+        out << "Try 'mirelta-cli --help' for more.\n";
+        return;
+    }
+    out << "mirelta-cli " << command->name << ": " << detail
+        << "\nusage: " << UsageLine(*command, 7) << "\nTry 'mirelta-cli help " << command->name
+        << "' for more.\n";
 }
 
 }  // namespace mirelta::cli

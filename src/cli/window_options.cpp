@@ -1,18 +1,8 @@
 #include "cli/window_options.h"
 
-#include <charconv>
+#include "cli/failure.h"
 
 namespace mirelta::cli {
-
-std::optional<int> ParseInt(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, error] = std::from_chars(text.data(), end, value);
-    if (text.empty() || error != std::errc() || ptr != end) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::optional<int> ParseLanguage(const std::string& name) {
     if (name == "en") {
@@ -58,95 +48,84 @@ std::optional<std::pair<int, int>> ParseCursor(const std::string& text) {
 
 }  // namespace
 
-std::optional<std::string> ParsePictureOption(const Arguments& args, std::size_t& k,
-                                              bool allowDepth, PictureOptions& out) {
-    const std::string& arg = args[k];
-    const bool language = arg == "--language";
-    const bool depth = allowDepth && arg == "--depth";
-    if ((language || depth) && k + 1 >= args.size()) {
-        return arg + " needs a value";
-    }
-    if (language) {
-        const auto entry = ParseLanguage(args[++k]);
-        if (!entry) {
-            return "--language must be en or fr";
-        }
-        out.language = *entry;
-        return "";
-    }
-    if (depth) {
-        const auto bits = ParseInt(args[++k]);
-        if (!bits || (*bits != 16 && *bits != 24 && *bits != 32)) {
-            return "--depth must be 16, 24 or 32";
-        }
-        out.depth = *bits;
-        return "";
-    }
-    if (arg.empty() || arg[0] != '-') {
-        if (!out.path.empty()) {
-            return "more than one FILE given";
-        }
-        out.path = arg;
-        return "";
-    }
-    return std::nullopt;
+QCommandLineOption LanguageOption() {
+    return {"language", "The Language list's choice: en (default) or fr.", "en|fr"};
 }
 
-std::string ParseWindowOptions(const Arguments& args, bool withOutput, WindowOptions& out) {
-    bool haveScreen = false;
-    for (std::size_t k = 0; k < args.size(); ++k) {
-        if (const auto shared = ParsePictureOption(args, k, withOutput, out)) {
-            if (!shared->empty()) {
-                return *shared;
-            }
-            continue;
+QCommandLineOption DepthOption() {
+    return {"depth", "Bits per pixel of a BMP picture: 16, 24 or 32 (default).", "16|24|32"};
+}
+
+Error ParsePictureOptions(const QCommandLineParser& parser, PictureOptions& out) {
+    if (const Error error = ParseSourceOptions(parser, out.source); !error.ok()) {
+        return error;
+    }
+    if (parser.isSet("language")) {
+        const auto entry = ParseLanguage(Value(parser, "language"));
+        if (!entry) {
+            return UsageError("--language must be en or fr");
         }
-        const std::string& arg = args[k];
-        const bool takesValue = arg == "--screen" || arg == "--record" || arg == "--ref-bottom" ||
-                                arg == "--cursor" || (withOutput && arg == "-o");
-        if (takesValue && k + 1 >= args.size()) {
-            return arg + " needs a value";
+        out.language = *entry;
+    }
+    return {};
+}
+
+Error ParseDepth(const QCommandLineParser& parser, PictureOptions& out) {
+    if (parser.isSet("depth")) {
+        const auto bits = ParseInt(Value(parser, "depth"));
+        if (!bits || (*bits != 16 && *bits != 24 && *bits != 32)) {
+            return UsageError("--depth must be 16, 24 or 32");
         }
-        if (arg == "--screen") {
-            const auto screen = ParseScreen(args[++k]);
-            if (!screen) {
-                return "--screen must be find, constellation or spectrum";
-            }
-            out.screen = *screen;
-            haveScreen = true;
-        } else if (arg == "--record") {
-            const auto record = ParseInt(args[++k]);
-            if (!record || *record < 0) {
-                return "--record must be a list entry number from 0";
-            }
-            out.record = record;
-        } else if (arg == "--ref-bottom") {
-            const auto bottom = ParseInt(args[++k]);
-            if (!bottom || *bottom < 0 || *bottom > 70 || *bottom % 5 != 0) {
-                return "--ref-bottom must be a multiple of 5 from 0 to 70";
-            }
-            out.refBottom = bottom;
-        } else if (arg == "--cursor") {
-            out.cursor = ParseCursor(args[++k]);
-            if (!out.cursor) {
-                return "--cursor must be X,Y in client pixels";
-            }
-        } else if (withOutput && arg == "-o") {
-            out.output = args[++k];
-        } else {
-            return "unknown option " + arg;
+        out.depth = *bits;
+    }
+    return {};
+}
+
+std::vector<QCommandLineOption> WindowOptionList() {
+    return {
+        {"screen", "The UI list's choice of screen (required).", "find|constellation|spectrum"},
+        {"record", "Entry N (from 0) of that screen's record list; default 0.", "N"},
+        LanguageOption(),
+        {"ref-bottom",
+         "Spectrum only: moves the reference window to bottom DB, a multiple\nof 5 from 0 to 70.",
+         "DB"},
+        {"cursor", "Moves the pointer to X,Y in client pixels.", "X,Y"},
+        ReadTimeoutOption(),
+    };
+}
+
+Error ParseWindowOptions(const QCommandLineParser& parser, WindowOptions& out) {
+    if (const Error error = ParsePictureOptions(parser, out); !error.ok()) {
+        return error;
+    }
+    if (!parser.isSet("screen")) {
+        return UsageError("--screen is missing");
+    }
+    const auto screen = ParseScreen(Value(parser, "screen"));
+    if (!screen) {
+        return UsageError("--screen must be find, constellation or spectrum");
+    }
+    out.screen = *screen;
+    if (parser.isSet("record")) {
+        out.record = ParseInt(Value(parser, "record"));
+        if (!out.record || *out.record < 0) {
+            return UsageError("--record must be a list entry number from 0");
         }
     }
-    if (out.path.empty()) {
-        return "FILE is missing";
+    if (parser.isSet("ref-bottom")) {
+        out.refBottom = ParseInt(Value(parser, "ref-bottom"));
+        if (!out.refBottom || *out.refBottom < 0 || *out.refBottom > 70 ||
+            *out.refBottom % 5 != 0) {
+            return UsageError("--ref-bottom must be a multiple of 5 from 0 to 70");
+        }
     }
-    if (!haveScreen) {
-        return "--screen is missing";
+    if (parser.isSet("cursor")) {
+        out.cursor = ParseCursor(Value(parser, "cursor"));
+        if (!out.cursor) {
+            return UsageError("--cursor must be X,Y in client pixels");
+        }
     }
-    if (withOutput && out.output.empty()) {
-        return "-o OUT.png or -o OUT.bmp is missing";
-    }
-    return "";
+    return {};
 }
 
 }  // namespace mirelta::cli

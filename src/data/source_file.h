@@ -1,23 +1,31 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 
+#include "data/error.h"
 #include "data/source_image.h"
 
 namespace mirelta {
 
-enum class ReadError { None, CannotOpen, ShortRead };
+// How long a source that is not a regular file (a pipe, a terminal, a device) may take to deliver
+// the image before the read gives up.
+inline constexpr std::chrono::milliseconds kDefaultReadDeadline{5000};
 
-// `image` is set only when error is None.
+// `image` is set only when the read succeeded; `error` tells why it did not.
 struct ReadResult {
-    ReadError error = ReadError::None;
+    Error error;
     std::unique_ptr<SourceImage> image;
 };
 
-// Reads the first kSourceImageSize bytes of `path` into a fresh image in one read; later bytes
-// are never touched, so file size does not matter beyond the minimum. A directory cannot be
-// opened as a source file.
-ReadResult ReadSourceFile(const std::filesystem::path& path);
+// Reads the first kSourceImageSize bytes of `path` into a fresh image; later bytes are never
+// touched, so file size does not matter beyond the minimum. A regular file is read straight
+// away; anything else must deliver the image within `deadline`. "-" names standard input.
+ReadResult ReadSourceFile(const std::filesystem::path& path,
+                          std::chrono::milliseconds deadline = kDefaultReadDeadline);
+
+// True when `path` is, or links to, a regular file: reading it never waits on anyone.
+bool IsRegularSource(const std::filesystem::path& path);
 
 }  // namespace mirelta

@@ -9,7 +9,9 @@ namespace mirelta {
 class Prompts {
   public:
     virtual ~Prompts() = default;
-    virtual void messageBox(const std::string& text) = 0;  // text in code page 936 bytes
+    // Text in code page 936 bytes; the detail (UTF-8) says why, where there is a reason to give.
+    virtual void messageBox(const std::string& text, const std::string& detail) = 0;
+    void messageBox(const std::string& text) { messageBox(text, std::string()); }
     virtual std::optional<std::string> openFileName(const std::string& filter) = 0;
     virtual std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                                     const std::string& defaultName,

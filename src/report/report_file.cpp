@@ -34,11 +34,11 @@ QString ReportTitle(const ReportRequest& request) {
                                    : request.title;
 }
 
-bool PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request, std::string& message,
-                   const ReportProgress& progress) {
+Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
+                    const ReportProgress& progress) {
     SnapshotCamera camera;
-    if (!camera.open(request.sourcePath, message)) {
-        return false;
+    if (Error error = camera.open(request.sourcePath, request.readDeadline); !error.ok()) {
+        return error;
     }
     ReportContent content = ContentOf(request, camera.logic.lists);
     content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
@@ -46,7 +46,7 @@ bool PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request, std:
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     QPainter painter(&device);
     PaintReport(painter, device, content);
-    return true;
+    return {};
 }
 
 ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {
@@ -57,19 +57,20 @@ ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& prog
     writer.setCreator(QStringLiteral("Mirelta"));
     writer.setResolution(kReportDpi);
     writer.setTitle(ReportTitle(request));
-    pdf.ok = PaintReportOn(writer, request, pdf.message, progress);
+    pdf.error = PaintReportOn(writer, request, progress);
     return pdf;
 }
 
-SaveResult WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
-                           const ReportProgress& progress) {
+Error WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
+                      const ReportProgress& progress) {
     const ReportPdf pdf = MakeReportPdf(request, progress);
-    if (!pdf.ok) {
-        return {false, pdf.message};
+    if (!pdf.error.ok()) {
+        return pdf.error;
     }
-    return WriteFileAtomically(
+    const SaveResult saved = WriteFileAtomically(
         output, std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()),
                           static_cast<std::size_t>(pdf.bytes.size())));
+    return saved.ok ? Error{} : Error{ErrorKind::WriteFailed, saved.reason};
 }
 
 }  // namespace mirelta

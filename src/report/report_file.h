@@ -3,10 +3,13 @@
 #include <QByteArray>
 #include <QPagedPaintDevice>
 #include <QString>
+#include <chrono>
 #include <filesystem>
 #include <string>
 
 #include "assess/assessment.h"
+#include "data/error.h"
+#include "data/source_file.h"
 #include "export/atomic_file.h"
 #include "report/report_captions.h"
 #include "report/snapshot_rows.h"
@@ -15,22 +18,21 @@ namespace mirelta {
 
 struct ReportRequest {
     std::string sourcePath;
+    std::chrono::milliseconds readDeadline = kDefaultReadDeadline;
     QString title;  // empty: the default title in the report's language
     ReportLanguage language = ReportLanguage::English;
     Thresholds thresholds;
 };
 
-// The whole report as PDF bytes. Fails with the window's own message when the source file
-// cannot be read.
+// The whole report as PDF bytes, or why the source file could not be read.
 struct ReportPdf {
-    bool ok = false;
-    std::string message;
+    Error error;
     QByteArray bytes;
 };
-// Paints the whole report on a fresh paged device (a PDF writer or a printer); false with the
-// window's message when the source file cannot be read.
-bool PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request, std::string& message,
-                   const ReportProgress& progress = {});
+// Paints the whole report on a fresh paged device (a PDF writer or a printer); fails when the
+// source file cannot be read.
+Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
+                    const ReportProgress& progress = {});
 
 // The request's title, or the default one in the report's language.
 QString ReportTitle(const ReportRequest& request);
@@ -38,7 +40,7 @@ QString ReportTitle(const ReportRequest& request);
 ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress = {});
 
 // Makes the report and writes it atomically over `output`.
-SaveResult WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
-                           const ReportProgress& progress = {});
+Error WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
+                      const ReportProgress& progress = {});
 
 }  // namespace mirelta

@@ -8,13 +8,8 @@ SnapshotCamera::SnapshotCamera() {
     logic.OnInitDialog();
 }
 
-bool SnapshotCamera::open(const std::string& path, std::string& message) {
-    const std::size_t before = prompts.messages.size();
-    if (logic.OpenPath(path)) {
-        return true;
-    }
-    message = prompts.messages.size() > before ? prompts.messages.back() : "Open false!";
-    return false;
+Error SnapshotCamera::open(const std::string& path, std::chrono::milliseconds deadline) {
+    return logic.OpenPath(path, deadline);
 }
 
 void SnapshotCamera::chooseLanguage(int entry) {

@@ -16,8 +16,8 @@ class SnapshotCamera {
   public:
     SnapshotCamera();
 
-    // Opens the file as the Open button does; false with the window's message otherwise.
-    bool open(const std::string& path, std::string& message);
+    // Opens the file as the Open button does.
+    Error open(const std::string& path, std::chrono::milliseconds deadline);
     // 0 English, 1 French: the meter's label languages.
     void chooseLanguage(int entry);
     // Shows entry `index` of the kind's list on its screen.

@@ -47,7 +47,6 @@ std::string PowerText(const FindRecord& r) {
 }
 
 FindValues ValuesOf(const FindRecord& r) {
-    const bool locked = r.lockFlag() != 0;
     return FindValues{
         .satellite = r.satelliteName(),
         .lnbName = LnbName(r.lnbType()),
@@ -57,8 +56,8 @@ FindValues ValuesOf(const FindRecord& r) {
         .symbolRate = Printf("%d", static_cast<int>(r.symbolRate())),
         .polarisation = r.polarisation() != 0 ? "Ver" : "Hor",
         .power = PowerText(r),
-        .cn = locked ? CnText(r.cn()) : "None",
-        .ber = locked ? BerText(r.berMantissa(), r.berExponent()) : "None",
+        .cn = CnText(r),
+        .ber = BerText(r),
         .fec = FecText(r),
         .strength = PercentText(r.strength()),
         .quality = PercentText(r.quality()),

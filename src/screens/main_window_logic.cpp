@@ -1,6 +1,5 @@
 #include "screens/main_window_logic.h"
 
-#include "data/source_file.h"
 #include "platform/window_template.h"
 
 namespace mirelta {
@@ -30,20 +29,28 @@ void MainWindowLogic::OnInitDialog() {
 
 void MainWindowLogic::Open() {
     const std::optional<std::string> path = prompts.openFileName("Source file (*.dat)|*.dat|");
-    if (path && !path->empty()) {
+    if (!path || path->empty()) {
+        return;
+    }
+    if (onOpenPath) {
+        onOpenPath(*path);
+    } else {
         OpenPath(*path);
     }
 }
 
-bool MainWindowLogic::OpenPath(const std::string& path) {
-    ReadResult read = ReadSourceFile(path);
-    if (read.error == ReadError::CannotOpen) {
-        prompts.messageBox("Open false! \n" + path);
-        return false;
+Error MainWindowLogic::OpenPath(const std::string& path, std::chrono::milliseconds deadline) {
+    return OpenImage(path, ReadSourceFile(path, deadline));
+}
+
+Error MainWindowLogic::OpenImage(const std::string& path, ReadResult read) {
+    if (read.error.kind == ErrorKind::CannotOpen) {
+        prompts.messageBox("Open false! \n" + path, read.error.detail);
+        return read.error;
     }
-    if (read.error == ReadError::ShortRead || read.image == nullptr) {
-        prompts.messageBox("Read file error!");
-        return false;
+    if (!read.error.ok() || read.image == nullptr) {
+        prompts.messageBox("Read file error!", read.error.detail);
+        return read.error;
     }
     image = std::move(read.image);
     sourcePath = path;
@@ -64,7 +71,7 @@ bool MainWindowLogic::OpenPath(const std::string& path) {
     controls.setSelection(ids::UiList, 0);
     ScreenMode = screen_mode::Find;
     ShowScreen(ScreenMode);
-    return true;
+    return {};
 }
 
 void MainWindowLogic::fillRecordList(int listId, int count,

@@ -3,13 +3,16 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "data/error.h"
 #include "data/record_lists.h"
+#include "data/source_file.h"
 #include "data/source_image.h"
 #include "platform/brushes.h"
 #include "platform/canvas.h"
@@ -37,7 +40,11 @@ class MainWindowLogic : public ColourHook {
 
     // Loading and the lists.
     void Open();
-    bool OpenPath(const std::string& path);  // what Open does once it has a path
+    // What Open does once it has a path: reads the file, then OpenImage.
+    Error OpenPath(const std::string& path,
+                   std::chrono::milliseconds deadline = kDefaultReadDeadline);
+    // The rest of Open once the file has been read: the message box on failure, else the load.
+    Error OpenImage(const std::string& path, ReadResult read);
     void OnUiListChange();
     void OnFindListChange();
     void OnConstellationListChange();
@@ -88,6 +95,11 @@ class MainWindowLogic : public ColourHook {
         return lists.spectrum[lists.selectedSpectrum % lists.spectrum.size()];
     }
     bool fileLoaded() const { return image != nullptr; }
+    // A file is open and none of its three lists has an entry.
+    bool holdsNoMeasurements() const {
+        return fileLoaded() && lists.findCount == 0 && lists.constellationCount == 0 &&
+               lists.spectrumCount == 0;
+    }
     Canvas clientCanvas() { return Canvas(compositor.image()); }
 
     // State of the main window.
@@ -111,7 +123,9 @@ class MainWindowLogic : public ColourHook {
     ControlBrushes controlBrushes;
     Compositor compositor;
 
-    // Hooks of the desktop window.
+    // Hooks of the desktop window. `onOpenPath`, when set, takes over reading the chosen file
+    // (the window reads slow sources without blocking) and ends in OpenImage.
+    std::function<void(const std::string&)> onOpenPath;
     std::function<void(const std::string&)> onToolTipText;
     std::function<void()> onFocusReplica;
     std::function<void(int id, ControlChange change)> onPanelChange;

@@ -91,6 +91,14 @@ std::string FecText(const FindRecord& record) {
     return CodeRateText(record.system(), record.modcod(), record.codeRate());
 }
 
+std::string CnText(const FindRecord& record) {
+    return record.lockFlag() != 0 ? CnText(record.cn()) : "None";
+}
+
+std::string BerText(const FindRecord& record) {
+    return record.lockFlag() != 0 ? BerText(record.berMantissa(), record.berExponent()) : "None";
+}
+
 std::string FecText(const ConstellationRecord& record) {
     return CodeRateText(record.system(), record.modcod(), record.codeRate());
 }

@@ -39,6 +39,9 @@ std::string ModulationText(const ConstellationRecord& record);
 
 std::string CnText(std::uint32_t hundredths);
 std::string BerText(std::uint32_t mantissa, std::uint8_t exponent);
+// The Find screen's C/N and BER texts: "None" while the record was not locked.
+std::string CnText(const FindRecord& record);
+std::string BerText(const FindRecord& record);
 std::string PercentText(int value);
 
 }  // namespace mirelta

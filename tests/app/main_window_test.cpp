@@ -26,7 +26,7 @@ class MainWindow : public ::testing::Test {
         fixtures::ImageBuilder image;
         image.addFind(0, fixtures::FindFields{.label = "Astra", .strength = 60, .lockFlag = 1});
         image.writeTo(path);
-        EXPECT_TRUE(dlg.logic().OpenPath(path.string()));
+        EXPECT_TRUE(dlg.logic().OpenPath(path.string()).ok());
         return path.string();
     }
 

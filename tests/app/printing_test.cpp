@@ -60,17 +60,16 @@ TEST_F(PrintToPdf, WholeReportHasASummaryAndAPagePerSnapshot) {
     fixtures::ImageBuilder image;
     image.addFind(0, {.label = "one"}).addFind(3, {.label = "two"}).addSpectrum(1, {});
     image.writeTo(folder / "three.dat");
-    std::string message;
-    ASSERT_TRUE(PrintReport(printer("report.pdf"), RequestFor(folder / "three.dat"), message));
+    ASSERT_TRUE(PrintReport(printer("report.pdf"), RequestFor(folder / "three.dat")).ok());
     EXPECT_EQ(pages(), "4\n");
     const std::string text = Output("pdftotext -layout -f 1 -l 1 '" + pdf.string() + "' -");
     EXPECT_NE(text.find("0 PASS, 0 MARGINAL, 2 FAIL, 1 not rated"), std::string::npos) << text;
 }
 
 TEST_F(PrintToPdf, MissingSourceFileIsReportedAndNothingPrinted) {
-    std::string message;
-    EXPECT_FALSE(PrintReport(printer("none.pdf"), RequestFor(folder / "gone.dat"), message));
-    EXPECT_TRUE(message.starts_with("Open false!")) << message;
+    const Error error = PrintReport(printer("none.pdf"), RequestFor(folder / "gone.dat"));
+    EXPECT_EQ(error.kind, ErrorKind::CannotOpen);
+    EXPECT_EQ(error.detail, "No such file or directory");
     EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 

@@ -11,14 +11,6 @@
 namespace mirelta::testing {
 namespace {
 
-std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
 std::string Slurp(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream text;
@@ -27,6 +19,14 @@ std::string Slurp(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
 
 TempDir::TempDir() {
     static std::atomic<int> counter{0};
@@ -41,13 +41,17 @@ TempDir::~TempDir() {
 }
 
 CliResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
-    TempDir dir;
     std::string command = ShellQuote(program);
     for (const std::string& arg : args) {
         command += ' ' + ShellQuote(arg);
     }
-    command +=
-        " >" + ShellQuote((dir / "out").string()) + " 2>" + ShellQuote((dir / "err").string());
+    return RunShell(command);
+}
+
+CliResult RunShell(const std::string& commandLine) {
+    TempDir dir;
+    const std::string command = "{ " + commandLine + "; } >" + ShellQuote((dir / "out").string()) +
+                                " 2>" + ShellQuote((dir / "err").string());
     const int status = std::system(command.c_str());
     CliResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

@@ -15,6 +15,10 @@ struct CliResult {
 // Runs the built binary at `program` with `args`, capturing both streams.
 CliResult RunProgram(const std::string& program, const std::vector<std::string>& args);
 
+// Runs a shell command line, capturing both streams; for redirections and environments.
+CliResult RunShell(const std::string& commandLine);
+std::string ShellQuote(const std::string& text);
+
 inline CliResult RunCli(const std::vector<std::string>& args) {
     return RunProgram(MIRELTA_CLI_PATH, args);
 }

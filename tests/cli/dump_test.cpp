@@ -36,7 +36,13 @@ ImageBuilder Sample() {
                                   .system = 3,
                                   .modcod = 12,
                                   .lockFlag = 1});
-    builder.addFind(6, FindFields{.label = "unlocked", .lnbType = 12, .system = 3, .modcod = 4});
+    builder.addFind(6, FindFields{.label = "unlocked",
+                                  .lnbType = 12,
+                                  .cn = 1234,
+                                  .berMantissa = 5,
+                                  .berExponent = 9,
+                                  .system = 3,
+                                  .modcod = 4});
     ConstellationFields constellation{.label = "8PSK",
                                       .frequency = 11747,
                                       .symbolRate = 27500,
@@ -107,8 +113,14 @@ TEST(CliDumpJson, FindFieldsWithFormattedTexts) {
     EXPECT_EQ(unlocked["slot"].toInt(), 6);
     EXPECT_EQ(Text(unlocked, "lnbName"), "Unknown (12)");
     EXPECT_EQ(unlocked["loLow"].toInt(), 0);
+    // The texts are the Find screen's: an unlocked record shows "None"; the raw values stay.
     EXPECT_EQ(Text(unlocked, "fecText"), "None");
-    EXPECT_EQ(Text(unlocked, "berText"), "9.99 E-8");
+    EXPECT_EQ(Text(unlocked, "cnText"), "None");
+    EXPECT_EQ(Text(unlocked, "berText"), "None");
+    EXPECT_EQ(unlocked["cn"].toInt(), 1234);
+    EXPECT_EQ(unlocked["berMantissa"].toInt(), 5);
+    EXPECT_EQ(unlocked["berExponent"].toInt(), 9);
+    EXPECT_EQ(unlocked["modcod"].toInt(), 4);
 }
 
 TEST(CliDumpJson, ConstellationFieldsAndSamples) {
@@ -244,6 +256,29 @@ TEST(CliDumpCsv, AssessmentColumnsFollowTheFields) {
               std::string::npos);
     EXPECT_NE(lines[5].find(",642,592,538,PASS,"), std::string::npos);
     EXPECT_EQ(lines[7].find("verdict"), std::string::npos);
+}
+
+// One kind is one table: a header and its rows, nothing else, as spreadsheets expect.
+TEST(CliDumpCsv, OneKindIsOneTable) {
+    TempDir dir;
+    const std::string path = (dir / "sample.dat").string();
+    Sample().writeTo(path);
+    const std::vector<std::string> all = Lines(RunCli({"dump", path, "--csv"}).out);
+    ASSERT_EQ(all.size(), 9u);
+    const struct {
+        const char* kind;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"find", {all[0], all[1], all[2]}},
+        {"constellation", {all[4], all[5]}},
+        {"spectrum", {all[7], all[8]}},
+    };
+    for (const auto& c : cases) {
+        const CliResult result = RunCli({"dump", path, "--csv", "--kind", c.kind});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(Lines(result.out), c.lines) << c.kind;
+    }
+    EXPECT_EQ(RunCli({"dump", path, "--csv", "--kind", "all"}).exitCode, 2);
 }
 
 TEST(CliDumpText, NamesEveryFieldWithItsText) {

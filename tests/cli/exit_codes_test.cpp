@@ -1,5 +1,8 @@
 // mirelta-cli exit codes, usage and error lines.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "cli_run.h"
 #include "fixtures/image_builder.h"
@@ -10,27 +13,73 @@ namespace {
 using fixtures::FindFields;
 using fixtures::ImageBuilder;
 
-TEST(CliErrors, MissingFileExitsThreeWithOpenFalseAndPath) {
+// Every command that reads a file says the meter's message, the file and the reason.
+TEST(CliErrors, FailedReadsGiveTheMessageThePathAndTheReason) {
     TempDir dir;
-    const std::string path = (dir / "nowhere.dat").string();
-    for (const char* command : {"list", "dump"}) {
-        const CliResult result = RunCli({command, path});
-        EXPECT_EQ(result.exitCode, 3) << command;
-        EXPECT_EQ(result.err, "Open false! " + path + "\n") << command;
-        EXPECT_EQ(result.out, "") << command;
+    const std::string missing = (dir / "nowhere.dat").string();
+    const std::string folder = (dir / "folder.dat").string();
+    std::filesystem::create_directory(folder);
+    const std::string tiny = (dir / "tiny.dat").string();
+    ImageBuilder().writeTo(tiny, 100);
+    const std::string oneShort = (dir / "short.dat").string();
+    ImageBuilder().addFind(0, FindFields{.label = "x"}).writeTo(oneShort, 42651);
+    const struct {
+        std::string path;
+        int exitCode;
+        std::string err;
+    } cases[] = {
+        {missing, 3, "Open false! " + missing + ": No such file or directory\n"},
+        {folder, 3, "Open false! " + folder + ": Is a directory\n"},
+        {tiny, 4, "Read file error! " + tiny + ": 100 bytes; a meter file has 42652\n"},
+        {oneShort, 4, "Read file error! " + oneShort + ": 42651 bytes; a meter file has 42652\n"},
+    };
+    const std::vector<std::vector<std::string>> commands = {
+        {"list"},
+        {"dump", "--json"},
+        {"describe", "--screen", "find"},
+        {"render", "--screen", "find", "-o", (dir / "x.png").string()},
+        {"export-all", "-d", (dir / "out").string()},
+    };
+    for (const auto& c : cases) {
+        for (std::vector<std::string> args : commands) {
+            args.insert(args.begin() + 1, c.path);
+            const CliResult result = RunCli(args);
+            EXPECT_EQ(result.exitCode, c.exitCode) << args[0] << ' ' << c.path;
+            EXPECT_EQ(result.err, c.err) << args[0];
+            EXPECT_EQ(result.out, "") << args[0];
+        }
     }
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.png"));
 }
 
-TEST(CliErrors, ShortFileExitsFourWithReadFileError) {
-    TempDir dir;
-    const std::string path = (dir / "short.dat").string();
-    ImageBuilder().addFind(0, FindFields{.label = "x"}).writeTo(path, 42651);
-    for (const char* command : {"list", "dump"}) {
-        const CliResult result = RunCli({command, path, "--json"});
-        EXPECT_EQ(result.exitCode, 4) << command;
-        EXPECT_EQ(result.err, "Read file error! " + path + "\n") << command;
-        EXPECT_EQ(result.out, "") << command;
+TEST(CliErrors, UnreadableFileNamesPermissionDenied) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
     }
+    TempDir dir;
+    const std::string path = (dir / "locked.dat").string();
+    ImageBuilder().writeTo(path);
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    const CliResult result = RunCli({"list", path});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.err, "Open false! " + path + ": Permission denied\n");
+}
+
+// Not an error, as in the window, but the user is told why nothing is listed.
+TEST(CliErrors, ForeignFileIsWarnedAboutAndListsNothing) {
+    TempDir dir;
+    const std::string path = (dir / "foreign.dat").string();
+    ImageBuilder().setSignature(0x12345678).addFind(0, FindFields{.label = "x"}).writeTo(path);
+    for (const char* command : {"list", "dump"}) {
+        const CliResult result = RunCli({command, path});
+        EXPECT_EQ(result.exitCode, 0) << command;
+        EXPECT_EQ(result.err, path + ": not a meter memory image; nothing listed\n") << command;
+    }
+    const CliResult listed = RunCli({"list", path, "--json"});
+    EXPECT_EQ(listed.out, "{\"find\":[],\"constellation\":[],\"spectrum\":[]}\n");
+    const CliResult described = RunCli({"describe", path, "--screen", "find"});
+    EXPECT_EQ(described.exitCode, 0);
+    EXPECT_EQ(described.err, path + ": not a meter memory image; nothing listed\n");
 }
 
 TEST(CliErrors, LongFileIsAccepted) {
@@ -40,7 +89,7 @@ TEST(CliErrors, LongFileIsAccepted) {
     const CliResult result = RunCli({"list", path, "--json"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out,
-              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"kept\"}],\"constellation\":[],"
+              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"kept\",\"verdict\":\"FAIL\"}],\"constellation\":[],"
               "\"spectrum\":[]}\n");
 }
 
@@ -87,7 +136,7 @@ TEST(CliUsage, HelpGoesToStdoutAndDocumentsExitCodes) {
 TEST(CliUsage, VersionIsPrinted) {
     const CliResult result = RunCli({"--version"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "mirelta-cli 1.0.0\n");
+    EXPECT_EQ(result.out, "mirelta-cli " MIRELTA_VERSION "\n");
 }
 
 }  // namespace

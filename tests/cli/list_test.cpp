@@ -41,11 +41,12 @@ TEST(CliList, JsonListsEveryKindInListOrderWithSlots) {
     const CliResult result = RunCli({"list", WriteImage(dir, ThreeKinds()), "--json"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
-              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"Astra 11747H\"},"
+              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"Astra 11747H\",\"verdict\":\"FAIL\"},"
               "{\"index\":1,\"slot\":17,\"label\":\"" +
                   kUtf8Chinese +
-                  " 12543H\"}],"
-                  "\"constellation\":[{\"index\":0,\"slot\":15,\"label\":\"QPSK\"}],"
+                  " 12543H\",\"verdict\":\"FAIL\"}],"
+                  "\"constellation\":[{\"index\":0,\"slot\":15,\"label\":\"QPSK\",\"verdict\":"
+                  "\"not rated\"}],"
                   "\"spectrum\":[{\"index\":0,\"slot\":0,\"label\":\"Full\"},"
                   "{\"index\":1,\"slot\":31,\"label\":\"Narrow\"}]}\n");
 }

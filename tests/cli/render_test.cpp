@@ -50,6 +50,66 @@ TEST(CliRender, BmpSizeFollowsTheDepth) {
     }
 }
 
+std::string Head(const std::string& bytes, std::size_t n) {
+    return bytes.substr(0, std::min(n, bytes.size()));
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    const CliResult cat = RunShell("cat " + ShellQuote(path.string()));
+    return cat.out;
+}
+
+// The format comes from --format, else the extension, else BMP; the bytes tell which it is.
+TEST(CliRender, FormatFollowsFormatOptionThenExtension) {
+    TempDir dir;
+    const std::string file = WriteImage(dir);
+    const std::string jpeg = "\xFF\xD8\xFF";
+    const std::string png = "\x89PNG";
+    const struct {
+        std::string out;
+        std::vector<std::string> extra;
+        std::string magic;
+    } cases[] = {
+        {"a.jpg", {}, jpeg},
+        {"b.JPEG", {}, jpeg},
+        {"c.png", {}, png},
+        {"d.bmp", {}, "BM"},
+        {"no-extension", {}, "BM"},
+        {"e.png", {"--format", "jpg"}, jpeg},
+        {"f.dat", {"--format=bmp"}, "BM"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"render", file, "--screen",
+                                         "find",   "-o", (dir / c.out).string()};
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliResult result = RunCli(args);
+        ASSERT_EQ(result.exitCode, 0) << c.out << ": " << result.err;
+        EXPECT_EQ(Head(ReadAll(dir / c.out), c.magic.size()), c.magic) << c.out;
+    }
+    const CliResult toStdout =
+        RunCli({"render", file, "--screen", "find", "-o", "-", "--format", "png"});
+    ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+    EXPECT_EQ(Head(toStdout.out, 4), png);
+    EXPECT_EQ(toStdout.err, "");
+}
+
+TEST(CliRender, FormatWeCannotWriteIsAUsageErrorListingThoseWeCan) {
+    TempDir dir;
+    const std::string file = WriteImage(dir);
+    const auto out = dir / "x.foo";
+    for (const std::vector<std::string>& extra :
+         {std::vector<std::string>{}, std::vector<std::string>{"--format", "gif"}}) {
+        std::vector<std::string> args = {"render", file, "--screen", "find", "-o", out.string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.exitCode, 2);
+        EXPECT_NE(result.err.find("; supported: bmp, "), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(", png"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find(", jpg"), std::string::npos) << result.err;
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
 TEST(CliRender, PngAndBmpHoldTheSamePicture) {
     TempDir dir;
     const std::string file = WriteImage(dir);
@@ -96,6 +156,20 @@ TEST(CliExportAll, OnePicturePerListedRecordWithSafeNames) {
     EXPECT_NE(result.out.find("Wrote 4 of 4 pictures"), std::string::npos) << result.out;
     const QImage find(QString::fromStdString((folder / "find-00-Astra_19.2E.png").string()));
     EXPECT_EQ(find.pixel(540, 365), qRgb(255, 0, 0));
+}
+
+TEST(CliExportAll, AnyWritableFormat) {
+    TempDir dir;
+    const auto out = dir / "out";
+    const CliResult result =
+        RunCli({"export-all", WriteImage(dir), "-d", out.string(), "--format", "jpg"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> files = FilesIn(out);
+    ASSERT_EQ(files.size(), 4u);
+    for (const std::string& name : files) {
+        EXPECT_TRUE(name.ends_with(".jpg")) << name;
+        EXPECT_EQ(Head(ReadAll(out / name), 3), "\xFF\xD8\xFF") << name;
+    }
 }
 
 TEST(CliExportAll, BmpAtTheGivenDepth) {

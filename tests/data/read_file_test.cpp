@@ -1,8 +1,12 @@
 // Reading source files from disk.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "data/record_lists.h"
 #include "data/source_file.h"
@@ -39,7 +43,7 @@ TEST_F(ReadFile, ExactSizeFileReadsByteForByte) {
     const ImageBuilder builder = SampleImage();
     builder.writeTo(dir_ / "exact.dat");
     const ReadResult result = ReadSourceFile(dir_ / "exact.dat");
-    ASSERT_EQ(result.error, ReadError::None);
+    ASSERT_EQ(result.error.kind, ErrorKind::None);
     ASSERT_TRUE(result.image);
     EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
                            result.image->bytes.begin(), result.image->bytes.end()));
@@ -51,8 +55,8 @@ TEST_F(ReadFile, LongerFileLoadsTheSameAsExactSize) {
     builder.writeTo(dir_ / "long.dat", 50000);
     ReadResult exact = ReadSourceFile(dir_ / "exact.dat");
     ReadResult longer = ReadSourceFile(dir_ / "long.dat");
-    ASSERT_EQ(exact.error, ReadError::None);
-    ASSERT_EQ(longer.error, ReadError::None);
+    ASSERT_EQ(exact.error.kind, ErrorKind::None);
+    ASSERT_EQ(longer.error.kind, ErrorKind::None);
     EXPECT_EQ(exact.image->bytes, longer.image->bytes);
     const RecordLists a = Load(*exact.image);
     const RecordLists b = Load(*longer.image);
@@ -69,7 +73,7 @@ TEST_F(ReadFile, MultiGigabyteFileReadsOnlyTheImage) {
     builder.writeTo(path);
     std::filesystem::resize_file(path, std::uintmax_t{5} << 30);  // sparse on the usual disks
     const ReadResult result = ReadSourceFile(path);
-    ASSERT_EQ(result.error, ReadError::None);
+    ASSERT_EQ(result.error.kind, ErrorKind::None);
     EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
                            result.image->bytes.begin(), result.image->bytes.end()));
 }
@@ -77,29 +81,98 @@ TEST_F(ReadFile, MultiGigabyteFileReadsOnlyTheImage) {
 TEST_F(ReadFile, FileOneByteShortIsRefused) {
     SampleImage().writeTo(dir_ / "short.dat", 42651);
     const ReadResult result = ReadSourceFile(dir_ / "short.dat");
-    EXPECT_EQ(result.error, ReadError::ShortRead);
+    EXPECT_EQ(result.error.kind, ErrorKind::ShortRead);
     EXPECT_FALSE(result.image);
 }
 
 TEST_F(ReadFile, EmptyFileIsRefused) {
     SampleImage().writeTo(dir_ / "empty.dat", 0);
-    EXPECT_EQ(ReadSourceFile(dir_ / "empty.dat").error, ReadError::ShortRead);
+    EXPECT_EQ(ReadSourceFile(dir_ / "empty.dat").error.kind, ErrorKind::ShortRead);
 }
 
 TEST_F(ReadFile, MissingFileCannotBeOpened) {
     const ReadResult result = ReadSourceFile(dir_ / "missing.dat");
-    EXPECT_EQ(result.error, ReadError::CannotOpen);
+    EXPECT_EQ(result.error.kind, ErrorKind::CannotOpen);
     EXPECT_FALSE(result.image);
 }
 
 TEST_F(ReadFile, DirectoryCannotBeOpened) {
-    EXPECT_EQ(ReadSourceFile(dir_).error, ReadError::CannotOpen);
+    EXPECT_EQ(ReadSourceFile(dir_).error.kind, ErrorKind::CannotOpen);
 }
 
 TEST_F(ReadFile, PipeWithoutAWriterIsAShortReadNotAHang) {
     const auto pipe = dir_ / "pipe.dat";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(ReadSourceFile(pipe).error, ReadError::ShortRead);
+    EXPECT_EQ(ReadSourceFile(pipe).error.kind, ErrorKind::ShortRead);
+}
+
+TEST_F(ReadFile, FailuresCarryTheirReason) {
+    SampleImage().writeTo(dir_ / "tiny.dat", 100);
+    SampleImage().writeTo(dir_ / "one.dat", 1);
+    const struct {
+        std::filesystem::path path;
+        ErrorKind kind;
+        std::string detail;
+    } cases[] = {
+        {dir_ / "missing.dat", ErrorKind::CannotOpen, "No such file or directory"},
+        {dir_, ErrorKind::CannotOpen, "Is a directory"},
+        {dir_ / "tiny.dat", ErrorKind::ShortRead, "100 bytes; a meter file has 42652"},
+        {dir_ / "one.dat", ErrorKind::ShortRead, "1 byte; a meter file has 42652"},
+    };
+    for (const auto& c : cases) {
+        const ReadResult result = ReadSourceFile(c.path);
+        EXPECT_EQ(result.error.kind, c.kind) << c.path;
+        EXPECT_EQ(result.error.detail, c.detail) << c.path;
+    }
+}
+
+// A pipe whose writer stays open but silent, reached directly or through a link: the read
+// gives up at the deadline instead of hanging.
+TEST_F(ReadFile, SilentWriterEndsAtTheDeadline) {
+    const auto pipe = dir_ / "silent.dat";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_symlink(pipe, dir_ / "link.dat");
+    const int writer = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::write(writer, "abc", 3), 3);
+    for (const auto& path : {pipe, dir_ / "link.dat"}) {
+        const auto start = std::chrono::steady_clock::now();
+        const ReadResult result = ReadSourceFile(path, std::chrono::milliseconds(300));
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(result.error.kind, ErrorKind::ShortRead) << path;
+        EXPECT_GE(took, std::chrono::milliseconds(300));
+        EXPECT_LT(took, std::chrono::seconds(3));
+        EXPECT_FALSE(result.image);
+    }
+    ::close(writer);
+    EXPECT_FALSE(IsRegularSource(pipe));
+    EXPECT_FALSE(IsRegularSource(dir_ / "link.dat"));
+}
+
+TEST_F(ReadFile, PipeDeliversTheImageInPieces) {
+    const auto pipe = dir_ / "pieces.dat";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int writer = ::open(pipe.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(writer, 0);
+    const ImageBuilder builder = SampleImage();
+    std::thread feeder([&] {
+        const auto& bytes = builder.bytes();
+        for (std::size_t at = 0; at < bytes.size();) {
+            const ssize_t n =
+                ::write(writer, bytes.data() + at, std::min<std::size_t>(4096, bytes.size() - at));
+            if (n > 0) {
+                at += static_cast<std::size_t>(n);
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            }
+        }
+        ::close(writer);
+    });
+    const ReadResult result = ReadSourceFile(pipe, std::chrono::seconds(10));
+    feeder.join();
+    ASSERT_EQ(result.error.kind, ErrorKind::None) << result.error.detail;
+    EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
+                           result.image->bytes.begin(), result.image->bytes.end()));
 }
 
 TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {
@@ -107,13 +180,13 @@ TEST_F(ReadFile, RefusedFileLeavesEarlierLoadUntouched) {
     SampleImage().writeTo(dir_ / "short.dat", 42651);
 
     ReadResult good = ReadSourceFile(dir_ / "good.dat");
-    ASSERT_EQ(good.error, ReadError::None);
+    ASSERT_EQ(good.error.kind, ErrorKind::None);
     std::unique_ptr<SourceImage> held = std::move(good.image);
     const SourceImage before = *held;
     const RecordLists lists = Load(*held);
 
     ReadResult bad = ReadSourceFile(dir_ / "short.dat");
-    ASSERT_EQ(bad.error, ReadError::ShortRead);
+    ASSERT_EQ(bad.error.kind, ErrorKind::ShortRead);
     EXPECT_FALSE(bad.image);  // the failed read went into its own buffer, now gone
     EXPECT_EQ(held->bytes, before.bytes);
     EXPECT_EQ(lists.findCount, 1);

@@ -91,7 +91,7 @@ TEST(Open, ShortFileSaysReadFileErrorAndKeepsWhatWasLoaded) {
     const QImage before = w.logic.compositor.image().copy();
     const auto shortPath = w.tempPath("short.dat");
     ImageBuilder().addFind(0, FindFields{.label = "Other"}).writeTo(shortPath, 42651);
-    EXPECT_FALSE(w.logic.OpenPath(shortPath.string()));
+    EXPECT_FALSE(w.logic.OpenPath(shortPath.string()).ok());
     EXPECT_EQ(w.prompts.messages, (std::vector<std::string>{"Read file error!"}));
     EXPECT_EQ(w.logic.controls.find(ids::FindList)->items,
               (std::vector<std::string>{"Astra 19.2E", "Hotbird 13E"}));

@@ -11,7 +11,7 @@ WindowHarness::WindowHarness() {
 bool WindowHarness::open(const fixtures::ImageBuilder& image, const std::string& name) {
     const auto path = tempPath(name);
     image.writeTo(path);
-    return logic.OpenPath(path.string());
+    return logic.OpenPath(path.string()).ok();
 }
 
 void WindowHarness::chooseScreen(int uiEntry) {

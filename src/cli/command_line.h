@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <optional>
+#include <string>
+
+#include "cli/source_options.h"
+#include "data/error.h"
+
+namespace mirelta::cli {
+
+QCommandLineOption ReadTimeoutOption();
+
+// The command's one FILE and --read-timeout.
+Error ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out);
+
+// A signed decimal integer that makes up the whole text.
+std::optional<int> ParseInt(const std::string& text);
+
+// The option's value as UTF-8.
+std::string Value(const QCommandLineParser& parser, const char* option);
+
+}  // namespace mirelta::cli

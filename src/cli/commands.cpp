@@ -1,0 +1,30 @@
+// The list of commands. Adding one: a *_command.cpp file defining its Command, its declaration
+// in command.h, and one entry here.
+#include <array>
+
+#include "cli/usage.h"
+
+namespace mirelta::cli {
+namespace {
+
+constexpr std::array<const Command*, 6> kCommands{
+    &kListCommand,   &kDumpCommand,      &kDescribeCommand,
+    &kRenderCommand, &kExportAllCommand, &kReportCommand,
+};
+
+}  // namespace
+
+std::span<const Command* const> AllCommands() {
+    return kCommands;
+}
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command* command : kCommands) {
+        if (name == command->name) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace mirelta::cli

@@ -1,0 +1,77 @@
+#include "cli/picture_output.h"
+
+#include <iostream>
+
+#include "cli/failure.h"
+#include "export/atomic_file.h"
+#include "export/image_encoding.h"
+
+namespace mirelta::cli {
+namespace {
+
+std::string Supported() {
+    std::string list;
+    for (const std::string& format : SavableImageFormats()) {
+        list += (list.empty() ? "" : ", ") + format;
+    }
+    return list;
+}
+
+}  // namespace
+
+QCommandLineOption FormatOption(const char* defaultNote) {
+    return {"format",
+            QString("Picture format: bmp (our writer, at --depth) or any format the\ninstalled "
+                    "image plugins write (png, jpg, ...);\n%1")
+                .arg(defaultNote),
+            "F"};
+}
+
+Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
+                          const std::string& fallback, std::string& format) {
+    if (parser.isSet("format")) {
+        format = parser.value("format").toLower().toStdString();
+        const auto known = ImageFormatOfPath("x." + format);
+        if (!known) {
+            return UsageError("--format " + format +
+                              " cannot be written; supported: " + Supported());
+        }
+        return {};
+    }
+    const std::filesystem::path path(output);
+    if (output == "-" || path.extension().string().size() < 2) {
+        format = fallback;
+        return {};
+    }
+    const auto byExtension = ImageFormatOfPath(path);
+    if (!byExtension) {
+        return UsageError("cannot write a picture as '" + path.extension().string() +
+                          "'; supported: " + Supported());
+    }
+    format = *byExtension;
+    return {};
+}
+
+Error WritePicture(const QImage& image, const std::string& format, int depth,
+                   const std::filesystem::path& output) {
+    std::vector<std::uint8_t> bytes;
+    if (Error error = EncodeImage(image, format, depth, bytes); !error.ok()) {
+        return error;
+    }
+    if (output == "-") {
+        std::cout.write(reinterpret_cast<const char*>(bytes.data()),
+                        static_cast<std::streamsize>(bytes.size()));
+        std::cout.flush();
+        if (!std::cout) {
+            return {ErrorKind::WriteFailed, "standard output refused the picture"};
+        }
+        return {};
+    }
+    const SaveResult saved = WriteFileAtomically(output, bytes);
+    if (!saved.ok) {
+        return {ErrorKind::WriteFailed, saved.reason};
+    }
+    return {};
+}
+
+}  // namespace mirelta::cli

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QImage>
+#include <filesystem>
+#include <string>
+
+#include "data/error.h"
+
+namespace mirelta::cli {
+
+// --format, with the command's own default in its description.
+QCommandLineOption FormatOption(const char* defaultNote);
+
+// The picture format: --format when given, else the extension of `output`, else `fallback`
+// (for an output without an extension, or none at all). A format we cannot write is a usage
+// error that lists those we can.
+Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
+                          const std::string& fallback, std::string& format);
+
+// Encodes the picture and writes it to `output`; "-" is standard output.
+Error WritePicture(const QImage& image, const std::string& format, int depth,
+                   const std::filesystem::path& output);
+
+}  // namespace mirelta::cli

@@ -1,0 +1,66 @@
+#include "export/image_encoding.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QImageWriter>
+#include <algorithm>
+#include <cctype>
+#include <exception>
+
+#include "export/bmp_writer.h"
+
+namespace mirelta {
+
+std::vector<std::string> SavableImageFormats() {
+    std::vector<std::string> formats{"bmp"};
+    for (const QByteArray& name : QImageWriter::supportedImageFormats()) {
+        const std::string format = name.toLower().toStdString();
+        if (std::find(formats.begin(), formats.end(), format) == formats.end()) {
+            formats.push_back(format);
+        }
+    }
+    std::sort(formats.begin(), formats.end());
+    return formats;
+}
+
+std::optional<std::string> ImageFormatOfPath(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    if (extension.size() < 2) {
+        return std::nullopt;
+    }
+    extension.erase(0, 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::vector<std::string> formats = SavableImageFormats();
+    if (std::find(formats.begin(), formats.end(), extension) == formats.end()) {
+        return std::nullopt;
+    }
+    return extension;
+}
+
+Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
+                  std::vector<std::uint8_t>& out) {
+    if (image.isNull()) {
+        return {ErrorKind::WriteFailed, "there is no picture to save"};
+    }
+    if (format == "bmp") {
+        try {
+            out = EncodeBmp(image, bitsPerPixel);
+        } catch (const std::exception& e) {
+            return {ErrorKind::WriteFailed, e.what()};
+        }
+        return {};
+    }
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, QByteArray::fromStdString(format));
+    if (!writer.write(image)) {
+        return {ErrorKind::WriteFailed,
+                format + " encoding failed: " + writer.errorString().toStdString()};
+    }
+    out.assign(data.begin(), data.end());
+    return {};
+}
+
+}  // namespace mirelta

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/error.h"
+
+namespace mirelta {
+
+// The formats a picture can be saved in, lower case and sorted: "bmp" through our own writer,
+// every other one that the toolkit's installed image plugins can write.
+std::vector<std::string> SavableImageFormats();
+
+// The savable format that a file name's extension names ("x.JPG" gives "jpg"); none for a
+// name without an extension or with one that is not savable.
+std::optional<std::string> ImageFormatOfPath(const std::filesystem::path& path);
+
+// Encodes the picture in `format` (one of SavableImageFormats()); BMP at bitsPerPixel.
+Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
+                  std::vector<std::uint8_t>& out);
+
+}  // namespace mirelta

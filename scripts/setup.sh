@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# Shared by ./run and ./test: installs what is missing, then configures and builds into build/.
+# Shared by ./run and ./test: installs what is missing, then configures and builds into build/
+# with the given configure preset (default: default; ./test uses ci).
 set -euo pipefail
+preset=${1:-default}
 
 # Build tools and Qt; Liberation Sans stands in for the meter's Arial and WenQuanYi draws its
-# Chinese labels; Xvfb, xdotool and ImageMagick run the end-to-end window test.
+# Chinese labels; Xvfb, xdotool and ImageMagick run the end-to-end window test; the rest check
+# the installed desktop files, MIME type, man pages and the Debian package.
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick)
+          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick
+          desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin xdg-utils
+          groff-base man-db dpkg-dev lintian)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -23,5 +28,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cd "$(dirname "$0")/.."
-cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/mirelta_app.h"
+#include "mirelta_version.h"
 
 int main(int argc, char** argv) {
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
@@ -10,13 +11,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        std::cout << "mirelta 1.0\n";
+        std::cout << "mirelta " << mirelta::kVersion << '\n';
         return 0;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirelta"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("mirelta"));
+    QApplication::setApplicationVersion(QString::fromLatin1(mirelta::kVersion));
+    QApplication::setDesktopFileName(QString::fromLatin1(mirelta::kApplicationId));
     // The toolkit has taken its own options out of the list by now.
     const QStringList args = QApplication::arguments();
     if (args.size() > 2) {

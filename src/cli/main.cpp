@@ -7,6 +7,7 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/usage.h"
+#include "mirelta_version.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (args[0] == "--version") {
-        std::cout << "mirelta-cli 1.0.0\n";
+        std::cout << "mirelta-cli " << mirelta::kVersion << '\n';
         return kExitOk;
     }
     for (const Command* command : kCommands) {

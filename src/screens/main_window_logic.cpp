@@ -5,7 +5,8 @@
 
 namespace mirelta {
 
-MainWindowLogic::MainWindowLogic(Prompts& prompts) : prompts(prompts), compositor(controls, *this) {
+MainWindowLogic::MainWindowLogic(Prompts& userPrompts)
+    : prompts(userPrompts), compositor(controls, *this) {
     controls.onChange = [this](int id, ControlChange change) {
         const Control* c = controls.find(id);
         const bool repaints = change == ControlChange::Moved || change == ControlChange::Text ||

@@ -54,6 +54,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     };
 
     OnInitDialog();
+    AddDesktopActions();
 }
 
 void CMireltaDlg::OnInitDialog() {
@@ -210,6 +211,7 @@ void CMireltaDlg::wheelEvent(QWheelEvent* event) {
 
 void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    AddRecentFilesMenu(menu);
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
     menu.exec(event->globalPos());
 }

@@ -5,10 +5,13 @@
 #include <memory>
 #include <string>
 
+#include "app/desktop_settings.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "platform/prompts.h"
 #include "screens/main_window_logic.h"
+
+class QMenu;
 
 namespace mirelta {
 
@@ -28,6 +31,10 @@ class CMireltaDlg : public QDialog {
 
     // What the desktop adds: a file named on the command line or dropped on the window.
     void OpenDroppedOrGiven(const QString& path);
+    void OpenRecent(const QString& path);  // drops a missing file from the list, with a message
+    void StepRecord(int step);             // PageDown/PageUp: the next/previous snapshot
+    void CopyReplica();                    // Ctrl+C
+    void AddRecentFilesMenu(QMenu& menu);
 
   protected:
     bool event(QEvent* event) override;
@@ -41,12 +48,14 @@ class CMireltaDlg : public QDialog {
 
   private:
     void OnInitDialog();
+    void AddDesktopActions();
     void routeClick(int id);
     void routeListChoice(int id, int entry);
     void showToolTip(const QPoint& globalPosition);
     int screenDepth() const;
 
     Prompts& prompts_;
+    DesktopSettings settings_;
     MainWindowLogic logic_;
     ReplicaView* view_;
     std::unique_ptr<PanelWidgets> panel_;

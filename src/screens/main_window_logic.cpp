@@ -64,6 +64,9 @@ bool MainWindowLogic::OpenPath(const std::string& path) {
     controls.setSelection(ids::UiList, 0);
     ScreenMode = screen_mode::Find;
     ShowScreen(ScreenMode);
+    if (onOpened) {
+        onOpened(path);
+    }
     return true;
 }
 

@@ -10,7 +10,7 @@ preset=${1:-default}
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick
           desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin xdg-utils
-          groff-base man-db dpkg-dev lintian)
+          groff-base man-db file dpkg-dev lintian)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,17 +6,21 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
 
+#include "app/about_dlg.h"
 #include "app/mirelta_dlg.h"
 #include "app/qt_prompts.h"
 #include "app/replica_view.h"
 #include "fixtures/image_builder.h"
 #include "fixtures/scratch_folder.h"
+#include "mirelta_version.h"
 #include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
 
@@ -181,6 +185,24 @@ TEST_F(Desktop, TheEmptyReplicaShowsAHintUntilAFileIsOpen) {
     EXPECT_TRUE(shownOverReplica());
     dlg.OpenDroppedOrGiven(QString::fromStdString(writeFile("one.dat", {"Astra"})));
     EXPECT_FALSE(shownOverReplica());
+}
+
+TEST(AboutBox, NamesTheBuildVersionAndLicenceBeneathItsVersionLine) {
+    CAboutDlg about(nullptr);
+    about.layout()->activate();
+    const QLabel* title = nullptr;
+    const QLabel* build = nullptr;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        if (label->text() == "Mirelta Version 1.0") {
+            title = label;
+        } else if (label->text().contains(QString::fromLatin1(kVersion)) &&
+                   label->text().contains("GPL-3.0-or-later")) {
+            build = label;
+        }
+    }
+    ASSERT_NE(title, nullptr);
+    ASSERT_NE(build, nullptr);
+    EXPECT_GE(build->geometry().top(), title->geometry().bottom());
 }
 
 TEST(FileDialogs, StartInTheFolderLastUsedAndSaveStillProposesZop) {

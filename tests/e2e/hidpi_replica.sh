@@ -12,8 +12,8 @@ for tool in Xvfb xdotool import convert compare; do
 done
 
 work=$(mktemp -d)
-display=":$((400 + RANDOM % 200))"
-Xvfb "$display" -screen 0 1920x1280x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself, so parallel runs never share one.
+Xvfb -displayfd 3 -screen 0 1920x1280x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 app=""
 cleanup() {
@@ -22,6 +22,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+for _ in $(seq 1 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+display=":$(head -n 1 "$work/display")"
 
 for _ in $(seq 1 50); do
   DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break

@@ -22,10 +22,12 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-for _ in $(seq 1 50); do
+# A loaded machine may take a while to start it.
+for _ in $(seq 1 300); do
   [ -s "$work/display" ] && break
   sleep 0.1
 done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
 display=":$(head -n 1 "$work/display")"
 
 for _ in $(seq 1 50); do
@@ -37,7 +39,7 @@ DISPLAY=$display QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 XDG_CONFIG_HOME=$work/con
   "$gui" "$file" >/dev/null 2>&1 &
 app=$!
 window=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
   window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Mirelta$' 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
   sleep 0.1

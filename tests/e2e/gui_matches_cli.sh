@@ -9,8 +9,8 @@ for tool in Xvfb xdotool import convert compare; do
 done
 
 work=$(mktemp -d)
-display=":$((200 + RANDOM % 200))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself, so parallel runs never share one.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 app=""
 cleanup() {
@@ -19,6 +19,13 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# A loaded machine may take a while to start it.
+for _ in $(seq 1 300); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+display=":$(head -n 1 "$work/display")"
 
 for _ in $(seq 1 50); do
   DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1 && break
@@ -28,7 +35,7 @@ done
 DISPLAY=$display QT_QPA_PLATFORM=xcb "$gui" "$file" >/dev/null 2>&1 &
 app=$!
 window=""
-for _ in $(seq 1 100); do
+for _ in $(seq 1 200); do
   window=$(DISPLAY=$display xdotool search --onlyvisible --name '^Mirelta$' 2>/dev/null | head -n 1)
   [ -n "$window" ] && break
   sleep 0.1

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Shared by ./run and ./test: installs what is missing, then configures and builds into build/.
+# Shared by ./run and ./test: installs what is missing, then configures and builds into build/
+# with the given configure preset (default: default; ./test uses ci).
 set -euo pipefail
+preset=${1:-default}
 
 # Build tools and Qt (with its Wayland platform, for sessions without X); Liberation Sans stands
 # in for the meter's Arial and WenQuanYi draws its Chinese labels; Xvfb, xdotool, ImageMagick and
 # the openbox window manager (with wmctrl) run the end-to-end window tests, and ./run asks xdotool
-# whether the display answers; poppler-utils reads the PDF reports back in the tests.
+# whether the display answers; poppler-utils reads the PDF reports back in the tests; the rest
+# check the installed desktop files, MIME type, man pages and the Debian package.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-wayland libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick openbox wmctrl
-          poppler-utils)
+          poppler-utils desktop-file-utils appstream libxml2-utils shared-mime-info
+          libglib2.0-bin xdg-utils groff-base man-db file dpkg-dev lintian)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,5 +30,5 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cd "$(dirname "$0")/.."
-cmake --preset default >/dev/null
-cmake --build --preset default
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

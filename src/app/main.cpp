@@ -6,6 +6,7 @@
 #include "app/mirelta_app.h"
 #include "platform/parse_problem.h"
 #include "platform/runtime_folder.h"
+#include "mirelta_version.h"
 
 namespace {
 
@@ -56,8 +57,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Dialogs and drop-down lists take their window title from it.
     QApplication::setApplicationName(QStringLiteral("Mirelta"));
-    QApplication::setApplicationVersion(QStringLiteral(MIRELTA_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("mirelta"));
+    QApplication::setApplicationVersion(QString::fromLatin1(mirelta::kVersion));
+    QApplication::setDesktopFileName(QString::fromLatin1(mirelta::kApplicationId));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -79,7 +80,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (parser.isSet("version")) {
-        std::cout << "mirelta " << MIRELTA_VERSION << '\n';
+        std::cout << "mirelta " << mirelta::kVersion << '\n';
         return 0;
     }
     const QStringList files = parser.positionalArguments();

@@ -75,6 +75,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     };
 
     OnInitDialog();
+    AddDesktopActions();
 }
 
 void CMireltaDlg::OnInitDialog() {
@@ -278,6 +279,7 @@ void CMireltaDlg::wheelEvent(QWheelEvent* event) {
 
 void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    AddRecentFilesMenu(menu);
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
     reportActions_->addTo(menu);
     menu.exec(event->globalPos());

@@ -7,12 +7,15 @@
 #include <memory>
 #include <string>
 
+#include "app/desktop_settings.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "app/report_actions.h"
 #include "app/verdict_band.h"
 #include "platform/prompts.h"
 #include "screens/main_window_logic.h"
+
+class QMenu;
 
 namespace mirelta {
 
@@ -42,6 +45,10 @@ class CMireltaDlg : public QDialog {
     bool reading() const { return readPending_; }
     // The note in the free band under the replica; shown while an open file lists nothing.
     const QLabel& emptyFileNote() const { return *emptyFileNote_; }
+    void OpenRecent(const QString& path);  // drops a missing file from the list, with a message
+    void StepRecord(int step);             // PageDown/PageUp: the next/previous snapshot
+    void CopyReplica();                    // Ctrl+C
+    void AddRecentFilesMenu(QMenu& menu);
 
   protected:
     bool event(QEvent* event) override;
@@ -56,6 +63,7 @@ class CMireltaDlg : public QDialog {
 
   private:
     void OnInitDialog();
+    void AddDesktopActions();
     void routeClick(int id);
     void routeListChoice(int id, int entry);
     void showToolTip(const QPoint& globalPosition);
@@ -64,6 +72,7 @@ class CMireltaDlg : public QDialog {
     int screenDepth() const;
 
     Prompts& prompts_;
+    DesktopSettings settings_;
     MainWindowLogic logic_;
     ReplicaView* view_;
     std::unique_ptr<PanelWidgets> panel_;

@@ -24,11 +24,15 @@ void QtPrompts::messageBox(const std::string& text, const std::string& detail) {
 }
 
 std::optional<std::string> QtPrompts::openFileName(const std::string& filter) {
-    const QString path = QFileDialog::getOpenFileName(owner_, QStringLiteral("Open"), QString(),
-                                                      DialogFilters(filter).join(";;"));
-    if (path.isEmpty()) {
+    QFileDialog dialog(owner_, QStringLiteral("Open"), settings_.openFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(DialogFilters(filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    const QString path = dialog.selectedFiles().first();
+    settings_.rememberOpenedIn(path);
     return path.toStdString();
 }
 
@@ -52,11 +56,16 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& defaultExt
                                  ? extension
                                  : selected.mid(star + 2).section(')', 0, 0).section(' ', 0, 0));
                      });
+    if (const QString folder = settings_.saveFolder(); !folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
     dialog.selectFile(QString::fromStdString(defaultName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().first().toStdString();
+    const QString path = dialog.selectedFiles().first();
+    settings_.rememberSavedIn(path);
+    return path.toStdString();
 }
 
 }  // namespace mirelta

@@ -2,13 +2,15 @@
 
 #include <QStringList>
 
+#include "app/desktop_settings.h"
 #include "platform/prompts.h"
 
 class QWidget;
 
 namespace mirelta {
 
-// Message boxes and file dialogs of the desktop window.
+// Message boxes and file dialogs of the desktop window. The dialogs start in the folder they
+// last used.
 class QtPrompts : public Prompts {
   public:
     explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
@@ -23,6 +25,7 @@ class QtPrompts : public Prompts {
 
   private:
     QWidget* owner_;
+    DesktopSettings settings_;
 };
 
 // "Text (*.x)|*.x|Other (*.y)|*.y|" becomes the toolkit's list of "Text (*.x)" entries.

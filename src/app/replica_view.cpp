@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace mirelta {
 
@@ -12,9 +13,20 @@ ReplicaView::ReplicaView(const QImage& image, QWidget* parent) : QWidget(parent)
     setFixedSize(image.size());
 }
 
+void ReplicaView::setHint(const QString& hint) {
+    hint_ = hint;
+    update();
+}
+
 void ReplicaView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
     painter.drawImage(event->rect(), image_, event->rect());
+    if (!hint_.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignCenter, hint_);
+    }
 }
 
 }  // namespace mirelta

@@ -106,8 +106,8 @@ int RunList(const QCommandLineParser& parser) {
         return Fail(kListCommand, error);
     }
     LoadedFile file;
-    if (const Error error = OpenSource(source, file); !error.ok()) {
-        return Fail(kListCommand, error, source.path);
+    if (const Error opened = OpenSource(source, file); !opened.ok()) {
+        return Fail(kListCommand, opened, source.path);
     }
     const Lists lists{Entries(file.lists->find, file.findSlots, thresholds),
                       Entries(file.lists->constellation, file.constellationSlots, thresholds),

@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "cli/usage.h"
 #include "platform/parse_problem.h"
+#include "mirelta_version.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (first == "--version") {
-        std::cout << "mirelta-cli " << MIRELTA_VERSION << '\n';
+        std::cout << "mirelta-cli " << mirelta::kVersion << '\n';
         return kExitOk;
     }
     if (first == "help") {

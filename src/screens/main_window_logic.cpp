@@ -4,7 +4,8 @@
 
 namespace mirelta {
 
-MainWindowLogic::MainWindowLogic(Prompts& prompts) : prompts(prompts), compositor(controls, *this) {
+MainWindowLogic::MainWindowLogic(Prompts& userPrompts)
+    : prompts(userPrompts), compositor(controls, *this) {
     controls.onChange = [this](int id, ControlChange change) {
         const Control* c = controls.find(id);
         const bool repaints = change == ControlChange::Moved || change == ControlChange::Text ||
@@ -71,6 +72,9 @@ Error MainWindowLogic::OpenImage(const std::string& path, ReadResult read) {
     controls.setSelection(ids::UiList, 0);
     ScreenMode = screen_mode::Find;
     ShowScreen(ScreenMode);
+    if (onOpened) {
+        onOpened(path);
+    }
     return {};
 }
 

@@ -129,6 +129,7 @@ class MainWindowLogic : public ColourHook {
     std::function<void(const std::string&)> onToolTipText;
     std::function<void()> onFocusReplica;
     std::function<void(int id, ControlChange change)> onPanelChange;
+    std::function<void(const std::string& path)> onOpened;  // after a successful Open
 
   private:
     void fillRecordList(int listId, int count, const std::function<std::string(int)>& label);

@@ -166,10 +166,11 @@ TEST_F(ReadFile, PipeDeliversTheImageInPieces) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(1));
             }
         }
-        ::close(writer);
     });
     const ReadResult result = ReadSourceFile(pipe, std::chrono::seconds(10));
     feeder.join();
+    // Closed only now: a pipe that loses its last writer before the reader opens it drops its data.
+    ::close(writer);
     ASSERT_EQ(result.error.kind, ErrorKind::None) << result.error.detail;
     EXPECT_TRUE(std::equal(builder.bytes().begin(), builder.bytes().end(),
                            result.image->bytes.begin(), result.image->bytes.end()));

@@ -52,8 +52,8 @@ INSTANTIATE_TEST_SUITE_P(Depths, BmpScreenLayout,
                          ::testing::Values(ScreenDepth{16, 691254, 691200},
                                            ScreenDepth{24, 1036854, 1036800},
                                            ScreenDepth{32, 1382454, 1382400}),
-                         [](const auto& info) {
-                             return std::to_string(info.param.bitsPerPixel) + "bit";
+                         [](const auto& depth) {
+                             return std::to_string(depth.param.bitsPerPixel) + "bit";
                          });
 
 TEST(BmpRowOrder, BottomRowFirstTitleRowsLastAt24Bits) {

@@ -41,7 +41,7 @@ TEST(ApplicationIcon, PixmapOfAListedSizeIsThatSize) {
 }
 
 QMap<QString, QString> ReadDesktopEntry() {
-    QFile file(QStringLiteral(MIRELTA_RESOURCES_DIR "/mirelta.desktop"));
+    QFile file(QStringLiteral(MIRELTA_DESKTOP_ENTRY));
     QMap<QString, QString> keys;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         return keys;
@@ -62,12 +62,12 @@ QMap<QString, QString> ReadDesktopEntry() {
 
 TEST(ApplicationIcon, DesktopEntryNamesTheProgramAndItsIcon) {
     const QMap<QString, QString> keys = ReadDesktopEntry();
-    ASSERT_FALSE(keys.isEmpty()) << "no [Desktop Entry] in mirelta.desktop";
+    ASSERT_FALSE(keys.isEmpty()) << "no [Desktop Entry] in " MIRELTA_DESKTOP_ENTRY;
     EXPECT_EQ(keys.value("Type"), "Application");
     EXPECT_EQ(keys.value("Name"), "Mirelta");
     EXPECT_EQ(keys.value("Exec"), "mirelta %f");
-    EXPECT_EQ(keys.value("Icon"), "mirelta");
-    EXPECT_EQ(keys.value("Categories"), "Utility;Viewer;");
+    EXPECT_EQ(keys.value("Icon"), "org.mirelta.Mirelta");
+    EXPECT_EQ(keys.value("Categories"), "Science;DataVisualization;Engineering;");
     EXPECT_FALSE(keys.value("Comment").isEmpty());
 }
 

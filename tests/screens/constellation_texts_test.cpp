@@ -40,7 +40,7 @@ TEST(ConstellationTexts, Captions) {
 }
 
 TEST(ConstellationTexts, FrequencyTextFoldsInThePolarisation) {
-    for (std::uint8_t pol : {0, 1, 2}) {
+    for (std::uint8_t pol : std::initializer_list<std::uint8_t>{0, 1, 2}) {
         WindowHarness w;
         OpenConstellation(w, {.frequency = 11747, .symbolRate = 27500, .polarisation = pol});
         EXPECT_EQ(w.text(1012), pol == 0 ? "11747/ H /27500" : "11747/ V /27500") << int(pol);

@@ -138,7 +138,7 @@ TEST(FindTexts, LockedRecordShowsCnBerAndFec) {
 }
 
 TEST(FindTexts, LockedCnFromTenDbAndBerExponentOutOfRange) {
-    for (std::uint8_t exponent : {0, 9}) {
+    for (std::uint8_t exponent : std::initializer_list<std::uint8_t>{0, 9}) {
         WindowHarness w;
         OpenWithFind(w, {.cn = 1000,
                          .berMantissa = 123,

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the desktop adds to the main window: recent files, record stepping by key, copying the
+// replica and the hint before a file is open.
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QShortcut>
+
+#include "app/mirelta_dlg.h"
+#include "platform/window_template.h"
+
+namespace mirelta {
+
+namespace {
+
+int RecordListOf(std::int32_t screenMode) {
+    switch (screenMode) {
+        case screen_mode::Find:
+            return ids::FindList;
+        case screen_mode::Constellation:
+            return ids::ConstellationList;
+        case screen_mode::Spectrum:
+            return ids::SpectrumList;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+void CMireltaDlg::AddDesktopActions() {
+    view_->setHint(QStringLiteral("Open a meter file (Ctrl+O) or drop it here"));
+    logic_.onOpened = [this](const std::string& path) {
+        settings_.addRecentFile(QString::fromStdString(path));
+        view_->setHint(QString());
+    };
+
+    auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(next, &QShortcut::activated, this, [this] { StepRecord(1); });
+    auto* previous = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    connect(previous, &QShortcut::activated, this, [this] { StepRecord(-1); });
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, this, [this] { CopyReplica(); });
+}
+
+void CMireltaDlg::StepRecord(int step) {
+    const int list = RecordListOf(logic_.ScreenMode);
+    const Control* control = logic_.controls.find(list);
+    if (control == nullptr || !logic_.fileLoaded()) {
+        return;
+    }
+    const int entry = control->selection + step;
+    if (entry < 0 || entry >= static_cast<int>(control->items.size())) {
+        return;
+    }
+    // Exactly what picking the entry in the list does, then the list shows it.
+    routeListChoice(list, entry);
+    panel_->sync(list);
+}
+
+void CMireltaDlg::CopyReplica() {
+    if (!logic_.fileLoaded()) {
+        prompts_.messageBox("Please open a source file at first!");
+        return;
+    }
+    logic_.compositor.repaintWindow();
+    QGuiApplication::clipboard()->setImage(
+        logic_.compositor.image().copy(logic_.controls.rect(ids::ScreenArea).toQRect()));
+}
+
+void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
+    QMenu* recent = menu.addMenu(QStringLiteral("Open &Recent"));
+    const QStringList files = settings_.recentFiles();
+    recent->setEnabled(!files.isEmpty());
+    for (const QString& file : files) {
+        recent->addAction(file, this, [this, file] { OpenRecent(file); });
+    }
+}
+
+void CMireltaDlg::OpenRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        settings_.removeRecentFile(path);
+        prompts_.messageBox("This file is missing and was removed from Open Recent:\n" +
+                            path.toStdString());
+        return;
+    }
+    OpenDroppedOrGiven(path);
+}
+
+}  // namespace mirelta

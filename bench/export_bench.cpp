@@ -24,9 +24,15 @@ bool Run(const std::string& command) {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
+// The command-line tool; MIRELTA_CLI picks another build of it.
+std::string Cli() {
+    const char* chosen = std::getenv("MIRELTA_CLI");
+    return chosen != nullptr ? chosen : MIRELTA_CLI;
+}
+
 std::string ExportAll(const std::string& inputs, const fs::path& folder,
                       const std::string& format) {
-    return std::string(MIRELTA_CLI) + " export-all " + inputs + " -d " + folder.string() +
+    return Cli() + " export-all " + inputs + " -d " + folder.string() +
            " --format " + format;
 }
 

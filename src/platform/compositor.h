@@ -15,6 +15,8 @@ namespace mirelta {
 class ColourHook {
   public:
     virtual BrushHandle OnCtlColor(DeviceContext& dc, int controlId) = 0;
+    // Whether the query for this control draws graphics on the replica as well as answering.
+    virtual bool DrawsGraphics(int /*controlId*/) const { return true; }
 
   protected:
     ~ColourHook() = default;
@@ -24,6 +26,11 @@ class ColourHook {
 // static controls: each visible control first asks the hook for its colours, then fills its
 // rectangle and draws its text or bitmap. Graphics drawn by the hook stay where later controls
 // do not paint over them.
+//
+// The hook's graphics are opaque and come out the same at every query of one repaint, so each
+// query that draws them covers the same pixels with the same values, and only the last one's
+// drawing survives under the controls painted after it. A whole-window repaint therefore lets
+// only that last query draw (DeviceContext::drawsGraphics) and leaves the very same picture.
 class Compositor {
   public:
     Compositor(ControlTable& controls, ColourHook& hook);
@@ -38,8 +45,9 @@ class Compositor {
     std::function<void()> onPainted;
 
   private:
-    void paintControl(const Control& control);
-    void queryPanelControl(int id);
+    void paintControl(const Control& control, bool drawsGraphics);
+    void queryPanelControl(int id, bool drawsGraphics);
+    int lastDrawingQuery() const;
 
     ControlTable& controls_;
     ColourHook& hook_;

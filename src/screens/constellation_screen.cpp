@@ -155,8 +155,7 @@ void MainWindowLogic::RefreshConstellationScreen() {
     controls.setText(1033, v.strength);
 }
 
-BrushHandle MainWindowLogic::PaintConstellationScreen(DeviceContext& dc, int controlId,
-                                                      BrushHandle defaultAnswer) {
+void MainWindowLogic::DrawConstellationGraphics() {
     ConstellationRecord& r = selectedConstellation();
     Canvas canvas = clientCanvas();
     for (int y : {108, 148, 188, 258, 338}) {
@@ -178,7 +177,14 @@ BrushHandle MainWindowLogic::PaintConstellationScreen(DeviceContext& dc, int con
     for (int k = 0; k < ConstellationRecord::kSamples; ++k) {
         PlotSample(canvas, r, k);
     }
+}
 
+BrushHandle MainWindowLogic::PaintConstellationScreen(DeviceContext& dc, int controlId,
+                                                      BrushHandle defaultAnswer) {
+    // Every query draws the separators, boxes, bars, axes and samples; see DrawsGraphics.
+    if (dc.drawsGraphics) {
+        DrawConstellationGraphics();
+    }
     const auto within = [controlId](int first, int last) {
         return controlId >= first && controlId <= last;
     };

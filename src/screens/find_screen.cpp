@@ -202,8 +202,7 @@ void MainWindowLogic::RefreshFindScreen() {
     controls.setText(1057, v.quality);
 }
 
-BrushHandle MainWindowLogic::PaintFindScreen(DeviceContext& dc, int controlId,
-                                             BrushHandle defaultAnswer) {
+void MainWindowLogic::DrawFindGraphics() {
     const FindRecord& r = selectedFind();
     Canvas canvas = clientCanvas();
     for (int y = 94; y < 339; y += 35) {
@@ -220,7 +219,14 @@ BrushHandle MainWindowLogic::PaintFindScreen(DeviceContext& dc, int controlId,
 
     DrawSegments(canvas, r.strength() / 10, 350, 380);
     DrawSegments(canvas, r.quality() / 10, 400, 430);
+}
 
+BrushHandle MainWindowLogic::PaintFindScreen(DeviceContext& dc, int controlId,
+                                             BrushHandle defaultAnswer) {
+    // Every query draws the separators, frames and bars; see DrawsGraphics.
+    if (dc.drawsGraphics) {
+        DrawFindGraphics();
+    }
     const auto within = [controlId](int first, int last) {
         return controlId >= first && controlId <= last;
     };

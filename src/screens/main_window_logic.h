@@ -49,6 +49,7 @@ class MainWindowLogic : public ColourHook {
                   std::optional<std::string> customText = std::nullopt);
     void ShowScreen(std::int32_t mode);
     BrushHandle OnCtlColor(DeviceContext& dc, int controlId) override;
+    bool DrawsGraphics(int controlId) const override;
     BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
                            const QColor& background);
 
@@ -57,6 +58,7 @@ class MainWindowLogic : public ColourHook {
     void ShowFindControls();
     void RefreshFindScreen();
     BrushHandle PaintFindScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
+    void DrawFindGraphics();
 
     // Constellation Analyzer screen.
     void LayoutConstellationScreen();
@@ -64,12 +66,14 @@ class MainWindowLogic : public ColourHook {
     void RefreshConstellationScreen();
     BrushHandle PaintConstellationScreen(DeviceContext& dc, int controlId,
                                          BrushHandle defaultAnswer);
+    void DrawConstellationGraphics();
 
     // Spectrum Adjust screen, its trace, reference window and cursor.
     void LayoutSpectrumScreen();
     void ShowSpectrumControls();
     void RefreshSpectrumScreen();
     BrushHandle PaintSpectrumScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
+    static bool SpectrumQueryDraws(int controlId);
     void DrawSpectrumTrace();
     void UpdateScaleLabels();
     void RefLevelUp();
@@ -116,8 +120,13 @@ class MainWindowLogic : public ColourHook {
     std::function<void(int id, ControlChange change)> onPanelChange;
 
   private:
+    // Runs the changes with the repaints of single controls held back, for a caller that repaints
+    // the whole window right after.
+    void withRepaintsHeld(const std::function<void()>& changes);
     void fillRecordList(int listId, int count, const std::function<std::string(int)>& label);
     void focusReplica();
+
+    int repaintsHeld_ = 0;
 };
 
 // The pointer lies strictly inside the spectrum plot.

@@ -25,25 +25,29 @@ void MainWindowLogic::CreateLabelFonts() {
 
 void MainWindowLogic::ShowScreen(std::int32_t mode) {
     DrawEnabled = false;
-    switch (mode) {
-        case screen_mode::Find:
-            ShowFindControls();
-            break;
-        case screen_mode::Constellation:
-            ShowConstellationControls();
-            break;
-        case screen_mode::Spectrum:
-            ShowSpectrumControls();
-            break;
-        default:
-            controls.enable(ids::Up, false);
-            controls.enable(ids::Down, false);
-            return;
+    if (mode != screen_mode::Find && mode != screen_mode::Constellation &&
+        mode != screen_mode::Spectrum) {
+        controls.enable(ids::Up, false);
+        controls.enable(ids::Down, false);
+        return;
     }
-    controls.enable(ids::Up, mode == screen_mode::Spectrum);
-    controls.enable(ids::Down, mode == screen_mode::Spectrum);
-    controls.setText(ids::Title, TableText(mode, Language));
-    controls.setVisible(1016, mode != screen_mode::Constellation);
+    withRepaintsHeld([this, mode] {
+        switch (mode) {
+            case screen_mode::Find:
+                ShowFindControls();
+                break;
+            case screen_mode::Constellation:
+                ShowConstellationControls();
+                break;
+            default:
+                ShowSpectrumControls();
+                break;
+        }
+        controls.enable(ids::Up, mode == screen_mode::Spectrum);
+        controls.enable(ids::Down, mode == screen_mode::Spectrum);
+        controls.setText(ids::Title, TableText(mode, Language));
+        controls.setVisible(1016, mode != screen_mode::Constellation);
+    });
     DrawEnabled = true;
     compositor.repaintWindow();
 }
@@ -72,6 +76,24 @@ BrushHandle MainWindowLogic::OnCtlColor(DeviceContext& dc, int controlId) {
             return PaintSpectrumScreen(dc, controlId, defaultAnswer);
         default:
             return defaultAnswer;
+    }
+}
+
+// The frame's own controls answer before any screen is asked and draw nothing; the Find and
+// Constellation screens draw at every query, the Spectrum screen at those of its drawing group.
+bool MainWindowLogic::DrawsGraphics(int controlId) const {
+    if (!DrawEnabled || controlId == ids::ScreenArea || controlId == ids::BottomBar ||
+        controlId == ids::Title) {
+        return false;
+    }
+    switch (ScreenMode) {
+        case screen_mode::Find:
+        case screen_mode::Constellation:
+            return true;
+        case screen_mode::Spectrum:
+            return SpectrumQueryDraws(controlId);
+        default:
+            return false;
     }
 }
 

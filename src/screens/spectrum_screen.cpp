@@ -148,25 +148,54 @@ void MainWindowLogic::RefreshSpectrumScreen() {
     FreqStep = span.freqStep;
 }
 
-BrushHandle MainWindowLogic::PaintSpectrumScreen(DeviceContext& dc, int controlId,
-                                                 BrushHandle defaultAnswer) {
+namespace {
+
+// How a control of the Spectrum screen answers its colour query.
+enum class SpectrumAnswer { Plot, ScaleOrEdge, ReadOut, BottomBar, Drawing };
+
+SpectrumAnswer AnswerOf(int controlId) {
     if (controlId == ids::ContentPanel) {
-        return &Brushes().InkBrush;
+        return SpectrumAnswer::Plot;
     }
     if ((controlId >= 1008 && controlId <= 1014) || (controlId >= 1024 && controlId <= 1027)) {
-        return PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        return SpectrumAnswer::ScaleOrEdge;
     }
     if (controlId == 1030 || controlId == kCursorLevelLabel) {
-        return PaintLabel(dc, 150, colours::White, colours::Ink);
+        return SpectrumAnswer::ReadOut;
     }
     if (controlId == kSpanLabel || controlId == 1035 || controlId == 1036 || controlId == 1046 ||
         controlId == 1047) {
-        return PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        return SpectrumAnswer::BottomBar;
+    }
+    return SpectrumAnswer::Drawing;
+}
+
+}  // namespace
+
+bool MainWindowLogic::SpectrumQueryDraws(int controlId) {
+    return AnswerOf(controlId) == SpectrumAnswer::Drawing;
+}
+
+BrushHandle MainWindowLogic::PaintSpectrumScreen(DeviceContext& dc, int controlId,
+                                                 BrushHandle defaultAnswer) {
+    switch (AnswerOf(controlId)) {
+        case SpectrumAnswer::Plot:
+            return &Brushes().InkBrush;
+        case SpectrumAnswer::ScaleOrEdge:
+            return PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        case SpectrumAnswer::ReadOut:
+            return PaintLabel(dc, 150, colours::White, colours::Ink);
+        case SpectrumAnswer::BottomBar:
+            return PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        case SpectrumAnswer::Drawing:
+            break;
     }
     // The drawing group: the separator under the title bar, then the trace.
-    Canvas canvas = clientCanvas();
-    canvas.fillRect({0, 48, 720, 50}, Brushes().BlueBrush);
-    DrawSpectrumTrace();
+    if (dc.drawsGraphics) {
+        Canvas canvas = clientCanvas();
+        canvas.fillRect({0, 48, 720, 50}, Brushes().BlueBrush);
+        DrawSpectrumTrace();
+    }
     return defaultAnswer;
 }
 

@@ -32,8 +32,7 @@ std::string Cli() {
 
 std::string ExportAll(const std::string& inputs, const fs::path& folder,
                       const std::string& format) {
-    return Cli() + " export-all " + inputs + " -d " + folder.string() +
-           " --format " + format;
+    return Cli() + " export-all " + inputs + " -d " + folder.string() + " --format " + format;
 }
 
 void Fresh(const fs::path& folder) {

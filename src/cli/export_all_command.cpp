@@ -1,35 +1,41 @@
-// mirelta-cli export-all: one picture per listed record of each kind.
-#include <unistd.h>
-
+// mirelta-cli export-all: one picture per listed record of each kind, for one or many files.
+#include <QThread>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <set>
 
 #include "cli/command.h"
 #include "cli/exit_codes.h"
+#include "cli/export_batch.h"
 #include "cli/headless_window.h"
-#include "cli/safe_file_name.h"
 #include "cli/usage.h"
-#include "export/image_file.h"
-#include "platform/text_codec.h"
-#include "platform/window_template.h"
+#include "cli/window_options.h"
 
 namespace mirelta::cli {
 namespace {
 
 struct ExportOptions : PictureOptions {
+    std::vector<std::string> inputs;  // files or folders of them
     std::filesystem::path folder;
     std::string format = "png";
 };
 
 std::string Parse(const Arguments& args, ExportOptions& out) {
     for (std::size_t k = 0; k < args.size(); ++k) {
+        const std::string& arg = args[k];
+        if (!arg.empty() && arg[0] != '-') {
+            out.inputs.push_back(arg);
+            continue;
+        }
         if (const auto shared = ParsePictureOption(args, k, true, out)) {
             if (!shared->empty()) {
                 return *shared;
             }
             continue;
         }
-        const std::string& arg = args[k];
         const bool takesValue = arg == "-d" || arg == "--format";
         if (takesValue && k + 1 >= args.size()) {
             return arg + " needs a value";
@@ -45,7 +51,7 @@ std::string Parse(const Arguments& args, ExportOptions& out) {
             return "unknown option " + arg;
         }
     }
-    if (out.path.empty()) {
+    if (out.inputs.empty()) {
         return "FILE is missing";
     }
     if (out.folder.empty()) {
@@ -54,81 +60,84 @@ std::string Parse(const Arguments& args, ExportOptions& out) {
     return "";
 }
 
-struct Kind {
-    const char* name;
-    int screen;
-    int list;
-};
+bool IsMemoryFile(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".dat";
+}
 
-constexpr Kind kKinds[] = {{"find", 0, ids::FindList},
-                           {"constellation", 1, ids::ConstellationList},
-                           {"spectrum", 2, ids::SpectrumList}};
+// One file goes straight into DIR; several files, or a folder's, each into DIR/<file name>.
+// Returns the error message, or "".
+std::string ListSources(const ExportOptions& options, std::vector<ExportSource>& sources) {
+    std::vector<std::filesystem::path> files;
+    bool fromFolder = false;
+    for (const std::string& input : options.inputs) {
+        std::error_code error;
+        if (!std::filesystem::is_directory(input, error)) {
+            files.emplace_back(input);
+            continue;
+        }
+        fromFolder = true;
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(input, error)) {
+            if (entry.is_regular_file() && IsMemoryFile(entry.path())) {
+                found.push_back(entry.path());
+            }
+        }
+        if (error) {
+            return "cannot list " + input + ": " + error.message();
+        }
+        std::sort(found.begin(), found.end());
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    const bool ownFolders = fromFolder || files.size() > 1;
+    std::set<std::string> names;
+    for (const auto& file : files) {
+        const std::string name = file.stem().string();
+        if (ownFolders && !names.insert(name).second) {
+            return "two files would share the folder " + name;
+        }
+        sources.push_back({file, ownFolders ? options.folder / name : options.folder});
+    }
+    return "";
+}
+
+// All cores unless MIRELTA_THREADS asks for a number of threads.
+int ThreadCount() {
+    if (const char* chosen = std::getenv("MIRELTA_THREADS")) {
+        if (const auto threads = ParseInt(chosen); threads && *threads > 0) {
+            return *threads;
+        }
+    }
+    return std::max(1, QThread::idealThreadCount());
+}
 
 int RunExportAll(const Arguments& args) {
     ExportOptions options;
     if (const std::string error = Parse(args, options); !error.empty()) {
         return UsageError(kExportAllCommand, error);
     }
+    std::vector<ExportSource> sources;
+    if (const std::string error = ListSources(options, sources); !error.empty()) {
+        return UsageError(kExportAllCommand, error);
+    }
     const OffscreenGui gui;
-    HeadlessWindow window;
-    window.chooseLanguage(options.language);
-    if (const int code = window.open(options.path); code != kExitOk) {
-        return code;
+    const ExportOutcome outcome =
+        ExportPictures(sources, {options.format, options.depth, options.language}, ThreadCount());
+    if (outcome.listed > 0 || outcome.exitCode == kExitOk) {
+        std::cout << "Wrote " << outcome.written << " of " << outcome.listed << " pictures to "
+                  << options.folder.string() << '\n';
     }
-    std::error_code error;
-    std::filesystem::create_directories(options.folder, error);
-    if (error) {
-        std::cerr << "mirelta-cli: cannot create " << options.folder.string() << ": "
-                  << error.message() << '\n';
-        return kExitWriteFailed;
-    }
-
-    const ControlTable& controls = window.logic.controls;
-    int total = 0;
-    for (const Kind& kind : kKinds) {
-        total += controls.itemCount(kind.list);
-    }
-    const bool showProgress = isatty(STDERR_FILENO) != 0;
-    int done = 0;
-    int failed = 0;
-    for (const Kind& kind : kKinds) {
-        const int count = controls.itemCount(kind.list);
-        if (count > 0) {
-            window.chooseScreen(kind.screen);
-        }
-        for (int entry = 0; entry < count; ++entry) {
-            window.pickRecord(kind.screen, entry);
-            window.tick();
-            const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
-            const auto file =
-                options.folder / ExportFileName(kind.name, entry, label, options.format);
-            const QImage replica =
-                window.logic.compositor.image().copy(controls.rect(ids::ScreenArea).toQRect());
-            const SaveResult saved = SaveImageFile(replica, file, options.depth);
-            if (!saved.ok) {
-                ++failed;
-                std::cerr << (showProgress ? "\n" : "") << "mirelta-cli: cannot write "
-                          << file.string() << ": " << saved.reason << '\n';
-            }
-            ++done;
-            if (showProgress) {
-                std::cerr << "\rexporting " << done << '/' << total << std::flush;
-            }
-        }
-    }
-    if (showProgress && total > 0) {
-        std::cerr << '\n';
-    }
-    std::cout << "Wrote " << done - failed << " of " << total << " pictures to "
-              << options.folder.string() << '\n';
-    return failed == 0 ? kExitOk : kExitWriteFailed;
+    return outcome.exitCode;
 }
 
 }  // namespace
 
 const Command kExportAllCommand{
     "export-all",
-    "mirelta-cli export-all FILE -d DIR [--format bmp|png] [--language en|fr] [--depth 16|24|32]",
+    "mirelta-cli export-all FILE|FOLDER... -d DIR [--format bmp|png] [--language en|fr] "
+    "[--depth 16|24|32]",
     RunExportAll};
 
 }  // namespace mirelta::cli

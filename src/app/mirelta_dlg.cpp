@@ -44,7 +44,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     panel_->onClicked = [this](int id) { routeClick(id); };
     panel_->onActivated = [this](int id, int entry) { routeListChoice(id, entry); };
 
-    logic_.compositor.onPainted = [this] { view_->update(); };
+    logic_.compositor.onPainted = [this] { view_->update(logic_.compositor.paintedRect()); };
     logic_.onPanelChange = [this](int id, ControlChange) { panel_->sync(id); };
     logic_.onFocusReplica = [this] { view_->setFocus(); };
     logic_.onToolTipText = [this](const std::string&) {

@@ -32,6 +32,7 @@ void Compositor::repaintWindow() {
     }
     // The side-panel label lies outside the replica, but its colour query draws on it.
     queryPanelControl(ids::SidePanelLabel, drawingQuery == ids::SidePanelLabel);
+    painted_ = image_.rect();
     if (onPainted) {
         onPainted();
     }
@@ -42,8 +43,10 @@ void Compositor::repaintControl(int id) {
     if (c == nullptr || !c->visible) {
         return;
     }
+    painted_ = hook_.DrawsGraphics(id) ? hook_.GraphicsArea() : QRect();
     if (c->replica) {
         paintControl(*c, true);
+        painted_ |= c->rect.toQRect();
     } else {
         queryPanelControl(id, true);
     }

@@ -7,6 +7,7 @@
 #include "platform/brushes.h"
 #include "platform/control_table.h"
 #include "platform/device_context.h"
+#include "platform/window_template.h"
 
 namespace mirelta {
 
@@ -17,6 +18,8 @@ class ColourHook {
     virtual BrushHandle OnCtlColor(DeviceContext& dc, int controlId) = 0;
     // Whether the query for this control draws graphics on the replica as well as answering.
     virtual bool DrawsGraphics(int /*controlId*/) const { return true; }
+    // Where those graphics may fall; by default anywhere on the replica.
+    virtual QRect GraphicsArea() const { return QRect(0, 0, kReplicaWidth, kReplicaHeight); }
 
   protected:
     ~ColourHook() = default;
@@ -41,8 +44,9 @@ class Compositor {
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
 
-    // Called after every repaint, so a view can show the new pixels.
+    // Called after every repaint, so a view can show the new pixels; paintedRect() tells which.
     std::function<void()> onPainted;
+    const QRect& paintedRect() const { return painted_; }
 
   private:
     void paintControl(const Control& control, bool drawsGraphics);
@@ -53,6 +57,7 @@ class Compositor {
     ColourHook& hook_;
     QImage image_;
     QFont dialogFont_;
+    QRect painted_;
 };
 
 // The colours and brush of the base dialog's colour answer.

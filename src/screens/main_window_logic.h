@@ -50,6 +50,7 @@ class MainWindowLogic : public ColourHook {
     void ShowScreen(std::int32_t mode);
     BrushHandle OnCtlColor(DeviceContext& dc, int controlId) override;
     bool DrawsGraphics(int controlId) const override;
+    QRect GraphicsArea() const override;
     BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
                            const QColor& background);
 

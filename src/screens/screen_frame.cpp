@@ -1,6 +1,7 @@
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
+#include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
 
 namespace mirelta {
@@ -95,6 +96,14 @@ bool MainWindowLogic::DrawsGraphics(int controlId) const {
         default:
             return false;
     }
+}
+
+// The Spectrum screen draws only its separator and plot; the others may draw anywhere.
+QRect MainWindowLogic::GraphicsArea() const {
+    if (ScreenMode == screen_mode::Spectrum) {
+        return Rect{0, 48, kReplicaWidth, spectrum_plot::kPlot.bottom}.toQRect();
+    }
+    return QRect(0, 0, kReplicaWidth, kReplicaHeight);
 }
 
 BrushHandle MainWindowLogic::PaintLabel(DeviceContext& dc, std::int32_t fontChoice,

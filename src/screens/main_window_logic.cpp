@@ -113,7 +113,7 @@ void MainWindowLogic::OnFindListChange() {
         return;
     }
     lists.selectedFind = static_cast<std::uint8_t>(entry);
-    withRepaintsHeld([this] { RefreshFindScreen(); });
+    withRepaintsHeld([this] { findScreen.refresh(); });
     // The original's list repaints the window around its drop-down; ours does it explicitly.
     compositor.repaintWindow();
 }
@@ -124,7 +124,7 @@ void MainWindowLogic::OnConstellationListChange() {
         return;
     }
     lists.selectedConstellation = static_cast<std::uint8_t>(entry);
-    withRepaintsHeld([this] { RefreshConstellationScreen(); });
+    withRepaintsHeld([this] { constellationScreen.refresh(); });
     compositor.repaintWindow();
 }
 
@@ -134,7 +134,7 @@ void MainWindowLogic::OnSpectrumListChange() {
         return;
     }
     lists.selectedSpectrum = static_cast<std::uint8_t>(entry);
-    withRepaintsHeld([this] { RefreshSpectrumScreen(); });
+    withRepaintsHeld([this] { spectrumScreen.refresh(); });
     compositor.repaintWindow();
     focusReplica();
 }

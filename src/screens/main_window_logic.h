@@ -16,13 +16,17 @@
 #include "platform/compositor.h"
 #include "platform/control_table.h"
 #include "platform/prompts.h"
+#include "screens/constellation_screen.h"
+#include "screens/find_screen.h"
 #include "screens/screen_mode.h"
+#include "screens/spectrum_screen.h"
 
 namespace mirelta {
 
 // Everything the main window knows and does, apart from its real widgets: the loaded image and
 // record lists, the replica's controls and pixels, and the handlers that the window's messages
-// reach. The desktop window and the command-line tool drive the same object.
+// reach, which hand each screen's own work to its Screen. The desktop window and the
+// command-line tool drive the same object.
 class MainWindowLogic : public ColourHook {
   public:
     explicit MainWindowLogic(Prompts& prompts);
@@ -54,27 +58,7 @@ class MainWindowLogic : public ColourHook {
     BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
                            const QColor& background);
 
-    // Satellite Finding screen.
-    void LayoutFindScreen();
-    void ShowFindControls();
-    void RefreshFindScreen();
-    BrushHandle PaintFindScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
-    void DrawFindGraphics();
-
-    // Constellation Analyzer screen.
-    void LayoutConstellationScreen();
-    void ShowConstellationControls();
-    void RefreshConstellationScreen();
-    BrushHandle PaintConstellationScreen(DeviceContext& dc, int controlId,
-                                         BrushHandle defaultAnswer);
-    void DrawConstellationGraphics();
-
-    // Spectrum Adjust screen, its trace, reference window and cursor.
-    void LayoutSpectrumScreen();
-    void ShowSpectrumControls();
-    void RefreshSpectrumScreen();
-    BrushHandle PaintSpectrumScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
-    static bool SpectrumQueryDraws(int controlId);
+    // The Spectrum screen's trace, reference window and cursor.
     void DrawSpectrumTrace();
     void UpdateScaleLabels();
     void RefLevelUp();
@@ -114,6 +98,12 @@ class MainWindowLogic : public ColourHook {
     ControlTable controls;
     ControlBrushes controlBrushes;
     Compositor compositor;
+    FindScreen findScreen{*this};
+    ConstellationScreen constellationScreen{*this};
+    SpectrumScreen spectrumScreen{*this};
+    // The screen of the mode, or none.
+    Screen* screenOf(std::int32_t mode);
+    const Screen* screenOf(std::int32_t mode) const;
 
     // Hooks of the desktop window.
     std::function<void(const std::string&)> onToolTipText;

@@ -1,7 +1,8 @@
+#include <utility>
+
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
-#include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
 
 namespace mirelta {
@@ -26,24 +27,13 @@ void MainWindowLogic::CreateLabelFonts() {
 
 void MainWindowLogic::ShowScreen(std::int32_t mode) {
     DrawEnabled = false;
-    if (mode != screen_mode::Find && mode != screen_mode::Constellation &&
-        mode != screen_mode::Spectrum) {
+    if (screenOf(mode) == nullptr) {
         controls.enable(ids::Up, false);
         controls.enable(ids::Down, false);
         return;
     }
     withRepaintsHeld([this, mode] {
-        switch (mode) {
-            case screen_mode::Find:
-                ShowFindControls();
-                break;
-            case screen_mode::Constellation:
-                ShowConstellationControls();
-                break;
-            default:
-                ShowSpectrumControls();
-                break;
-        }
+        screenOf(mode)->show();
         controls.enable(ids::Up, mode == screen_mode::Spectrum);
         controls.enable(ids::Down, mode == screen_mode::Spectrum);
         controls.setText(ids::Title, TableText(mode, Language));
@@ -68,42 +58,40 @@ BrushHandle MainWindowLogic::OnCtlColor(DeviceContext& dc, int controlId) {
         default:
             break;
     }
-    switch (ScreenMode) {
+    Screen* screen = screenOf(ScreenMode);
+    return screen != nullptr ? screen->answer(dc, controlId, defaultAnswer) : defaultAnswer;
+}
+
+Screen* MainWindowLogic::screenOf(std::int32_t mode) {
+    return const_cast<Screen*>(std::as_const(*this).screenOf(mode));
+}
+
+const Screen* MainWindowLogic::screenOf(std::int32_t mode) const {
+    switch (mode) {
         case screen_mode::Find:
-            return PaintFindScreen(dc, controlId, defaultAnswer);
+            return &findScreen;
         case screen_mode::Constellation:
-            return PaintConstellationScreen(dc, controlId, defaultAnswer);
+            return &constellationScreen;
         case screen_mode::Spectrum:
-            return PaintSpectrumScreen(dc, controlId, defaultAnswer);
+            return &spectrumScreen;
         default:
-            return defaultAnswer;
+            return nullptr;
     }
 }
 
-// The frame's own controls answer before any screen is asked and draw nothing; the Find and
-// Constellation screens draw at every query, the Spectrum screen at those of its drawing group.
+// The frame's own controls answer before any screen is asked and draw nothing.
 bool MainWindowLogic::DrawsGraphics(int controlId) const {
     if (!DrawEnabled || controlId == ids::ScreenArea || controlId == ids::BottomBar ||
         controlId == ids::Title) {
         return false;
     }
-    switch (ScreenMode) {
-        case screen_mode::Find:
-        case screen_mode::Constellation:
-            return true;
-        case screen_mode::Spectrum:
-            return SpectrumQueryDraws(controlId);
-        default:
-            return false;
-    }
+    const Screen* screen = screenOf(ScreenMode);
+    return screen != nullptr && screen->drawsGraphics(controlId);
 }
 
-// The Spectrum screen draws only its separator and plot; the others may draw anywhere.
 QRect MainWindowLogic::GraphicsArea() const {
-    if (ScreenMode == screen_mode::Spectrum) {
-        return Rect{0, 48, kReplicaWidth, spectrum_plot::kPlot.bottom}.toQRect();
-    }
-    return QRect(0, 0, kReplicaWidth, kReplicaHeight);
+    const Screen* screen = screenOf(ScreenMode);
+    return screen != nullptr ? screen->graphicsArea() : QRect(0, 0, kReplicaWidth, kReplicaHeight);
 }
 
 BrushHandle MainWindowLogic::PaintLabel(DeviceContext& dc, std::int32_t fontChoice,

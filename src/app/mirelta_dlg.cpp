@@ -62,7 +62,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     emptyFileNote_->hide();
 
     logic_.compositor.onPainted = [this] {
-        view_->update();
+        view_->update(logic_.compositor.paintedRect());
         verdict_->follow(logic_, thresholds_);
     };
     logic_.onOpenPath = [this](const std::string& path) { OpenSource(path); };

@@ -36,14 +36,18 @@ Error ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out) {
                           files[1].toStdString() + "'");
     }
     out.path = files[0].toStdString();
-    out.deadline = kDefaultReadDeadline;
+    return ParseReadDeadline(parser, out.deadline);
+}
+
+Error ParseReadDeadline(const QCommandLineParser& parser, std::chrono::milliseconds& out) {
+    out = kDefaultReadDeadline;
     if (parser.isSet("read-timeout")) {
         bool number = false;
         const double seconds = parser.value("read-timeout").toDouble(&number);
         if (!number || !std::isfinite(seconds) || seconds <= 0 || seconds > 86400) {
             return UsageError("--read-timeout must be a number of seconds above 0");
         }
-        out.deadline = std::chrono::milliseconds(std::lround(seconds * 1000));
+        out = std::chrono::milliseconds(std::lround(seconds * 1000));
     }
     return {};
 }

@@ -14,6 +14,8 @@ QCommandLineOption ReadTimeoutOption();
 
 // The command's one FILE and --read-timeout.
 Error ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out);
+// --read-timeout alone, for a command that reads several files.
+Error ParseReadDeadline(const QCommandLineParser& parser, std::chrono::milliseconds& out);
 
 // A signed decimal integer that makes up the whole text.
 std::optional<int> ParseInt(const std::string& text);

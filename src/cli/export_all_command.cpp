@@ -1,23 +1,28 @@
-// mirelta-cli export-all: one picture per listed record of each kind.
-#include <unistd.h>
-
+// mirelta-cli export-all: one picture per listed record of each kind, for one or many files.
+#include <QThread>
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <set>
 
 #include "cli/command.h"
+#include "cli/command_line.h"
+#include "cli/exit_codes.h"
+#include "cli/export_batch.h"
 #include "cli/failure.h"
 #include "cli/headless_window.h"
 #include "cli/picture_output.h"
-#include "cli/safe_file_name.h"
-#include "platform/text_codec.h"
-#include "platform/window_template.h"
+#include "cli/window_options.h"
 
 namespace mirelta::cli {
 namespace {
 
-struct ExportOptions : PictureOptions {
+struct ExportOptions {
+    std::vector<std::string> inputs;  // files or folders of them
     std::filesystem::path folder;
-    std::string format;
+    ExportSettings settings;
 };
 
 std::vector<QCommandLineOption> ExportOptionList() {
@@ -31,99 +36,129 @@ std::vector<QCommandLineOption> ExportOptionList() {
 }
 
 Error Parse(const QCommandLineParser& parser, ExportOptions& out) {
-    if (Error error = ParsePictureOptions(parser, out); !error.ok()) {
+    for (const QString& input : parser.positionalArguments()) {
+        if (input.startsWith('[')) {
+            return UsageError("'" + input.toStdString() +
+                              "': brackets in the usage mark an optional part; "
+                              "give the option without them");
+        }
+        out.inputs.push_back(input.toStdString());
+    }
+    if (out.inputs.empty()) {
+        return UsageError("FILE is missing");
+    }
+    PictureOptions picture;
+    if (Error error = ParseDepth(parser, picture); !error.ok()) {
         return error;
     }
-    if (Error error = ParseDepth(parser, out); !error.ok()) {
+    out.settings.depth = picture.depth;
+    if (parser.isSet("language")) {
+        const auto entry = ParseLanguage(Value(parser, "language"));
+        if (!entry) {
+            return UsageError("--language must be en or fr");
+        }
+        out.settings.language = *entry;
+    }
+    if (Error error = ParseReadDeadline(parser, out.settings.readDeadline); !error.ok()) {
         return error;
     }
     if (!parser.isSet("dir")) {
         return UsageError("-d DIR is missing");
     }
     out.folder = Value(parser, "dir");
-    return ChoosePictureFormat(parser, "", "png", out.format);
+    return ChoosePictureFormat(parser, "", "png", out.settings.format);
 }
 
-struct Kind {
-    const char* name;
-    int screen;
-    int list;
-};
+bool IsMemoryFile(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".dat";
+}
 
-constexpr Kind kKinds[] = {{"find", 0, ids::FindList},
-                           {"constellation", 1, ids::ConstellationList},
-                           {"spectrum", 2, ids::SpectrumList}};
+// One file goes straight into DIR; several files, or a folder's, each into DIR/<file name>.
+// `culprit` names the input that failed.
+Error ListSources(const ExportOptions& options, std::vector<ExportSource>& sources,
+                  std::string& culprit) {
+    std::vector<std::filesystem::path> files;
+    bool fromFolder = false;
+    for (const std::string& input : options.inputs) {
+        std::error_code error;
+        if (input == "-" || !std::filesystem::is_directory(input, error)) {
+            files.emplace_back(input);
+            continue;
+        }
+        fromFolder = true;
+        culprit = input;
+        std::vector<std::filesystem::path> found;
+        for (const auto& entry : std::filesystem::directory_iterator(input, error)) {
+            if (entry.is_regular_file() && IsMemoryFile(entry.path())) {
+                found.push_back(entry.path());
+            }
+        }
+        if (error) {
+            return {ErrorKind::CannotOpen, error.message()};
+        }
+        if (found.empty()) {
+            return {ErrorKind::CannotOpen, "a folder without .dat files"};
+        }
+        std::sort(found.begin(), found.end());
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    const bool ownFolders = fromFolder || files.size() > 1;
+    std::set<std::string> names;
+    for (const auto& file : files) {
+        const std::string name = file == "-" ? "stdin" : file.stem().string();
+        if (ownFolders && !names.insert(name).second) {
+            return UsageError("two files would share the folder " + name);
+        }
+        sources.push_back({file.string(), ownFolders ? options.folder / name : options.folder});
+    }
+    return {};
+}
+
+// All cores unless MIRELTA_THREADS asks for a number of threads.
+int ThreadCount() {
+    if (const char* chosen = std::getenv("MIRELTA_THREADS")) {
+        if (const auto threads = ParseInt(chosen); threads && *threads > 0) {
+            return *threads;
+        }
+    }
+    return std::max(1, QThread::idealThreadCount());
+}
 
 int RunExportAll(const QCommandLineParser& parser) {
     ExportOptions options;
     if (const Error error = Parse(parser, options); !error.ok()) {
         return Fail(kExportAllCommand, error);
     }
+    std::vector<ExportSource> sources;
+    std::string culprit;
+    if (const Error error = ListSources(options, sources, culprit); !error.ok()) {
+        return Fail(kExportAllCommand, error, culprit);
+    }
     const OffscreenGui gui;
-    HeadlessWindow window;
-    window.chooseLanguage(options.language.value_or(0));
-    if (const Error error = window.open(options.source); !error.ok()) {
-        return Fail(kExportAllCommand, error, options.source.path);
+    const ExportOutcome outcome = ExportPictures(sources, options.settings, ThreadCount());
+    if (outcome.listed > 0 || outcome.exitCode == kExitOk) {
+        std::cout << "Wrote " << outcome.written << " of " << outcome.listed << " pictures to "
+                  << options.folder.string() << '\n';
     }
-    std::error_code error;
-    std::filesystem::create_directories(options.folder, error);
-    if (error) {
-        std::cerr << "mirelta-cli: cannot create " << options.folder.string() << ": "
-                  << error.message() << '\n';
-        return ExitCode(ErrorKind::WriteFailed);
-    }
-
-    const ControlTable& controls = window.logic.controls;
-    int total = 0;
-    for (const Kind& kind : kKinds) {
-        total += controls.itemCount(kind.list);
-    }
-    const bool showProgress = isatty(STDERR_FILENO) != 0;
-    int done = 0;
-    int failed = 0;
-    for (const Kind& kind : kKinds) {
-        const int count = controls.itemCount(kind.list);
-        if (count > 0) {
-            window.chooseScreen(kind.screen);
-        }
-        for (int entry = 0; entry < count; ++entry) {
-            window.pickRecord(kind.screen, entry);
-            window.tick();
-            const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
-            const auto file =
-                options.folder / ExportFileName(kind.name, entry, label, options.format);
-            const QImage replica =
-                window.logic.compositor.image().copy(controls.rect(ids::ScreenArea).toQRect());
-            if (const Error written = WritePicture(replica, options.format, options.depth, file);
-                !written.ok()) {
-                ++failed;
-                std::cerr << (showProgress ? "\n" : "");
-                Fail(kExportAllCommand, written, file.string());
-            }
-            ++done;
-            if (showProgress) {
-                std::cerr << "\rexporting " << done << '/' << total << std::flush;
-            }
-        }
-    }
-    if (showProgress && total > 0) {
-        std::cerr << '\n';
-    }
-    std::cout << "Wrote " << done - failed << " of " << total << " pictures to "
-              << options.folder.string() << '\n';
-    return ExitCode(failed == 0 ? ErrorKind::None : ErrorKind::WriteFailed);
+    return outcome.exitCode;
 }
 
 }  // namespace
 
 const Command kExportAllCommand{
     "export-all",
-    "FILE -d DIR [--format F] [--language en|fr] [--depth 16|24|32]",
+    "FILE|FOLDER... -d DIR [--format F] [--language en|fr] [--depth 16|24|32]",
     "one picture per listed record of each kind into a folder (PNG by default)",
     "One picture per listed record of each kind, named like find-00-<label>.png,\n"
-    "into DIR (created if needed), as PNG unless --format says otherwise. Progress\n"
-    "goes to stderr when it is a terminal, a summary to stdout. A file that cannot\n"
-    "be written is reported and never left half-written; the exit code is then 5.",
+    "as PNG unless --format says otherwise. One FILE's pictures go straight into\n"
+    "DIR (created if needed); given several files, or a folder (its .dat files),\n"
+    "each file's pictures go into DIR/<file name>. The work is spread over all\n"
+    "cores (MIRELTA_THREADS=N sets the number of threads). Progress goes to stderr\n"
+    "when it is a terminal, a summary to stdout. A file that cannot be written is\n"
+    "reported and never left half-written; the exit code is then 5.",
     ExportOptionList,
     RunExportAll};
 

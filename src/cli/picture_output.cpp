@@ -53,7 +53,7 @@ Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& o
 }
 
 Error WritePicture(const QImage& image, const std::string& format, int depth,
-                   const std::filesystem::path& output) {
+                   const std::filesystem::path& output, Durability durability) {
     std::vector<std::uint8_t> bytes;
     if (Error error = EncodeImage(image, format, depth, bytes); !error.ok()) {
         return error;
@@ -67,7 +67,7 @@ Error WritePicture(const QImage& image, const std::string& format, int depth,
         }
         return {};
     }
-    const SaveResult saved = WriteFileAtomically(output, bytes);
+    const SaveResult saved = WriteFileAtomically(output, bytes, durability);
     if (!saved.ok) {
         return {ErrorKind::WriteFailed, saved.reason};
     }

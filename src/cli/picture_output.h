@@ -7,6 +7,7 @@
 #include <string>
 
 #include "data/error.h"
+#include "export/atomic_file.h"
 
 namespace mirelta::cli {
 
@@ -19,8 +20,10 @@ QCommandLineOption FormatOption(const char* defaultNote);
 Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
                           const std::string& fallback, std::string& format);
 
-// Encodes the picture and writes it to `output`; "-" is standard output.
+// Encodes the picture and writes it to `output`; "-" is standard output. A batch defers the
+// flush to the disk and makes all its files durable at once.
 Error WritePicture(const QImage& image, const std::string& format, int depth,
-                   const std::filesystem::path& output);
+                   const std::filesystem::path& output,
+                   Durability durability = Durability::Flushed);
 
 }  // namespace mirelta::cli

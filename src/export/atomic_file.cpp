@@ -68,7 +68,7 @@ int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 }
 
 SaveResult FillAndClose(int fd, const std::filesystem::path& finalPath,
-                        std::span<const std::uint8_t> bytes) {
+                        std::span<const std::uint8_t> bytes, Durability durability) {
     struct stat existing {};
     // A replaced file keeps its permissions; a new one gets 0666 less the umask from open.
     if (::stat(finalPath.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
@@ -81,7 +81,7 @@ SaveResult FillAndClose(int fd, const std::filesystem::path& finalPath,
         ::close(fd);
         return Failure("writing failed", error);
     }
-    if (::fsync(fd) != 0) {
+    if (durability == Durability::Flushed && ::fsync(fd) != 0) {
         const int error = errno;
         ::close(fd);
         return Failure("flushing to the disk failed", error);
@@ -95,7 +95,7 @@ SaveResult FillAndClose(int fd, const std::filesystem::path& finalPath,
 }  // namespace
 
 SaveResult WriteFileAtomically(const std::filesystem::path& target,
-                               std::span<const std::uint8_t> bytes) {
+                               std::span<const std::uint8_t> bytes, Durability durability) {
     if (target.empty()) {
         return {false, "no file name was given"};
     }
@@ -105,7 +105,7 @@ SaveResult WriteFileAtomically(const std::filesystem::path& target,
     if (fd < 0) {
         return Failure("cannot create a file in the folder", errno);
     }
-    SaveResult result = FillAndClose(fd, finalPath, bytes);
+    SaveResult result = FillAndClose(fd, finalPath, bytes, durability);
     if (result.ok && ::rename(tempPath.c_str(), finalPath.c_str()) != 0) {
         result = Failure("cannot replace the file", errno);
     }

@@ -1,5 +1,6 @@
 #include "export/bmp_writer.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <string>
@@ -36,35 +37,45 @@ void PutHeaders(std::uint8_t* out, int width, int height, int bitsPerPixel,
     PutLe32(out + 34, imageSize);
 }
 
-void PackRow(const QRgb* pixels, int width, int bitsPerPixel, std::uint8_t* out) {
-    for (int x = 0; x < width; ++x) {
+// One loop per depth, so that the pixel loop holds no branch.
+void PackRow16(const QRgb* pixels, int width, std::uint8_t* out) {
+    for (int x = 0; x < width; ++x, out += 2) {
         const QRgb p = pixels[x];
-        switch (bitsPerPixel) {
-            case 16: {
-                const auto word = static_cast<std::uint16_t>(
-                    ((qRed(p) >> 3) << 10) | ((qGreen(p) >> 3) << 5) | (qBlue(p) >> 3));
-                PutLe16(out, word);
-                out += 2;
-                break;
-            }
-            case 24:
-                *out++ = static_cast<std::uint8_t>(qBlue(p));
-                *out++ = static_cast<std::uint8_t>(qGreen(p));
-                *out++ = static_cast<std::uint8_t>(qRed(p));
-                break;
-            default:
-                *out++ = static_cast<std::uint8_t>(qBlue(p));
-                *out++ = static_cast<std::uint8_t>(qGreen(p));
-                *out++ = static_cast<std::uint8_t>(qRed(p));
-                *out++ = 0;
-                break;
-        }
+        PutLe16(out, static_cast<std::uint16_t>(((qRed(p) >> 3) << 10) | ((qGreen(p) >> 3) << 5) |
+                                                (qBlue(p) >> 3)));
     }
+}
+
+void PackRow24(const QRgb* pixels, int width, std::uint8_t* out) {
+    for (int x = 0; x < width; ++x, out += 3) {
+        const QRgb p = pixels[x];
+        out[0] = static_cast<std::uint8_t>(qBlue(p));
+        out[1] = static_cast<std::uint8_t>(qGreen(p));
+        out[2] = static_cast<std::uint8_t>(qRed(p));
+    }
+}
+
+void PackRow32(const QRgb* pixels, int width, std::uint8_t* out) {
+    for (int x = 0; x < width; ++x, out += 4) {
+        PutLe32(out, pixels[x] & 0x00FFFFFFu);
+    }
+}
+
+using RowPacker = void (*)(const QRgb*, int, std::uint8_t*);
+
+RowPacker PackerFor(int bitsPerPixel) {
+    return bitsPerPixel == 16 ? PackRow16 : bitsPerPixel == 24 ? PackRow24 : PackRow32;
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> EncodeBmp(const QImage& image, int bitsPerPixel) {
+    std::vector<std::uint8_t> bytes;
+    EncodeBmpInto(image, bitsPerPixel, bytes);
+    return bytes;
+}
+
+void EncodeBmpInto(const QImage& image, int bitsPerPixel, std::vector<std::uint8_t>& out) {
     if (bitsPerPixel != 16 && bitsPerPixel != 24 && bitsPerPixel != 32) {
         throw std::invalid_argument("a BMP is written at 16, 24 or 32 bits per pixel, not " +
                                     std::to_string(bitsPerPixel));
@@ -72,25 +83,28 @@ std::vector<std::uint8_t> EncodeBmp(const QImage& image, int bitsPerPixel) {
     if (image.isNull()) {
         throw std::invalid_argument("there is no picture to write");
     }
+    // Shares the pixels, without a copy, when the picture already is RGB32.
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     const int height = rgb.height();
-    const std::uint64_t rowSize =
-        (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitsPerPixel) / 8 + 3) &
-        ~std::uint64_t{3};
+    const std::uint64_t packedSize =
+        static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(bitsPerPixel) / 8;
+    const std::uint64_t rowSize = (packedSize + 3) & ~std::uint64_t{3};
     const std::uint64_t imageSize = rowSize * static_cast<std::uint64_t>(height);
     if (imageSize > std::numeric_limits<std::uint32_t>::max() - kPixelOffset) {
         throw std::invalid_argument("the picture is too large for a BMP file");
     }
 
-    std::vector<std::uint8_t> bytes(kPixelOffset + imageSize, 0);
-    PutHeaders(bytes.data(), width, height, bitsPerPixel, static_cast<std::uint32_t>(imageSize));
+    out.resize(kPixelOffset + imageSize);
+    std::fill(out.begin(), out.begin() + kPixelOffset, std::uint8_t{0});
+    PutHeaders(out.data(), width, height, bitsPerPixel, static_cast<std::uint32_t>(imageSize));
+    const RowPacker pack = PackerFor(bitsPerPixel);
     for (int row = 0; row < height; ++row) {
+        std::uint8_t* line = out.data() + kPixelOffset + static_cast<std::uint64_t>(row) * rowSize;
         // Positive height: the bottom line of the picture is stored first.
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(height - 1 - row));
-        PackRow(line, width, bitsPerPixel, bytes.data() + kPixelOffset + row * rowSize);
+        pack(reinterpret_cast<const QRgb*>(rgb.constScanLine(height - 1 - row)), width, line);
+        std::fill(line + packedSize, line + rowSize, std::uint8_t{0});
     }
-    return bytes;
 }
 
 int BmpDepthForScreenDepth(int screenDepth) {

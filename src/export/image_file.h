@@ -9,6 +9,8 @@ namespace mirelta {
 
 // Saves the picture by the path's extension: ".png" (any case) as PNG, anything else as BMP at
 // bitsPerPixel (16, 24 or 32). The file is replaced only once the new one is complete.
-SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel);
+// Deferred durability leaves the flush to the caller's SyncFileSystem at the end of a batch.
+SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel,
+                         Durability durability = Durability::Flushed);
 
 }  // namespace mirelta

@@ -5,10 +5,15 @@
 
 namespace mirelta {
 
+QImage ScreenAreaOf(const QImage& replica, const Rect& area) {
+    const QRect rect = area.toQRect();
+    return rect == replica.rect() ? replica : replica.copy(rect);
+}
+
 bool WriteScreenCapture(const QImage& replica, const Rect& area, const std::string& path,
                         int bitsPerPixel, Prompts& prompts, std::ostream& diagnostics) {
     diagnostics << DiagnosticLines(bitsPerPixel, area.width(), area.height()) << std::flush;
-    const SaveResult result = SaveImageFile(replica.copy(area.toQRect()), path, bitsPerPixel);
+    const SaveResult result = SaveImageFile(ScreenAreaOf(replica, area), path, bitsPerPixel);
     if (!result.ok) {
         prompts.messageBox("Cannot save the picture to\n" + path + "\n\n" + result.reason);
     }

@@ -24,13 +24,15 @@ Compositor::Compositor(ControlTable& controls, ColourHook& hook)
 
 void Compositor::repaintWindow() {
     image_.fill(colours::DialogFace);
+    const int drawingQuery = lastDrawingQuery();
     for (int id : controls_.replicaPaintOrder()) {
         if (const Control* c = controls_.find(id); c && c->visible) {
-            paintControl(*c);
+            paintControl(*c, id == drawingQuery);
         }
     }
     // The side-panel label lies outside the replica, but its colour query draws on it.
-    queryPanelControl(ids::SidePanelLabel);
+    queryPanelControl(ids::SidePanelLabel, drawingQuery == ids::SidePanelLabel);
+    painted_ = image_.rect();
     if (onPainted) {
         onPainted();
     }
@@ -41,27 +43,46 @@ void Compositor::repaintControl(int id) {
     if (c == nullptr || !c->visible) {
         return;
     }
+    painted_ = hook_.DrawsGraphics(id) ? hook_.GraphicsArea() : QRect();
     if (c->replica) {
-        paintControl(*c);
+        paintControl(*c, true);
+        painted_ |= c->rect.toQRect();
     } else {
-        queryPanelControl(id);
+        queryPanelControl(id, true);
     }
     if (onPainted) {
         onPainted();
     }
 }
 
-void Compositor::queryPanelControl(int id) {
+// The query of a whole-window repaint whose graphics survive: the side-panel label's, asked last,
+// or else the last visible replica control's that draws any.
+int Compositor::lastDrawingQuery() const {
+    if (controls_.isVisible(ids::SidePanelLabel) && hook_.DrawsGraphics(ids::SidePanelLabel)) {
+        return ids::SidePanelLabel;
+    }
+    const std::vector<int>& order = controls_.replicaPaintOrder();
+    for (auto id = order.rbegin(); id != order.rend(); ++id) {
+        if (controls_.isVisible(*id) && hook_.DrawsGraphics(*id)) {
+            return *id;
+        }
+    }
+    return kUnnamedControl;
+}
+
+void Compositor::queryPanelControl(int id, bool drawsGraphics) {
     if (controls_.isVisible(id)) {
         DeviceContext dc;
         dc.font = &dialogFont_;
+        dc.drawsGraphics = drawsGraphics;
         hook_.OnCtlColor(dc, id);
     }
 }
 
-void Compositor::paintControl(const Control& control) {
+void Compositor::paintControl(const Control& control, bool drawsGraphics) {
     DeviceContext dc;
     dc.font = &dialogFont_;
+    dc.drawsGraphics = drawsGraphics;
     BrushHandle brush = hook_.OnCtlColor(dc, control.id);
     Canvas canvas(image_);
     canvas.fillRect(control.rect, brush ? *brush : QBrush(colours::DialogFace));

@@ -7,6 +7,7 @@
 #include "platform/brushes.h"
 #include "platform/control_table.h"
 #include "platform/device_context.h"
+#include "platform/window_template.h"
 
 namespace mirelta {
 
@@ -15,6 +16,10 @@ namespace mirelta {
 class ColourHook {
   public:
     virtual BrushHandle OnCtlColor(DeviceContext& dc, int controlId) = 0;
+    // Whether the query for this control draws graphics on the replica as well as answering.
+    virtual bool DrawsGraphics(int /*controlId*/) const { return true; }
+    // Where those graphics may fall; by default anywhere on the replica.
+    virtual QRect GraphicsArea() const { return QRect(0, 0, kReplicaWidth, kReplicaHeight); }
 
   protected:
     ~ColourHook() = default;
@@ -24,6 +29,11 @@ class ColourHook {
 // static controls: each visible control first asks the hook for its colours, then fills its
 // rectangle and draws its text or bitmap. Graphics drawn by the hook stay where later controls
 // do not paint over them.
+//
+// The hook's graphics are opaque and come out the same at every query of one repaint, so each
+// query that draws them covers the same pixels with the same values, and only the last one's
+// drawing survives under the controls painted after it. A whole-window repaint therefore lets
+// only that last query draw (DeviceContext::drawsGraphics) and leaves the very same picture.
 class Compositor {
   public:
     Compositor(ControlTable& controls, ColourHook& hook);
@@ -34,17 +44,20 @@ class Compositor {
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
 
-    // Called after every repaint, so a view can show the new pixels.
+    // Called after every repaint, so a view can show the new pixels; paintedRect() tells which.
     std::function<void()> onPainted;
+    const QRect& paintedRect() const { return painted_; }
 
   private:
-    void paintControl(const Control& control);
-    void queryPanelControl(int id);
+    void paintControl(const Control& control, bool drawsGraphics);
+    void queryPanelControl(int id, bool drawsGraphics);
+    int lastDrawingQuery() const;
 
     ControlTable& controls_;
     ColourHook& hook_;
     QImage image_;
     QFont dialogFont_;
+    QRect painted_;
 };
 
 // The colours and brush of the base dialog's colour answer.

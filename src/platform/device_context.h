@@ -10,6 +10,8 @@ struct DeviceContext {
     QColor textColour = Qt::black;
     QColor backgroundColour = Qt::white;
     const QFont* font = nullptr;  // null: the dialog's own font
+    // False while a whole-window repaint answers a query whose graphics a later query redraws.
+    bool drawsGraphics = true;
 };
 
 }  // namespace mirelta

@@ -1,3 +1,5 @@
+#include "screens/constellation_screen.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -79,8 +81,8 @@ void PlotSample(Canvas& canvas, ConstellationRecord& r, int k) {
 
 }  // namespace
 
-void MainWindowLogic::LayoutConstellationScreen() {
-    const ConstellationValues v = ValuesOf(selectedConstellation());
+void ConstellationScreen::layout() {
+    const ConstellationValues v = ValuesOf(window_.selectedConstellation());
     const LayoutRow rows[] = {
         {ids::ContentPanel, {350, 50, 720, 440}, text_id::Empty, kStyleUnchanged, {}},
         {1008, {30, 70, 100, 108}, 25, kAlignLeft, {}},
@@ -111,54 +113,53 @@ void MainWindowLogic::LayoutConstellationScreen() {
     };
     for (const LayoutRow& row : rows) {
         if (row.textId == kMoveOnly) {
-            controls.move(row.id, row.rect);
+            window_.controls.move(row.id, row.rect);
         } else {
-            SetLabel(row.id, row.rect, row.textId, row.style, row.text);
+            window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
     }
 }
 
-void MainWindowLogic::ShowConstellationControls() {
-    LayoutConstellationScreen();
+void ConstellationScreen::show() {
+    layout();
     for (int id :
          {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, 1017, 1038, 1019, 1021}) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id : {1015, 1016, 1041, 1020, 1040, 1022, 1039, 1018}) {
-        controls.hide(id);
+        window_.controls.hide(id);
     }
     for (int id = 1008; id <= 1014; ++id) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id = 1024; id <= 1036; ++id) {
-        controls.show(id);
+        window_.controls.show(id);
     }
-    controls.show(1046);
-    controls.show(1047);
+    window_.controls.show(1046);
+    window_.controls.show(1047);
     for (int id = 1048; id <= 1057; ++id) {
-        controls.hide(id);
+        window_.controls.hide(id);
     }
     for (int id : {1006, 1007, 1037, 1005}) {
-        controls.hide(id);
+        window_.controls.hide(id);
     }
 }
 
-void MainWindowLogic::RefreshConstellationScreen() {
-    const ConstellationValues v = ValuesOf(selectedConstellation());
-    controls.setText(1011, v.modulation);
-    controls.setText(1012, v.frequency);
-    controls.setText(1014, v.mer);
-    controls.setText(1025, v.cn);
-    controls.setText(1027, v.fec);
-    controls.setText(1029, v.ber);
-    controls.setText(1031, v.quality);
-    controls.setText(1033, v.strength);
+void ConstellationScreen::refresh() {
+    const ConstellationValues v = ValuesOf(window_.selectedConstellation());
+    window_.controls.setText(1011, v.modulation);
+    window_.controls.setText(1012, v.frequency);
+    window_.controls.setText(1014, v.mer);
+    window_.controls.setText(1025, v.cn);
+    window_.controls.setText(1027, v.fec);
+    window_.controls.setText(1029, v.ber);
+    window_.controls.setText(1031, v.quality);
+    window_.controls.setText(1033, v.strength);
 }
 
-BrushHandle MainWindowLogic::PaintConstellationScreen(DeviceContext& dc, int controlId,
-                                                      BrushHandle defaultAnswer) {
-    ConstellationRecord& r = selectedConstellation();
-    Canvas canvas = clientCanvas();
+void ConstellationScreen::drawGraphics() {
+    ConstellationRecord& r = window_.selectedConstellation();
+    Canvas canvas = window_.clientCanvas();
     for (int y : {108, 148, 188, 258, 338}) {
         canvas.fillRect({30, y, 330, y + 2}, Brushes().FrameGreyBrush);
     }
@@ -178,26 +179,42 @@ BrushHandle MainWindowLogic::PaintConstellationScreen(DeviceContext& dc, int con
     for (int k = 0; k < ConstellationRecord::kSamples; ++k) {
         PlotSample(canvas, r, k);
     }
+}
 
+BrushHandle ConstellationScreen::answer(DeviceContext& dc, int controlId,
+                                        BrushHandle defaultAnswer) {
+    // Every query draws the separators, boxes, bars, axes and samples.
+    if (dc.drawsGraphics) {
+        drawGraphics();
+    }
     const auto within = [controlId](int first, int last) {
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return controlBrushes.get(colours::Ink);
+        return window_.controlBrushes.get(colours::Ink);
     }
     if (within(1008, 1013) || within(1024, 1033)) {
-        return PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
     }
     if (controlId == 1014) {
-        return PaintLabel(dc, 200, colours::Red, colours::PanelGrey);
+        return window_.PaintLabel(dc, 200, colours::Red, colours::PanelGrey);
     }
     if (controlId == 1034 || controlId == 1035) {
-        return PaintLabel(dc, 150, colours::White, colours::Ink);
+        return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
     }
     if (controlId == 1036 || controlId == 1046 || controlId == 1047) {
-        return PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
     }
     return defaultAnswer;
+}
+
+// The graphics are drawn at every query, over the whole replica.
+bool ConstellationScreen::drawsGraphics(int /*controlId*/) const {
+    return true;
+}
+
+QRect ConstellationScreen::graphicsArea() const {
+    return QRect(0, 0, kReplicaWidth, kReplicaHeight);
 }
 
 }  // namespace mirelta

@@ -1,3 +1,5 @@
+#include "screens/find_screen.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -84,8 +86,8 @@ void DrawSegments(Canvas& canvas, int count, int top, int bottom) {
 
 }  // namespace
 
-void MainWindowLogic::LayoutFindScreen() {
-    const FindRecord& r = selectedFind();
+void FindScreen::layout() {
+    const FindRecord& r = window_.selectedFind();
     const FindValues v = ValuesOf(r);
 
     const std::array<std::pair<int, Rect>, 6> icons{{
@@ -97,8 +99,8 @@ void MainWindowLogic::LayoutFindScreen() {
         {1021, {495, 442, 535, 472}},
     }};
     for (const auto& [id, rect] : icons) {
-        if (controls.has(id)) {
-            controls.move(id, rect);
+        if (window_.controls.has(id)) {
+            window_.controls.move(id, rect);
         }
     }
 
@@ -142,69 +144,68 @@ void MainWindowLogic::LayoutFindScreen() {
         {1057, {610, 390, 700, 438}, text_id::Custom, kAlignLeft, v.quality},
     };
     for (const LabelRow& row : labels) {
-        if (controls.has(row.id)) {
-            SetLabel(row.id, row.rect, row.textId, row.style, row.text);
+        if (window_.controls.has(row.id)) {
+            window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
     }
 }
 
-void MainWindowLogic::ShowFindControls() {
-    LayoutFindScreen();
+void FindScreen::show() {
+    layout();
     for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, 1017}) {
-        controls.show(id);
+        window_.controls.show(id);
     }
-    const bool vertical = selectedFind().polarisation() != 0;
-    controls.setVisible(kIcon13v, vertical);
-    controls.setVisible(kIcon18v, !vertical);
+    const bool vertical = window_.selectedFind().polarisation() != 0;
+    window_.controls.setVisible(kIcon13v, vertical);
+    window_.controls.setVisible(kIcon18v, !vertical);
     // The 22k icon is left to ShowScreen, which shows it on entry whatever the LNB type.
     for (int id : {1038, 1019, 1020, 1021}) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id : {1041, 1040, 1022, 1039}) {
-        controls.hide(id);
+        window_.controls.hide(id);
     }
     for (int id = 1008; id <= 1014; ++id) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id = 1024; id <= 1036; ++id) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id = 1046; id <= 1057; ++id) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id : {1006, 1007, 1037, 1005}) {
-        controls.show(id);
+        window_.controls.show(id);
     }
 }
 
-void MainWindowLogic::RefreshFindScreen() {
-    const FindRecord& r = selectedFind();
+void FindScreen::refresh() {
+    const FindRecord& r = window_.selectedFind();
     const FindValues v = ValuesOf(r);
     const bool vertical = r.polarisation() != 0;
-    controls.setVisible(kIcon13v, vertical);
-    controls.setVisible(kIcon18v, !vertical);
-    controls.setVisible(kIcon22k, r.lnbType() == kUniversalLnbType);
+    window_.controls.setVisible(kIcon13v, vertical);
+    window_.controls.setVisible(kIcon18v, !vertical);
+    window_.controls.setVisible(kIcon22k, r.lnbType() == kUniversalLnbType);
 
-    controls.setText(1025, v.satellite);
-    controls.setText(1026, v.lnbName);
-    controls.setText(1027, v.loLow);
-    controls.setText(1028, v.loHigh);
-    controls.setText(1029, v.frequency);
-    controls.setText(1030, v.symbolRate);
-    controls.setText(1031, v.polarisation);
-    SetLabel(kLockLabel, std::nullopt, LockTextId(r), kAlignCentre);
-    controls.setText(1035, v.power);
-    controls.setText(1049, v.cn);
-    controls.setText(1051, v.ber);
-    controls.setText(1053, v.fec);
-    controls.setText(1055, v.strength);
-    controls.setText(1057, v.quality);
+    window_.controls.setText(1025, v.satellite);
+    window_.controls.setText(1026, v.lnbName);
+    window_.controls.setText(1027, v.loLow);
+    window_.controls.setText(1028, v.loHigh);
+    window_.controls.setText(1029, v.frequency);
+    window_.controls.setText(1030, v.symbolRate);
+    window_.controls.setText(1031, v.polarisation);
+    window_.SetLabel(kLockLabel, std::nullopt, LockTextId(r), kAlignCentre);
+    window_.controls.setText(1035, v.power);
+    window_.controls.setText(1049, v.cn);
+    window_.controls.setText(1051, v.ber);
+    window_.controls.setText(1053, v.fec);
+    window_.controls.setText(1055, v.strength);
+    window_.controls.setText(1057, v.quality);
 }
 
-BrushHandle MainWindowLogic::PaintFindScreen(DeviceContext& dc, int controlId,
-                                             BrushHandle defaultAnswer) {
-    const FindRecord& r = selectedFind();
-    Canvas canvas = clientCanvas();
+void FindScreen::drawGraphics() {
+    const FindRecord& r = window_.selectedFind();
+    Canvas canvas = window_.clientCanvas();
     for (int y = 94; y < 339; y += 35) {
         canvas.fillRect({30, y - 2, 490, y}, Brushes().FrameGreyBrush);
     }
@@ -219,29 +220,44 @@ BrushHandle MainWindowLogic::PaintFindScreen(DeviceContext& dc, int controlId,
 
     DrawSegments(canvas, r.strength() / 10, 350, 380);
     DrawSegments(canvas, r.quality() / 10, 400, 430);
+}
 
+BrushHandle FindScreen::answer(DeviceContext& dc, int controlId, BrushHandle defaultAnswer) {
+    // Every query draws the separators, frames and bars.
+    if (dc.drawsGraphics) {
+        drawGraphics();
+    }
     const auto within = [controlId](int first, int last) {
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return controlBrushes.get(colours::Ink);
+        return window_.controlBrushes.get(colours::Ink);
     }
     if (controlId == 1005 || controlId == 1006 || controlId == 1007 || controlId == 1037) {
-        return PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
     }
     if (within(1008, 1014) || within(1024, 1032)) {
-        return PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
     }
     if (controlId == 1033 || controlId == 1035) {
-        return PaintLabel(dc, 200, colours::HighlightBlue, colours::Ink);
+        return window_.PaintLabel(dc, 200, colours::HighlightBlue, colours::Ink);
     }
     if (controlId == 1034 || controlId == 1036 || within(1046, 1053)) {
-        return PaintLabel(dc, 150, colours::White, colours::Ink);
+        return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
     }
     if (within(1054, 1057)) {
-        return PaintLabel(dc, 200, colours::Ink, colours::PanelGrey);
+        return window_.PaintLabel(dc, 200, colours::Ink, colours::PanelGrey);
     }
     return defaultAnswer;
+}
+
+// The graphics are drawn at every query, over the whole replica.
+bool FindScreen::drawsGraphics(int /*controlId*/) const {
+    return true;
+}
+
+QRect FindScreen::graphicsArea() const {
+    return QRect(0, 0, kReplicaWidth, kReplicaHeight);
 }
 
 }  // namespace mirelta

@@ -10,13 +10,19 @@ MainWindowLogic::MainWindowLogic(Prompts& userPrompts)
         const Control* c = controls.find(id);
         const bool repaints = change == ControlChange::Moved || change == ControlChange::Text ||
                               change == ControlChange::Style;
-        if (c != nullptr && c->replica && c->visible && repaints) {
+        if (c != nullptr && c->replica && c->visible && repaints && repaintsHeld_ == 0) {
             compositor.repaintControl(id);
         }
         if (c != nullptr && !c->replica && onPanelChange) {
             onPanelChange(id, change);
         }
     };
+}
+
+void MainWindowLogic::withRepaintsHeld(const std::function<void()>& changes) {
+    ++repaintsHeld_;
+    changes();
+    --repaintsHeld_;
 }
 
 void MainWindowLogic::OnInitDialog() {
@@ -119,7 +125,7 @@ void MainWindowLogic::OnFindListChange() {
         return;
     }
     lists.selectedFind = static_cast<std::uint8_t>(entry);
-    RefreshFindScreen();
+    withRepaintsHeld([this] { findScreen.refresh(); });
     // The original's list repaints the window around its drop-down; ours does it explicitly.
     compositor.repaintWindow();
 }
@@ -130,7 +136,7 @@ void MainWindowLogic::OnConstellationListChange() {
         return;
     }
     lists.selectedConstellation = static_cast<std::uint8_t>(entry);
-    RefreshConstellationScreen();
+    withRepaintsHeld([this] { constellationScreen.refresh(); });
     compositor.repaintWindow();
 }
 
@@ -140,7 +146,7 @@ void MainWindowLogic::OnSpectrumListChange() {
         return;
     }
     lists.selectedSpectrum = static_cast<std::uint8_t>(entry);
-    RefreshSpectrumScreen();
+    withRepaintsHeld([this] { spectrumScreen.refresh(); });
     compositor.repaintWindow();
     focusReplica();
 }

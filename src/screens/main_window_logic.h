@@ -19,13 +19,17 @@
 #include "platform/compositor.h"
 #include "platform/control_table.h"
 #include "platform/prompts.h"
+#include "screens/constellation_screen.h"
+#include "screens/find_screen.h"
 #include "screens/screen_mode.h"
+#include "screens/spectrum_screen.h"
 
 namespace mirelta {
 
 // Everything the main window knows and does, apart from its real widgets: the loaded image and
 // record lists, the replica's controls and pixels, and the handlers that the window's messages
-// reach. The desktop window and the command-line tool drive the same object.
+// reach, which hand each screen's own work to its Screen. The desktop window and the
+// command-line tool drive the same object.
 class MainWindowLogic : public ColourHook {
   public:
     explicit MainWindowLogic(Prompts& prompts);
@@ -56,27 +60,12 @@ class MainWindowLogic : public ColourHook {
                   std::optional<std::string> customText = std::nullopt);
     void ShowScreen(std::int32_t mode);
     BrushHandle OnCtlColor(DeviceContext& dc, int controlId) override;
+    bool DrawsGraphics(int controlId) const override;
+    QRect GraphicsArea() const override;
     BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
                            const QColor& background);
 
-    // Satellite Finding screen.
-    void LayoutFindScreen();
-    void ShowFindControls();
-    void RefreshFindScreen();
-    BrushHandle PaintFindScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
-
-    // Constellation Analyzer screen.
-    void LayoutConstellationScreen();
-    void ShowConstellationControls();
-    void RefreshConstellationScreen();
-    BrushHandle PaintConstellationScreen(DeviceContext& dc, int controlId,
-                                         BrushHandle defaultAnswer);
-
-    // Spectrum Adjust screen, its trace, reference window and cursor.
-    void LayoutSpectrumScreen();
-    void ShowSpectrumControls();
-    void RefreshSpectrumScreen();
-    BrushHandle PaintSpectrumScreen(DeviceContext& dc, int controlId, BrushHandle defaultAnswer);
+    // The Spectrum screen's trace, reference window and cursor.
     void DrawSpectrumTrace();
     void UpdateScaleLabels();
     void RefLevelUp();
@@ -122,6 +111,12 @@ class MainWindowLogic : public ColourHook {
     ControlTable controls;
     ControlBrushes controlBrushes;
     Compositor compositor;
+    FindScreen findScreen{*this};
+    ConstellationScreen constellationScreen{*this};
+    SpectrumScreen spectrumScreen{*this};
+    // The screen of the mode, or none.
+    Screen* screenOf(std::int32_t mode);
+    const Screen* screenOf(std::int32_t mode) const;
 
     // Hooks of the desktop window. `onOpenPath`, when set, takes over reading the chosen file
     // (the window reads slow sources without blocking) and ends in OpenImage.
@@ -132,8 +127,13 @@ class MainWindowLogic : public ColourHook {
     std::function<void(const std::string& path)> onOpened;  // after a successful Open
 
   private:
+    // Runs the changes with the repaints of single controls held back, for a caller that repaints
+    // the whole window right after.
+    void withRepaintsHeld(const std::function<void()>& changes);
     void fillRecordList(int listId, int count, const std::function<std::string(int)>& label);
     void focusReplica();
+
+    int repaintsHeld_ = 0;
 };
 
 // The pointer lies strictly inside the spectrum plot.

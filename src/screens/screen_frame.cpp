@@ -1,3 +1,5 @@
+#include <utility>
+
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
@@ -25,25 +27,18 @@ void MainWindowLogic::CreateLabelFonts() {
 
 void MainWindowLogic::ShowScreen(std::int32_t mode) {
     DrawEnabled = false;
-    switch (mode) {
-        case screen_mode::Find:
-            ShowFindControls();
-            break;
-        case screen_mode::Constellation:
-            ShowConstellationControls();
-            break;
-        case screen_mode::Spectrum:
-            ShowSpectrumControls();
-            break;
-        default:
-            controls.enable(ids::Up, false);
-            controls.enable(ids::Down, false);
-            return;
+    if (screenOf(mode) == nullptr) {
+        controls.enable(ids::Up, false);
+        controls.enable(ids::Down, false);
+        return;
     }
-    controls.enable(ids::Up, mode == screen_mode::Spectrum);
-    controls.enable(ids::Down, mode == screen_mode::Spectrum);
-    controls.setText(ids::Title, TableText(mode, Language));
-    controls.setVisible(1016, mode != screen_mode::Constellation);
+    withRepaintsHeld([this, mode] {
+        screenOf(mode)->show();
+        controls.enable(ids::Up, mode == screen_mode::Spectrum);
+        controls.enable(ids::Down, mode == screen_mode::Spectrum);
+        controls.setText(ids::Title, TableText(mode, Language));
+        controls.setVisible(1016, mode != screen_mode::Constellation);
+    });
     DrawEnabled = true;
     compositor.repaintWindow();
 }
@@ -63,16 +58,40 @@ BrushHandle MainWindowLogic::OnCtlColor(DeviceContext& dc, int controlId) {
         default:
             break;
     }
-    switch (ScreenMode) {
+    Screen* screen = screenOf(ScreenMode);
+    return screen != nullptr ? screen->answer(dc, controlId, defaultAnswer) : defaultAnswer;
+}
+
+Screen* MainWindowLogic::screenOf(std::int32_t mode) {
+    return const_cast<Screen*>(std::as_const(*this).screenOf(mode));
+}
+
+const Screen* MainWindowLogic::screenOf(std::int32_t mode) const {
+    switch (mode) {
         case screen_mode::Find:
-            return PaintFindScreen(dc, controlId, defaultAnswer);
+            return &findScreen;
         case screen_mode::Constellation:
-            return PaintConstellationScreen(dc, controlId, defaultAnswer);
+            return &constellationScreen;
         case screen_mode::Spectrum:
-            return PaintSpectrumScreen(dc, controlId, defaultAnswer);
+            return &spectrumScreen;
         default:
-            return defaultAnswer;
+            return nullptr;
     }
+}
+
+// The frame's own controls answer before any screen is asked and draw nothing.
+bool MainWindowLogic::DrawsGraphics(int controlId) const {
+    if (!DrawEnabled || controlId == ids::ScreenArea || controlId == ids::BottomBar ||
+        controlId == ids::Title) {
+        return false;
+    }
+    const Screen* screen = screenOf(ScreenMode);
+    return screen != nullptr && screen->drawsGraphics(controlId);
+}
+
+QRect MainWindowLogic::GraphicsArea() const {
+    const Screen* screen = screenOf(ScreenMode);
+    return screen != nullptr ? screen->graphicsArea() : QRect(0, 0, kReplicaWidth, kReplicaHeight);
 }
 
 BrushHandle MainWindowLogic::PaintLabel(DeviceContext& dc, std::int32_t fontChoice,

@@ -1,3 +1,5 @@
+#include "screens/spectrum_screen.h"
+
 #include <array>
 
 #include "platform/colours.h"
@@ -81,24 +83,24 @@ std::string LevelText(std::int32_t level) {
 
 }  // namespace
 
-void MainWindowLogic::LayoutSpectrumScreen() {
-    const SpectrumRecord& record = selectedSpectrum();
+void SpectrumScreen::layout() {
+    const SpectrumRecord& record = window_.selectedSpectrum();
     const auto label = [this](int id, Rect rect, int textId, int style,
                               std::optional<std::string> text = std::nullopt) {
-        if (controls.has(id)) {
-            SetLabel(id, rect, textId, style, std::move(text));
+        if (window_.controls.has(id)) {
+            window_.SetLabel(id, rect, textId, style, std::move(text));
         }
     };
 
     label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, kStyleUnchanged);
     for (const IconPlace& icon : kIcons) {
-        if (controls.has(icon.id)) {
-            controls.move(icon.id, icon.rect);
+        if (window_.controls.has(icon.id)) {
+            window_.controls.move(icon.id, icon.rect);
         }
     }
     for (int row = 0; row < static_cast<int>(kScaleRects.size()); ++row) {
         label(spectrum_plot::kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
-              spectrum_plot::ScaleText(RefLevelBottom, row));
+              spectrum_plot::ScaleText(window_.RefLevelBottom, row));
     }
     label(kLeftEdgeLabel, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.leftFrequency()));
@@ -112,7 +114,7 @@ void MainWindowLogic::LayoutSpectrumScreen() {
           LevelText(record.cursorLevel()));
 
     const Span span = SpanOf(record.spanCode());
-    FreqStep = span.freqStep;
+    window_.FreqStep = span.freqStep;
     // Without a caption of its own the custom text shows "...".
     label(kSpanLabel, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
           span.text ? std::optional<std::string>(span.text) : std::nullopt);
@@ -122,21 +124,21 @@ void MainWindowLogic::LayoutSpectrumScreen() {
     label(1047, {605, 444, 720, 474}, 10, kAlignLeft);
 }
 
-void MainWindowLogic::ShowSpectrumControls() {
-    LayoutSpectrumScreen();
+void SpectrumScreen::show() {
+    layout();
     for (int id : kShown) {
-        controls.show(id);
+        window_.controls.show(id);
     }
     for (int id : kHidden) {
-        controls.hide(id);
+        window_.controls.hide(id);
     }
 }
 
-void MainWindowLogic::RefreshSpectrumScreen() {
-    const SpectrumRecord& record = selectedSpectrum();
+void SpectrumScreen::refresh() {
+    const SpectrumRecord& record = window_.selectedSpectrum();
     const auto text = [this](int id, const std::string& value) {
-        if (controls.has(id)) {
-            controls.setText(id, value);
+        if (window_.controls.has(id)) {
+            window_.controls.setText(id, value);
         }
     };
     text(kLeftEdgeLabel, MegahertzText(record.leftFrequency()));
@@ -145,29 +147,62 @@ void MainWindowLogic::RefreshSpectrumScreen() {
     text(kCursorLevelLabel, LevelText(record.cursorLevel()));
     const Span span = SpanOf(record.spanCode());
     text(kSpanLabel, span.text ? span.text : "");
-    FreqStep = span.freqStep;
+    window_.FreqStep = span.freqStep;
 }
 
-BrushHandle MainWindowLogic::PaintSpectrumScreen(DeviceContext& dc, int controlId,
-                                                 BrushHandle defaultAnswer) {
+namespace {
+
+// How a control of the Spectrum screen answers its colour query.
+enum class SpectrumAnswer { Plot, ScaleOrEdge, ReadOut, BottomBar, Drawing };
+
+SpectrumAnswer AnswerOf(int controlId) {
     if (controlId == ids::ContentPanel) {
-        return &Brushes().InkBrush;
+        return SpectrumAnswer::Plot;
     }
     if ((controlId >= 1008 && controlId <= 1014) || (controlId >= 1024 && controlId <= 1027)) {
-        return PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        return SpectrumAnswer::ScaleOrEdge;
     }
     if (controlId == 1030 || controlId == kCursorLevelLabel) {
-        return PaintLabel(dc, 150, colours::White, colours::Ink);
+        return SpectrumAnswer::ReadOut;
     }
     if (controlId == kSpanLabel || controlId == 1035 || controlId == 1036 || controlId == 1046 ||
         controlId == 1047) {
-        return PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        return SpectrumAnswer::BottomBar;
+    }
+    return SpectrumAnswer::Drawing;
+}
+
+}  // namespace
+
+bool SpectrumScreen::drawsGraphics(int controlId) const {
+    return AnswerOf(controlId) == SpectrumAnswer::Drawing;
+}
+
+BrushHandle SpectrumScreen::answer(DeviceContext& dc, int controlId, BrushHandle defaultAnswer) {
+    switch (AnswerOf(controlId)) {
+        case SpectrumAnswer::Plot:
+            return &Brushes().InkBrush;
+        case SpectrumAnswer::ScaleOrEdge:
+            return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        case SpectrumAnswer::ReadOut:
+            return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+        case SpectrumAnswer::BottomBar:
+            return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        case SpectrumAnswer::Drawing:
+            break;
     }
     // The drawing group: the separator under the title bar, then the trace.
-    Canvas canvas = clientCanvas();
-    canvas.fillRect({0, 48, 720, 50}, Brushes().BlueBrush);
-    DrawSpectrumTrace();
+    if (dc.drawsGraphics) {
+        Canvas canvas = window_.clientCanvas();
+        canvas.fillRect({0, 48, 720, 50}, Brushes().BlueBrush);
+        window_.DrawSpectrumTrace();
+    }
     return defaultAnswer;
+}
+
+// Only the separator under the title bar and the plot.
+QRect SpectrumScreen::graphicsArea() const {
+    return Rect{0, 48, kReplicaWidth, spectrum_plot::kPlot.bottom}.toQRect();
 }
 
 }  // namespace mirelta

@@ -146,12 +146,14 @@ void MainWindowLogic::RefreshCursorReadout() {
         return;
     }
     const SpectrumRecord& record = selectedSpectrum();
-    if (controls.has(1026)) {
-        controls.setText(1026, Printf("%d", record.cursorFrequency()));
-    }
-    if (controls.has(1031)) {
-        controls.setText(1031, Printf("%d", record.cursorLevel()));
-    }
+    // Ten times a second: a text that stays the same repaints nothing.
+    const auto show = [this](int id, const std::string& text) {
+        if (controls.has(id) && controls.text(id) != text) {
+            controls.setText(id, text);
+        }
+    };
+    show(1026, Printf("%d", record.cursorFrequency()));
+    show(1031, Printf("%d", record.cursorLevel()));
 }
 
 void MainWindowLogic::RedrawTrace() {

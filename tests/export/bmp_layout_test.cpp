@@ -127,6 +127,19 @@ INSTANTIATE_TEST_SUITE_P(Widths, BmpRowPadding,
                                            OddWidth{1, 24, 4, 3}, OddWidth{3, 24, 12, 9},
                                            OddWidth{5, 24, 16, 15}, OddWidth{3, 32, 12, 12}));
 
+// A reused buffer that held a larger, busier picture must not leak its bytes into the next one.
+TEST_P(BmpRowPadding, ReusedBufferGivesTheBytesOfAFreshOne) {
+    const OddWidth c = GetParam();
+    QImage large(c.width + 7, 9, QImage::Format_RGB32);
+    large.fill(qRgb(200, 100, 50));
+    QImage image(c.width, 3, QImage::Format_RGB32);
+    image.fill(qRgb(255, 255, 255));
+    std::vector<std::uint8_t> reused;
+    EncodeBmpInto(large, c.bitsPerPixel, reused);
+    EncodeBmpInto(image, c.bitsPerPixel, reused);
+    EXPECT_EQ(reused, EncodeBmp(image, c.bitsPerPixel));
+}
+
 TEST(BmpDepth, ScreenDepthsMapToSavedDepths) {
     EXPECT_EQ(BmpDepthForScreenDepth(16), 16);
     EXPECT_EQ(BmpDepthForScreenDepth(24), 24);

@@ -206,6 +206,19 @@ TEST_F(SpectrumCursor, TickShowsTheBareReadOut) {
     EXPECT_EQ(w.text(1031), "56");
 }
 
+TEST_F(SpectrumCursor, TickRepaintsOnlyAChangedReadOutAndOnlyWhereItPainted) {
+    int paints = 0;
+    w.logic.compositor.onPainted = [&paints] { ++paints; };
+    w.logic.RefreshCursorReadout();
+    EXPECT_EQ(paints, 2);
+    EXPECT_EQ(w.logic.compositor.paintedRect(), w.logic.controls.rect(1031).toQRect());
+    w.logic.RefreshCursorReadout();
+    EXPECT_EQ(paints, 2);
+    w.logic.RedrawTrace();
+    EXPECT_EQ(paints, 3);
+    EXPECT_EQ(w.logic.compositor.paintedRect(), QRect(0, 48, 720, 340 - 48));
+}
+
 TEST_F(SpectrumCursor, TickDoesNothingOnOtherScreens) {
     w.chooseScreen(kFindEntry);
     const std::string frequency = w.text(1026);

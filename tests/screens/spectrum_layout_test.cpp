@@ -278,7 +278,7 @@ TEST(SpectrumColours, PlotPanelGetsInkAndDrawsNothing) {
     dc.backgroundColour = Qt::cyan;
     DeviceContext unused;
     BrushHandle brush =
-        w.logic.PaintSpectrumScreen(dc, ids::ContentPanel, DefaultColourAnswer(unused));
+        w.logic.spectrumScreen.answer(dc, ids::ContentPanel, DefaultColourAnswer(unused));
     EXPECT_EQ(brush, &Brushes().InkBrush);
     EXPECT_EQ(dc.textColour, QColor(Qt::magenta));
     EXPECT_EQ(dc.backgroundColour, QColor(Qt::cyan));

@@ -1,0 +1,82 @@
+// PNG encoding of replica screens at each writer quality, for choosing the zlib level: the
+// ratio is the time against the default level's, `bytes` the encoded size.
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <filesystem>
+
+#include "bench_images.h"
+#include "platform/scripted_prompts.h"
+#include "platform/window_template.h"
+#include "ratio_loop.h"
+#include "screens/main_window_logic.h"
+
+namespace mirelta::bench {
+namespace {
+
+// The three screens of a full memory, one picture each.
+std::vector<QImage> Screens() {
+    const auto path = std::filesystem::temp_directory_path() / "mirelta-png-bench.dat";
+    FullImage().writeTo(path);
+    ScriptedPrompts prompts;
+    MainWindowLogic logic(prompts);
+    logic.OnInitDialog();
+    logic.OpenPath(path.string());
+    std::filesystem::remove(path);
+    std::vector<QImage> screens;
+    for (int entry = 0; entry < 3; ++entry) {
+        logic.controls.setSelection(ids::UiList, entry);
+        logic.OnUiListChange();
+        screens.push_back(logic.compositor.image().copy());
+    }
+    return screens;
+}
+
+qint64 Encode(const std::vector<QImage>& screens, int quality) {
+    qint64 bytes = 0;
+    for (const QImage& screen : screens) {
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        writer.setQuality(quality);
+        writer.write(screen);
+        bytes += data.size();
+    }
+    return bytes;
+}
+
+void BM_EncodePng(benchmark::State& state) {
+    const std::vector<QImage> screens = Screens();
+    const int quality = static_cast<int>(state.range(0));
+    RatioLoop(
+        state, [&] { Encode(screens, quality); }, [&] { Encode(screens, -1); });
+    state.counters["bytes"] = static_cast<double>(Encode(screens, quality));
+}
+BENCHMARK(BM_EncodePng)
+    ->ArgName("quality")
+    ->Arg(-1)
+    ->Arg(0)
+    ->Arg(20)
+    ->Arg(40)
+    ->Arg(60)
+    ->Arg(80)
+    ->Arg(90)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mirelta::bench
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,231 @@
+#include "cli/export_batch.h"
+
+#include <unistd.h>
+
+#include <QThreadPool>
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <optional>
+
+#include "cli/command.h"
+#include "cli/exit_codes.h"
+#include "cli/failure.h"
+#include "cli/headless_window.h"
+#include "cli/loaded_file.h"
+#include "cli/picture_output.h"
+#include "cli/safe_file_name.h"
+#include "data/source_file.h"
+#include "export/batch_sync.h"
+#include "export/screen_capture.h"
+#include "platform/text_codec.h"
+#include "platform/window_template.h"
+
+namespace mirelta::cli {
+namespace {
+
+struct Kind {
+    const char* name;
+    int screen;
+    int list;
+};
+
+constexpr std::array<Kind, 3> kKinds{{{"find", 0, ids::FindList},
+                                      {"constellation", 1, ids::ConstellationList},
+                                      {"spectrum", 2, ids::SpectrumList}}};
+
+using RecordCounts = std::array<int, kKinds.size()>;
+
+// A run of list entries of one screen.
+struct Slice {
+    std::size_t kind;
+    int first;
+    int end;
+};
+
+// What one thread does at a time: slices of one source, drawn by one window of its own. Every
+// picture depends only on its screen and record, so any split draws the same pictures.
+struct Job {
+    std::size_t source;
+    std::vector<Slice> slices;
+};
+
+// A failed write and the file it concerns, told after the batch in input order.
+struct WriteFailure {
+    Error error;
+    std::string file;
+};
+
+struct JobResult {
+    int written = 0;
+    std::vector<WriteFailure> failures;
+};
+
+// Load may mend the copy it is given; the image itself stays as read.
+RecordCounts CountRecords(SourceImage image) {
+    const RecordLists lists = Load(image);
+    return RecordCounts{lists.findCount, lists.constellationCount, lists.spectrumCount};
+}
+
+// With fewer files than threads each screen's list is cut into one slice per thread; otherwise
+// a file is one job.
+std::vector<Job> PlanJobs(const std::vector<std::optional<RecordCounts>>& counts, int threads) {
+    std::vector<Job> jobs;
+    const bool splitFiles = static_cast<int>(counts.size()) < threads;
+    for (std::size_t source = 0; source < counts.size(); ++source) {
+        if (!counts[source]) {
+            continue;
+        }
+        Job whole{source, {}};
+        for (std::size_t kind = 0; kind < kKinds.size(); ++kind) {
+            const int count = (*counts[source])[kind];
+            const int step = splitFiles ? std::max(1, (count + threads - 1) / threads) : count;
+            for (int first = 0; first < count; first += step) {
+                const Slice slice{kind, first, std::min(count, first + step)};
+                if (splitFiles) {
+                    jobs.push_back({source, {slice}});
+                } else {
+                    whole.slices.push_back(slice);
+                }
+            }
+        }
+        if (!whole.slices.empty()) {
+            jobs.push_back(std::move(whole));
+        }
+    }
+    return jobs;
+}
+
+class Progress {
+  public:
+    explicit Progress(int total) : total_(total), shown_(isatty(STDERR_FILENO) != 0) {}
+    ~Progress() {
+        if (shown_ && total_ > 0) {
+            std::cerr << '\n';
+        }
+    }
+    Progress(const Progress&) = delete;
+    Progress& operator=(const Progress&) = delete;
+
+    void step() {
+        const int done = ++done_;
+        if (shown_) {
+            const std::lock_guard lock(mutex_);
+            std::cerr << "\rexporting " << done << '/' << total_ << std::flush;
+        }
+    }
+
+  private:
+    int total_;
+    bool shown_;
+    std::atomic<int> done_{0};
+    std::mutex mutex_;
+};
+
+JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& image,
+                 const ExportSettings& settings, Progress& progress) {
+    JobResult result;
+    HeadlessWindow window;
+    window.chooseLanguage(settings.language);
+    window.logic.OpenImage(source.path, ReadResult{{}, std::make_unique<SourceImage>(image)});
+    const ControlTable& controls = window.logic.controls;
+    for (const Slice& slice : job.slices) {
+        const Kind& kind = kKinds[slice.kind];
+        window.chooseScreen(kind.screen);
+        for (int entry = slice.first; entry < slice.end; ++entry) {
+            window.pickRecord(kind.screen, entry);
+            window.tick();
+            const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
+            const auto file =
+                source.folder / ExportFileName(kind.name, entry, label, settings.format);
+            const Error written = WritePicture(
+                ScreenAreaOf(window.logic.compositor.image(), controls.rect(ids::ScreenArea)),
+                settings.format, settings.depth, file, Durability::Deferred);
+            if (written.ok()) {
+                ++result.written;
+            } else {
+                result.failures.push_back({written, file.string()});
+            }
+            progress.step();
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
+                             const ExportSettings& settings, int threads) {
+    ExportOutcome outcome;
+    const auto firstFailure = [&outcome](ErrorKind kind) {
+        outcome.exitCode = outcome.exitCode == kExitOk ? ExitCode(kind) : outcome.exitCode;
+    };
+    std::vector<std::optional<RecordCounts>> counts;
+    // Every source is read once; each job that draws from it opens a copy of its image.
+    std::vector<std::shared_ptr<const SourceImage>> images;
+    for (const ExportSource& source : sources) {
+        ReadResult read = ReadSourceFile(source.path, settings.readDeadline);
+        WarnIfNotMeterImage(read, source.path);
+        images.emplace_back(std::move(read.image));
+        if (!read.error.ok() || images.back() == nullptr) {
+            Fail(kExportAllCommand, read.error, source.path);
+            firstFailure(read.error.kind);
+            counts.emplace_back();
+            continue;
+        }
+        counts.push_back(CountRecords(*images.back()));
+        std::error_code error;
+        std::filesystem::create_directories(source.folder, error);
+        if (error) {
+            std::cerr << "mirelta-cli: cannot create " << source.folder.string() << ": "
+                      << error.message() << '\n';
+            counts.back().reset();
+            firstFailure(ErrorKind::WriteFailed);
+            continue;
+        }
+        for (int count : *counts.back()) {
+            outcome.listed += count;
+        }
+    }
+
+    const std::vector<Job> jobs = PlanJobs(counts, threads);
+    std::vector<JobResult> results(jobs.size());
+    {
+        Progress progress(outcome.listed);
+        QThreadPool pool;
+        pool.setMaxThreadCount(threads);
+        for (std::size_t k = 0; k < jobs.size(); ++k) {
+            pool.start([&, k] {
+                const std::size_t source = jobs[k].source;
+                results[k] = RunJob(jobs[k], sources[source], *images[source], settings, progress);
+            });
+        }
+        pool.waitForDone();
+    }
+    bool writeFailed = false;
+    for (const JobResult& result : results) {
+        outcome.written += result.written;
+        for (const WriteFailure& failure : result.failures) {
+            Fail(kExportAllCommand, failure.error, failure.file);
+        }
+        writeFailed = writeFailed || !result.failures.empty();
+    }
+    // One flush makes the whole batch durable; every file was renamed into place already.
+    if (!sources.empty() && outcome.listed > 0) {
+        const SaveResult synced = SyncFileSystem(sources.front().folder);
+        if (!synced.ok) {
+            std::cerr << "mirelta-cli: " << synced.reason << '\n';
+            outcome.written = 0;
+            writeFailed = true;
+        }
+    }
+    if (writeFailed) {
+        firstFailure(ErrorKind::WriteFailed);
+    }
+    return outcome;
+}
+
+}  // namespace mirelta::cli

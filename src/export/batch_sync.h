@@ -1,0 +1,13 @@
+#pragma once
+
+#include <filesystem>
+
+#include "export/atomic_file.h"
+
+namespace mirelta {
+
+// Flushes the file system that holds `folder` to the disk: every file written and renamed there
+// with Durability::Deferred becomes durable by this one call.
+SaveResult SyncFileSystem(const std::filesystem::path& folder);
+
+}  // namespace mirelta

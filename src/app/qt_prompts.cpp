@@ -17,8 +17,14 @@ QStringList DialogFilters(const std::string& filter) {
 }
 
 void QtPrompts::messageBox(const std::string& text) {
+    messageBox(text, {});
+}
+
+void QtPrompts::messageBox(const std::string& text, const std::string& detail) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirelta"), QString::fromStdString(text),
                     QMessageBox::Ok, owner_);
+    // Shown under the main text, not folded away, so the reason is read without a click.
+    box.setInformativeText(QString::fromStdString(detail));
     box.exec();
 }
 

@@ -15,6 +15,7 @@ class QtPrompts : public Prompts {
     void setOwner(QWidget* owner) { owner_ = owner; }
 
     void messageBox(const std::string& text) override;
+    void messageBox(const std::string& text, const std::string& detail) override;
     std::optional<std::string> openFileName(const std::string& filter) override;
     std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                             const std::string& defaultName,

@@ -105,10 +105,10 @@ int RunExportAll(const Arguments& args) {
             const QImage replica =
                 window.logic.compositor.image().copy(controls.rect(ids::ScreenArea).toQRect());
             const SaveResult saved = SaveImageFile(replica, file, options.depth);
-            if (!saved.ok) {
+            if (!saved.ok()) {
                 ++failed;
                 std::cerr << (showProgress ? "\n" : "") << "mirelta-cli: cannot write "
-                          << file.string() << ": " << saved.reason << '\n';
+                          << file.string() << ": " << saved.reason() << '\n';
             }
             ++done;
             if (showProgress) {

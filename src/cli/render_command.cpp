@@ -24,8 +24,9 @@ int RunRender(const Arguments& args) {
     const QImage replica =
         window.logic.compositor.image().copy(window.logic.controls.rect(ids::ScreenArea).toQRect());
     const SaveResult saved = SaveImageFile(replica, options.output, options.depth);
-    if (!saved.ok) {
-        std::cerr << "mirelta-cli: cannot write " << options.output << ": " << saved.reason << '\n';
+    if (!saved.ok()) {
+        std::cerr << "mirelta-cli: cannot write " << options.output << ": " << saved.reason()
+                  << '\n';
         return kExitWriteFailed;
     }
     return kExitOk;

@@ -20,34 +20,37 @@ bool HasPngExtension(const std::filesystem::path& path) {
     return extension == ".png";
 }
 
-SaveResult SavePng(const QImage& image, const std::filesystem::path& path) {
+SaveResult SavePng(const QImage& image, const std::filesystem::path& path, Durability durability) {
     QByteArray data;
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image)) {
-        return {false, "PNG encoding failed: " + writer.errorString().toStdString()};
+        return SaveFailure(SaveError::EncodingFailed, writer.errorString().toStdString());
     }
-    return WriteFileAtomically(path, {reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                      static_cast<std::size_t>(data.size())});
+    return WriteOutputFile(path,
+                           {reinterpret_cast<const std::uint8_t*>(data.constData()),
+                            static_cast<std::size_t>(data.size())},
+                           durability);
 }
 
 }  // namespace
 
-SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel) {
+SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel,
+                         Durability durability) {
     if (image.isNull()) {
-        return {false, "there is no picture to save"};
+        return SaveFailure(SaveError::NoPicture, "there is no picture to save");
     }
     if (HasPngExtension(path)) {
-        return SavePng(image, path);
+        return SavePng(image, path, durability);
     }
     std::vector<std::uint8_t> bytes;
     try {
         bytes = EncodeBmp(image, bitsPerPixel);
     } catch (const std::exception& e) {
-        return {false, e.what()};
+        return SaveFailure(SaveError::EncodingFailed, e.what());
     }
-    return WriteFileAtomically(path, bytes);
+    return WriteOutputFile(path, bytes, durability);
 }
 
 }  // namespace mirelta

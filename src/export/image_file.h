@@ -3,12 +3,13 @@
 #include <QImage>
 #include <filesystem>
 
-#include "export/atomic_file.h"
+#include "export/output_file.h"
 
 namespace mirelta {
 
 // Saves the picture by the path's extension: ".png" (any case) as PNG, anything else as BMP at
-// bitsPerPixel (16, 24 or 32). The file is replaced only once the new one is complete.
-SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel);
+// bitsPerPixel (16, 24 or 32), written by WriteOutputFile ("-" is standard output).
+SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel,
+                         Durability durability = Durability::Synced);
 
 }  // namespace mirelta

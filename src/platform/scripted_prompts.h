@@ -11,7 +11,11 @@ namespace mirelta {
 // An empty queue answers a file dialog with a cancel.
 class ScriptedPrompts : public Prompts {
   public:
-    void messageBox(const std::string& text) override { messages.push_back(text); }
+    void messageBox(const std::string& text) override { messageBox(text, {}); }
+    void messageBox(const std::string& text, const std::string& detail) override {
+        messages.push_back(text);
+        details.push_back(detail);
+    }
     std::optional<std::string> openFileName(const std::string& filter) override;
     std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                             const std::string& defaultName,
@@ -19,6 +23,7 @@ class ScriptedPrompts : public Prompts {
 
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<std::string> messages;
+    std::vector<std::string> details;        // one per message, empty where the box had none
     std::vector<std::string> dialogFilters;  // the filter of every file dialog shown
 };
 

@@ -3,9 +3,11 @@
 set -euo pipefail
 
 # Build tools and Qt; Liberation Sans stands in for the meter's Arial and WenQuanYi draws its
-# Chinese labels; Xvfb, xdotool and ImageMagick run the end-to-end window test.
+# Chinese labels; Xvfb, xdotool and ImageMagick run the end-to-end window test; clang with its
+# libFuzzer runtime and the symbolizer build and run the fuzz targets (scripts/fuzz).
 packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick)
+          fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick
+          clang-14 libclang-rt-14-dev llvm-14)
 
 missing=()
 for p in "${packages[@]}"; do

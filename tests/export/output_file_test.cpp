@@ -158,7 +158,7 @@ TEST(OutputFile, FifoGetsTheBytesAndStays) {
     EXPECT_EQ(test::FolderEntries(folder.path()), std::vector<std::string>{"pipe.bmp"});
 }
 
-// Nobody can listen on a socket through open(); the save says so and the socket stays.
+// open() cannot reach a socket; the save says so and the socket stays.
 TEST(OutputFile, SocketIsNotReplaced) {
     test::ScratchFolder folder;
     const fs::path path = folder.path() / "socket.bmp";

@@ -23,7 +23,10 @@
 namespace mirelta::fuzz {
 namespace {
 
-constexpr std::size_t kMaxSteps = 32;     // each screen or language change repaints everything
+constexpr std::size_t kMaxSteps = 32;
+// Screen and language changes repaint the whole window, by far the dearest steps; a few per input
+// reach every screen and language while keeping the target fast.
+constexpr int kMostWholeRepaints = 4;
 constexpr std::size_t kMostBrushes = 32;  // far more than the screens' colours
 
 struct Window {
@@ -122,16 +125,23 @@ void PickRecord(MainWindowLogic& logic, int a) {
     }
 }
 
-void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8_t b) {
+void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8_t b,
+             int& wholeRepaintsLeft) {
     switch (op % 8) {
         case 0:
-            Choose(logic, ids::UiList, a % 3);
+            if (wholeRepaintsLeft > 0 && logic.ScreenMode != a % 3) {
+                --wholeRepaintsLeft;
+                Choose(logic, ids::UiList, a % 3);
+            }
             break;
         case 1:
             PickRecord(logic, a);
             break;
         case 2:
-            Choose(logic, ids::LanguageList, a % 2);
+            if (wholeRepaintsLeft > 0 && logic.Language != a % 2) {
+                --wholeRepaintsLeft;
+                Choose(logic, ids::LanguageList, a % 2);
+            }
             break;
         case 3:
             logic.RefLevelByWheel(static_cast<std::int16_t>(a << 8 | b));
@@ -202,9 +212,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckLists(window.logic, data);
     Reset(window.logic);
     const std::size_t steps = std::min((size - kSourceImageSize) / 3, kMaxSteps);
+    int wholeRepaintsLeft = kMostWholeRepaints;
     for (std::size_t k = 0; k < steps; ++k) {
         const std::uint8_t* step = data + kSourceImageSize + 3 * k;
-        RunStep(window.logic, step[0], step[1], step[2]);
+        RunStep(window.logic, step[0], step[1], step[2], wholeRepaintsLeft);
         CheckState(window.logic);
     }
     EncodeEachDepth(window.logic, size % 256, data[size - 1]);

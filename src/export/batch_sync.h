@@ -2,12 +2,12 @@
 
 #include <filesystem>
 
-#include "export/atomic_file.h"
+#include "export/save_result.h"
 
 namespace mirelta {
 
 // Flushes the file system that holds `folder` to the disk: every file written and renamed there
-// with Durability::Deferred becomes durable by this one call.
+// with Durability::Unsynced becomes durable by this one call.
 SaveResult SyncFileSystem(const std::filesystem::path& folder);
 
 }  // namespace mirelta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the BMP encoder on pictures of any small size, content and depth.
 #include <QImage>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the committed seed corpora: the demo file and edge-case images built field by field,
 // each with a script of window events after the image, and small pictures for the BMP encoder.
 //   make_fuzz_seeds examples/demo.dat fuzz/corpus

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: the whole road from file to picture. The input is a source file; bytes past
 // the image's size are a script of window events. One window's logic serves every input, brought
 // back to the same starting state each time, so an input replays alike on its own.

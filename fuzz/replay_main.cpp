@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz harness over saved inputs without libFuzzer: every file named, and every file in
 // every folder named, in name order. A failed check aborts, as under the fuzzer.
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: installs what is missing, then configures and builds into build/
 # with the given configure preset (default: default; ./test uses ci).
 set -euo pipefail

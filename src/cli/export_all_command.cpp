@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli export-all: one picture per listed record of each kind, for one or many files.
 #include <QThread>
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/snapshot_rows.h"
 
 #include "assess/verdict_line.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli render -o over things that are not plain files: standard output, devices, FIFOs and
 // links. The bytes go where the name leads and the node at the name is never replaced.
 #include <fcntl.h>

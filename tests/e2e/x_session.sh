@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts (sourced): a private X server with a window manager, the
 # window under test, real input, polling and pixel comparison.
 #

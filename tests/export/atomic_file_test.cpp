@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving replaces a file only when the new one is complete; failures leave the old one untouched.
 #include "export/atomic_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing PNG or BMP by the file name, and saving either through the safe write.
 #include "export/image_file.h"
 

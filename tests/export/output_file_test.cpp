@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving over whatever is at the target: files and links are replaced atomically, devices, FIFOs
 // and sockets are written into and kept, and anything else is refused and left alone.
 #include "export/output_file.h"

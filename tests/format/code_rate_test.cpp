@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code-rate (FEC) and modulation texts.
 #include <gtest/gtest.h>
 

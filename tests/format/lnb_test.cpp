@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LNB names and local oscillator values.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // C/N, BER and percentage texts.
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "cli/record_fields.h"
 
 #include "platform/text_codec.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta::cli {
 namespace {

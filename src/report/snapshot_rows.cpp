@@ -3,7 +3,7 @@
 
 #include "assess/verdict_line.h"
 #include "platform/text_codec.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta::spectrum_plot {
 

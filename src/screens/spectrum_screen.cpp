@@ -8,7 +8,7 @@
 #include "screens/main_window_logic.h"
 #include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 

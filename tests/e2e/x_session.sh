@@ -54,9 +54,18 @@ x_session_start() {
   xvfb_pid=$!
   poll 10 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$work/display")"
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  wm_pid=$!
-  poll 10 wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+  # A window manager that lost a race for the fresh display is started again.
+  local attempt
+  for attempt in 1 2 3; do
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    poll 10 wm_answers && return 0
+    kill "$wm_pid" 2>/dev/null
+  done
+  fail "openbox did not start"
+}
+wm_answers() {
+  kill -0 "$wm_pid" 2>/dev/null && wmctrl -m >/dev/null 2>&1
 }
 
 # app_start ARGS...: starts the window and waits until it is mapped; sets app_pid and win.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fixtures/image_builder.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

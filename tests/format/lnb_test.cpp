@@ -4,7 +4,7 @@
 
 #include "data/find_record.h"
 #include "fixtures/image_builder.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

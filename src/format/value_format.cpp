@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 #include <array>
 #include <cstdarg>

@@ -48,9 +48,10 @@ fail() {
   exit 1
 }
 
-# x_session_start DEPTH: Xvfb on a display number it picks itself, then openbox.
+# x_session_start DEPTH [WIDTHxHEIGHT]: Xvfb on a display number it picks itself, then openbox.
 x_session_start() {
-  Xvfb -displayfd 3 -screen 0 "1280x1024x$1" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${2:-1280x1024}x$1" -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
   xvfb_pid=$!
   poll 10 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$work/display")"

@@ -2,7 +2,6 @@
 // BMP encoding of one replica picture at each depth, against a memcpy of the same size.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <cstring>
 #include <vector>
@@ -49,15 +48,3 @@ BENCHMARK(BM_EncodeBmp)->ArgName("depth")->Arg(16)->Arg(24)->Arg(32)->Unit(bench
 
 }  // namespace
 }  // namespace mirelta::bench
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

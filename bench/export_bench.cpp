@@ -143,5 +143,3 @@ BENCHMARK(BM_ExportManyFiles)->Unit(benchmark::kMillisecond)->Iterations(1)->Use
 
 }  // namespace
 }  // namespace mirelta::bench
-
-BENCHMARK_MAIN();

@@ -2,7 +2,6 @@
 // Whole-window repaints and record picks on each screen, against one plain fill.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <filesystem>
 #include <functional>
@@ -80,15 +79,3 @@ BENCHMARK(BM_Pick)->ArgName("screen")->DenseRange(0, 2)->Unit(benchmark::kMicros
 
 }  // namespace
 }  // namespace mirelta::bench
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

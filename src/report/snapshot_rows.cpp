@@ -133,7 +133,7 @@ QString VerdictSentence(const Assessment& a, ReportLanguage language) {
 std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Thresholds& thresholds,
                                           ReportLanguage language, const ReportProgress& progress) {
     camera.chooseLanguage(language == ReportLanguage::French ? 1 : 0);
-    const RecordLists& lists = camera.logic.lists;
+    const RecordLists& lists = camera.logic.lists();
     const int total = lists.findCount + lists.constellationCount + lists.spectrumCount;
     std::vector<SnapshotRow> rows;
     const auto add = [&](SnapshotKind kind, int index, SnapshotRow row) {

@@ -113,7 +113,7 @@ void ConstellationScreen::layout() {
     };
     for (const LayoutRow& row : rows) {
         if (row.textId == kMoveOnly) {
-            window_.controls.move(row.id, row.rect);
+            window_.controls().move(row.id, row.rect);
         } else {
             window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
@@ -124,37 +124,37 @@ void ConstellationScreen::show() {
     layout();
     for (int id :
          {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, 1017, 1038, 1019, 1021}) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id : {1015, 1016, 1041, 1020, 1040, 1022, 1039, 1018}) {
-        window_.controls.hide(id);
+        window_.controls().hide(id);
     }
     for (int id = 1008; id <= 1014; ++id) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id = 1024; id <= 1036; ++id) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
-    window_.controls.show(1046);
-    window_.controls.show(1047);
+    window_.controls().show(1046);
+    window_.controls().show(1047);
     for (int id = 1048; id <= 1057; ++id) {
-        window_.controls.hide(id);
+        window_.controls().hide(id);
     }
     for (int id : {1006, 1007, 1037, 1005}) {
-        window_.controls.hide(id);
+        window_.controls().hide(id);
     }
 }
 
 void ConstellationScreen::refresh() {
     const ConstellationValues v = ValuesOf(window_.selectedConstellation());
-    window_.controls.setText(1011, v.modulation);
-    window_.controls.setText(1012, v.frequency);
-    window_.controls.setText(1014, v.mer);
-    window_.controls.setText(1025, v.cn);
-    window_.controls.setText(1027, v.fec);
-    window_.controls.setText(1029, v.ber);
-    window_.controls.setText(1031, v.quality);
-    window_.controls.setText(1033, v.strength);
+    window_.controls().setText(1011, v.modulation);
+    window_.controls().setText(1012, v.frequency);
+    window_.controls().setText(1014, v.mer);
+    window_.controls().setText(1025, v.cn);
+    window_.controls().setText(1027, v.fec);
+    window_.controls().setText(1029, v.ber);
+    window_.controls().setText(1031, v.quality);
+    window_.controls().setText(1033, v.strength);
 }
 
 void ConstellationScreen::drawGraphics() {
@@ -191,7 +191,7 @@ BrushHandle ConstellationScreen::answer(DeviceContext& dc, int controlId,
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return window_.controlBrushes.get(colours::Ink);
+        return window_.controlBrushes().get(colours::Ink);
     }
     if (within(1008, 1013) || within(1024, 1033)) {
         return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);

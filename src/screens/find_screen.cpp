@@ -99,8 +99,8 @@ void FindScreen::layout() {
         {1021, {495, 442, 535, 472}},
     }};
     for (const auto& [id, rect] : icons) {
-        if (window_.controls.has(id)) {
-            window_.controls.move(id, rect);
+        if (window_.controls().has(id)) {
+            window_.controls().move(id, rect);
         }
     }
 
@@ -144,7 +144,7 @@ void FindScreen::layout() {
         {1057, {610, 390, 700, 438}, text_id::Custom, kAlignLeft, v.quality},
     };
     for (const LabelRow& row : labels) {
-        if (window_.controls.has(row.id)) {
+        if (window_.controls().has(row.id)) {
             window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
     }
@@ -153,29 +153,29 @@ void FindScreen::layout() {
 void FindScreen::show() {
     layout();
     for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, 1017}) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     const bool vertical = window_.selectedFind().polarisation() != 0;
-    window_.controls.setVisible(kIcon13v, vertical);
-    window_.controls.setVisible(kIcon18v, !vertical);
+    window_.controls().setVisible(kIcon13v, vertical);
+    window_.controls().setVisible(kIcon18v, !vertical);
     // The 22k icon is left to ShowScreen, which shows it on entry whatever the LNB type.
     for (int id : {1038, 1019, 1020, 1021}) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id : {1041, 1040, 1022, 1039}) {
-        window_.controls.hide(id);
+        window_.controls().hide(id);
     }
     for (int id = 1008; id <= 1014; ++id) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id = 1024; id <= 1036; ++id) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id = 1046; id <= 1057; ++id) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id : {1006, 1007, 1037, 1005}) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
 }
 
@@ -183,24 +183,24 @@ void FindScreen::refresh() {
     const FindRecord& r = window_.selectedFind();
     const FindValues v = ValuesOf(r);
     const bool vertical = r.polarisation() != 0;
-    window_.controls.setVisible(kIcon13v, vertical);
-    window_.controls.setVisible(kIcon18v, !vertical);
-    window_.controls.setVisible(kIcon22k, r.lnbType() == kUniversalLnbType);
+    window_.controls().setVisible(kIcon13v, vertical);
+    window_.controls().setVisible(kIcon18v, !vertical);
+    window_.controls().setVisible(kIcon22k, r.lnbType() == kUniversalLnbType);
 
-    window_.controls.setText(1025, v.satellite);
-    window_.controls.setText(1026, v.lnbName);
-    window_.controls.setText(1027, v.loLow);
-    window_.controls.setText(1028, v.loHigh);
-    window_.controls.setText(1029, v.frequency);
-    window_.controls.setText(1030, v.symbolRate);
-    window_.controls.setText(1031, v.polarisation);
+    window_.controls().setText(1025, v.satellite);
+    window_.controls().setText(1026, v.lnbName);
+    window_.controls().setText(1027, v.loLow);
+    window_.controls().setText(1028, v.loHigh);
+    window_.controls().setText(1029, v.frequency);
+    window_.controls().setText(1030, v.symbolRate);
+    window_.controls().setText(1031, v.polarisation);
     window_.SetLabel(kLockLabel, std::nullopt, LockTextId(r), kAlignCentre);
-    window_.controls.setText(1035, v.power);
-    window_.controls.setText(1049, v.cn);
-    window_.controls.setText(1051, v.ber);
-    window_.controls.setText(1053, v.fec);
-    window_.controls.setText(1055, v.strength);
-    window_.controls.setText(1057, v.quality);
+    window_.controls().setText(1035, v.power);
+    window_.controls().setText(1049, v.cn);
+    window_.controls().setText(1051, v.ber);
+    window_.controls().setText(1053, v.fec);
+    window_.controls().setText(1055, v.strength);
+    window_.controls().setText(1057, v.quality);
 }
 
 void FindScreen::drawGraphics() {
@@ -231,7 +231,7 @@ BrushHandle FindScreen::answer(DeviceContext& dc, int controlId, BrushHandle def
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return window_.controlBrushes.get(colours::Ink);
+        return window_.controlBrushes().get(colours::Ink);
     }
     if (controlId == 1005 || controlId == 1006 || controlId == 1007 || controlId == 1037) {
         return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);

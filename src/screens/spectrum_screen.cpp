@@ -87,20 +87,20 @@ void SpectrumScreen::layout() {
     const SpectrumRecord& record = window_.selectedSpectrum();
     const auto label = [this](int id, Rect rect, int textId, int style,
                               std::optional<std::string> text = std::nullopt) {
-        if (window_.controls.has(id)) {
+        if (window_.controls().has(id)) {
             window_.SetLabel(id, rect, textId, style, std::move(text));
         }
     };
 
     label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, kStyleUnchanged);
     for (const IconPlace& icon : kIcons) {
-        if (window_.controls.has(icon.id)) {
-            window_.controls.move(icon.id, icon.rect);
+        if (window_.controls().has(icon.id)) {
+            window_.controls().move(icon.id, icon.rect);
         }
     }
     for (int row = 0; row < static_cast<int>(kScaleRects.size()); ++row) {
         label(spectrum_plot::kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
-              spectrum_plot::ScaleText(window_.RefLevelBottom, row));
+              spectrum_plot::ScaleText(window_.RefLevelBottom(), row));
     }
     label(kLeftEdgeLabel, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.leftFrequency()));
@@ -114,7 +114,7 @@ void SpectrumScreen::layout() {
           LevelText(record.cursorLevel()));
 
     const Span span = SpanOf(record.spanCode());
-    window_.FreqStep = span.freqStep;
+    window_.FreqStep() = span.freqStep;
     // Without a caption of its own the custom text shows "...".
     label(kSpanLabel, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
           span.text ? std::optional<std::string>(span.text) : std::nullopt);
@@ -127,18 +127,18 @@ void SpectrumScreen::layout() {
 void SpectrumScreen::show() {
     layout();
     for (int id : kShown) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id : kHidden) {
-        window_.controls.hide(id);
+        window_.controls().hide(id);
     }
 }
 
 void SpectrumScreen::refresh() {
     const SpectrumRecord& record = window_.selectedSpectrum();
     const auto text = [this](int id, const std::string& value) {
-        if (window_.controls.has(id)) {
-            window_.controls.setText(id, value);
+        if (window_.controls().has(id)) {
+            window_.controls().setText(id, value);
         }
     };
     text(kLeftEdgeLabel, MegahertzText(record.leftFrequency()));
@@ -147,7 +147,7 @@ void SpectrumScreen::refresh() {
     text(kCursorLevelLabel, LevelText(record.cursorLevel()));
     const Span span = SpanOf(record.spanCode());
     text(kSpanLabel, span.text ? span.text : "");
-    window_.FreqStep = span.freqStep;
+    window_.FreqStep() = span.freqStep;
 }
 
 namespace {

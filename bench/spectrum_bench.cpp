@@ -34,7 +34,7 @@ struct SpectrumWindow {
         logic.OnInitDialog();
         logic.image() = std::make_unique<SourceImage>(SweepImage().image());
         logic.lists() = Load(*logic.image());
-        logic.ScreenMode() = screen_mode::Spectrum;
+        logic.ScreenMode() = ShownScreen::Spectrum;
         logic.ShowScreen(logic.ScreenMode());
     }
     ScriptedPrompts prompts;

@@ -260,7 +260,7 @@ void CMireltaDlg::trackPointer(QPoint position) {
     // Every move inside the plot redraws the cross-hair, and so does the move that leaves the
     // plot for the rest of the window: the cross-hair goes with it.
     const bool inPlot = InsidePlot(position.x(), position.y());
-    if (logic_.ScreenMode() == screen_mode::Spectrum && (inPlot || wasInPlot) &&
+    if (logic_.ScreenMode() == ShownScreen::Spectrum && (inPlot || wasInPlot) &&
         !traceRedraw_.isActive()) {
         traceRedraw_.start();
     }

@@ -14,13 +14,13 @@ namespace mirelta {
 
 namespace {
 
-int RecordListOf(std::int32_t screenMode) {
+int RecordListOf(ShownScreen screenMode) {
     switch (screenMode) {
-        case screen_mode::Find:
+        case ShownScreen::Find:
             return ids::FindList;
-        case screen_mode::Constellation:
+        case ShownScreen::Constellation:
             return ids::ConstellationList;
-        case screen_mode::Spectrum:
+        case ShownScreen::Spectrum:
             return ids::SpectrumList;
         default:
             return 0;

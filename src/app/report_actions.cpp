@@ -17,7 +17,8 @@ ReportRequest RequestFor(const MainWindowLogic& logic) {
     return ReportRequest{
         .sourcePath = logic.sourcePath(),
         .title = {},
-        .language = logic.Language() == 1 ? ReportLanguage::French : ReportLanguage::English,
+        .language = logic.Language() == UiLanguage::French ? ReportLanguage::French
+                                                           : ReportLanguage::English,
         .thresholds = LoadThresholds(),
     };
 }

@@ -12,8 +12,8 @@ std::string StateLine(const MainWindowLogic& logic) {
     const ControlTable& controls = logic.controls();
     std::ostringstream line;
     line << "state"
-         << "\tscreen_mode=" << logic.ScreenMode()
-         << "\tlanguage=" << (logic.Language() == language::French ? "fr" : "en")
+         << "\tscreen_mode=" << static_cast<int>(logic.ScreenMode())
+         << "\tlanguage=" << (logic.Language() == UiLanguage::French ? "fr" : "en")
          << "\tfind=" << controls.selection(ids::FindList)
          << "\tconstellation=" << controls.selection(ids::ConstellationList)
          << "\tspectrum=" << controls.selection(ids::SpectrumList)

@@ -28,10 +28,10 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
 
 void VerdictBand::follow(MainWindowLogic& logic, const Thresholds& thresholds) {
     std::optional<Assessment> assessment;
-    if (logic.fileLoaded() && logic.ScreenMode() == screen_mode::Find &&
+    if (logic.fileLoaded() && logic.ScreenMode() == ShownScreen::Find &&
         logic.lists().findCount > 0) {
         assessment = Assess(logic.selectedFind(), thresholds);
-    } else if (logic.fileLoaded() && logic.ScreenMode() == screen_mode::Constellation &&
+    } else if (logic.fileLoaded() && logic.ScreenMode() == ShownScreen::Constellation &&
                logic.lists().constellationCount > 0) {
         assessment = Assess(logic.selectedConstellation(), thresholds);
     }

@@ -61,7 +61,7 @@ void WriteState(std::ostream& out, const HeadlessWindow& window) {
     const MainWindowLogic& logic = window.logic;
     JsonWriter json(out);
     json.beginObject();
-    json.field("screen_mode", logic.ScreenMode());
+    json.field("screen_mode", static_cast<int>(logic.ScreenMode()));
     json.field("language", LanguageName(logic.Language()));
     json.field("title", DecodeLocalTextToUtf8(logic.controls().text(ids::Title)));
     json.key("draw_enabled");

@@ -194,16 +194,16 @@ BrushHandle ConstellationScreen::answer(DeviceContext& dc, int controlId,
         return window_.controlBrushes().get(colours::Ink);
     }
     if (within(1008, 1013) || within(1024, 1033)) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     }
     if (controlId == 1014) {
-        return window_.PaintLabel(dc, 200, colours::Red, colours::PanelGrey);
+        return window_.PaintLabel(dc, LabelFont::Large, colours::Red, colours::PanelGrey);
     }
     if (controlId == 1034 || controlId == 1035) {
-        return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+        return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
     }
     if (controlId == 1036 || controlId == 1046 || controlId == 1047) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
     }
     return defaultAnswer;
 }

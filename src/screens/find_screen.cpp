@@ -234,19 +234,19 @@ BrushHandle FindScreen::answer(DeviceContext& dc, int controlId, BrushHandle def
         return window_.controlBrushes().get(colours::Ink);
     }
     if (controlId == 1005 || controlId == 1006 || controlId == 1007 || controlId == 1037) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
     }
     if (within(1008, 1014) || within(1024, 1032)) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     }
     if (controlId == 1033 || controlId == 1035) {
-        return window_.PaintLabel(dc, 200, colours::HighlightBlue, colours::Ink);
+        return window_.PaintLabel(dc, LabelFont::Large, colours::HighlightBlue, colours::Ink);
     }
     if (controlId == 1034 || controlId == 1036 || within(1046, 1053)) {
-        return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+        return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
     }
     if (within(1054, 1057)) {
-        return window_.PaintLabel(dc, 200, colours::Ink, colours::PanelGrey);
+        return window_.PaintLabel(dc, LabelFont::Large, colours::Ink, colours::PanelGrey);
     }
     return defaultAnswer;
 }

@@ -76,7 +76,7 @@ Error MainWindowLogic::OpenImage(const std::string& path, ReadResult read) {
     controls_.enable(ids::Save, true);
     controls_.enable(ids::UiList, true);
     controls_.setSelection(ids::UiList, 0);
-    ScreenMode_ = screen_mode::Find;
+    ScreenMode_ = ShownScreen::Find;
     ShowScreen(ScreenMode_);
     if (onOpened_) {
         onOpened_(path);
@@ -97,16 +97,16 @@ void MainWindowLogic::OnUiListChange() {
     const int entry = controls_.selection(ids::UiList);
     switch (entry) {
         case 0:
-            ScreenMode_ = screen_mode::Find;
+            ScreenMode_ = ShownScreen::Find;
             break;
         case 1:
-            ScreenMode_ = screen_mode::Constellation;
+            ScreenMode_ = ShownScreen::Constellation;
             break;
         case 2:
-            ScreenMode_ = screen_mode::Spectrum;
+            ScreenMode_ = ShownScreen::Spectrum;
             break;
         default:
-            ScreenMode_ = screen_mode::None;
+            ScreenMode_ = ShownScreen::None;
             break;
     }
     if (entry >= 0 && entry <= 2) {
@@ -152,7 +152,8 @@ void MainWindowLogic::OnSpectrumListChange() {
 }
 
 void MainWindowLogic::OnLanguageListChange() {
-    Language_ = controls_.selection(ids::LanguageList) == 1 ? language::French : language::English;
+    Language_ =
+        controls_.selection(ids::LanguageList) == 1 ? UiLanguage::French : UiLanguage::English;
     ShowScreen(ScreenMode_);
 }
 

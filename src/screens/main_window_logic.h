@@ -58,11 +58,11 @@ class MainWindowLogic : public ColourHook {
     // Labels, screen switching and colours.
     void SetLabel(int id, std::optional<Rect> rect, int textId, int style,
                   std::optional<std::string> customText = std::nullopt);
-    void ShowScreen(std::int32_t mode);
+    void ShowScreen(ShownScreen mode);
     BrushHandle OnCtlColor(DeviceContext& dc, int controlId) override;
     bool DrawsGraphics(int controlId) const override;
     QRect GraphicsArea() const override;
-    BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
+    BrushHandle PaintLabel(DeviceContext& dc, LabelFont fontChoice, const QColor& text,
                            const QColor& background);
 
     // The Spectrum screen's trace, reference window and cursor.
@@ -96,8 +96,8 @@ class MainWindowLogic : public ColourHook {
     Canvas clientCanvas() { return Canvas(compositor_.image()); }
 
     // The screen of the mode, or none.
-    Screen* screenOf(std::int32_t mode);
-    const Screen* screenOf(std::int32_t mode) const;
+    Screen* screenOf(ShownScreen mode);
+    const Screen* screenOf(ShownScreen mode) const;
 
     // State of the main window.
     std::unique_ptr<SourceImage>& image() { return image_; }
@@ -106,10 +106,10 @@ class MainWindowLogic : public ColourHook {
     const std::string& sourcePath() const { return sourcePath_; }
     RecordLists& lists() { return lists_; }
     const RecordLists& lists() const { return lists_; }
-    std::int32_t& ScreenMode() { return ScreenMode_; }
-    const std::int32_t& ScreenMode() const { return ScreenMode_; }
-    std::int32_t& Language() { return Language_; }
-    const std::int32_t& Language() const { return Language_; }
+    ShownScreen& ScreenMode() { return ScreenMode_; }
+    const ShownScreen& ScreenMode() const { return ScreenMode_; }
+    UiLanguage& Language() { return Language_; }
+    const UiLanguage& Language() const { return Language_; }
     bool& DrawEnabled() { return DrawEnabled_; }
     const bool& DrawEnabled() const { return DrawEnabled_; }
     std::int16_t& RefLevelTop() { return RefLevelTop_; }
@@ -172,8 +172,8 @@ class MainWindowLogic : public ColourHook {
     std::unique_ptr<SourceImage> image_;  // none until the first successful Open
     std::string sourcePath_;              // the file `image_` came from
     RecordLists lists_;
-    std::int32_t ScreenMode_ = screen_mode::None;
-    std::int32_t Language_ = 0;
+    ShownScreen ScreenMode_ = ShownScreen::None;
+    UiLanguage Language_ = UiLanguage::English;
     bool DrawEnabled_ = false;
     std::int16_t RefLevelTop_ = 70;
     std::int16_t RefLevelBottom_ = 40;

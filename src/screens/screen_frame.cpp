@@ -25,7 +25,7 @@ void MainWindowLogic::CreateLabelFonts() {
     LabelFontSmall_.setPixelSize(20);
 }
 
-void MainWindowLogic::ShowScreen(std::int32_t mode) {
+void MainWindowLogic::ShowScreen(ShownScreen mode) {
     DrawEnabled_ = false;
     if (screenOf(mode) == nullptr) {
         controls_.enable(ids::Up, false);
@@ -34,10 +34,11 @@ void MainWindowLogic::ShowScreen(std::int32_t mode) {
     }
     withRepaintsHeld([this, mode] {
         screenOf(mode)->show();
-        controls_.enable(ids::Up, mode == screen_mode::Spectrum);
-        controls_.enable(ids::Down, mode == screen_mode::Spectrum);
-        controls_.setText(ids::Title, TableText(mode, Language_));
-        controls_.setVisible(1016, mode != screen_mode::Constellation);
+        controls_.enable(ids::Up, mode == ShownScreen::Spectrum);
+        controls_.enable(ids::Down, mode == ShownScreen::Spectrum);
+        // The titles are the table entries numbered as the modes.
+        controls_.setText(ids::Title, TableText(static_cast<int>(mode), Language_));
+        controls_.setVisible(1016, mode != ShownScreen::Constellation);
     });
     DrawEnabled_ = true;
     compositor_.repaintWindow();
@@ -54,7 +55,7 @@ BrushHandle MainWindowLogic::OnCtlColor(DeviceContext& dc, int controlId) {
         case ids::BottomBar:
             return controlBrushes_.get(colours::FrameGrey);
         case ids::Title:
-            return PaintLabel(dc, 200, colours::White, colours::TitleTeal);
+            return PaintLabel(dc, LabelFont::Large, colours::White, colours::TitleTeal);
         default:
             break;
     }
@@ -62,17 +63,17 @@ BrushHandle MainWindowLogic::OnCtlColor(DeviceContext& dc, int controlId) {
     return screen != nullptr ? screen->answer(dc, controlId, defaultAnswer) : defaultAnswer;
 }
 
-Screen* MainWindowLogic::screenOf(std::int32_t mode) {
+Screen* MainWindowLogic::screenOf(ShownScreen mode) {
     return const_cast<Screen*>(std::as_const(*this).screenOf(mode));
 }
 
-const Screen* MainWindowLogic::screenOf(std::int32_t mode) const {
+const Screen* MainWindowLogic::screenOf(ShownScreen mode) const {
     switch (mode) {
-        case screen_mode::Find:
+        case ShownScreen::Find:
             return &findScreen_;
-        case screen_mode::Constellation:
+        case ShownScreen::Constellation:
             return &constellationScreen_;
-        case screen_mode::Spectrum:
+        case ShownScreen::Spectrum:
             return &spectrumScreen_;
         default:
             return nullptr;
@@ -94,11 +95,11 @@ QRect MainWindowLogic::GraphicsArea() const {
     return screen != nullptr ? screen->graphicsArea() : QRect(0, 0, kReplicaWidth, kReplicaHeight);
 }
 
-BrushHandle MainWindowLogic::PaintLabel(DeviceContext& dc, std::int32_t fontChoice,
-                                        const QColor& text, const QColor& background) {
+BrushHandle MainWindowLogic::PaintLabel(DeviceContext& dc, LabelFont fontChoice, const QColor& text,
+                                        const QColor& background) {
     dc.backgroundColour = background;
     dc.textColour = text;
-    dc.font = fontChoice == 200 ? &LabelFontLarge_ : &LabelFontSmall_;
+    dc.font = fontChoice == LabelFont::Large ? &LabelFontLarge_ : &LabelFontSmall_;
     return controlBrushes_.get(background);
 }
 

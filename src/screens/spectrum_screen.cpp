@@ -183,11 +183,11 @@ BrushHandle SpectrumScreen::answer(DeviceContext& dc, int controlId, BrushHandle
         case SpectrumAnswer::Plot:
             return &Brushes().InkBrush;
         case SpectrumAnswer::ScaleOrEdge:
-            return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+            return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
         case SpectrumAnswer::ReadOut:
-            return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+            return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
         case SpectrumAnswer::BottomBar:
-            return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+            return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
         case SpectrumAnswer::Drawing:
             break;
     }

@@ -131,7 +131,7 @@ void MainWindowLogic::StepRefLevelTo(int bottom) {
 }
 
 void MainWindowLogic::RefLevelByWheel(std::int16_t delta) {
-    if (ScreenMode_ != screen_mode::Spectrum || !InsidePlot(CursorX_, CursorY_)) {
+    if (ScreenMode_ != ShownScreen::Spectrum || !InsidePlot(CursorX_, CursorY_)) {
         return;
     }
     // One step per message whatever the delta; a step against a limit redraws nothing.
@@ -145,13 +145,13 @@ void MainWindowLogic::RefLevelByWheel(std::int16_t delta) {
 void MainWindowLogic::TrackCursor(QPoint position) {
     CursorX_ = position.x();
     CursorY_ = position.y();
-    if (ScreenMode_ == screen_mode::Spectrum && InsidePlot(CursorX_, CursorY_) && onToolTipText_) {
+    if (ScreenMode_ == ShownScreen::Spectrum && InsidePlot(CursorX_, CursorY_) && onToolTipText_) {
         onToolTipText_(toolTipText_);
     }
 }
 
 void MainWindowLogic::RefreshCursorReadout() {
-    if (ScreenMode_ != screen_mode::Spectrum) {
+    if (ScreenMode_ != ShownScreen::Spectrum) {
         return;
     }
     const SpectrumRecord& record = selectedSpectrum();

@@ -58,7 +58,7 @@ class SpectrumWindow : public ::testing::Test {
 };
 
 TEST_F(SpectrumWindow, ListChoiceShowsTheSpectrum) {
-    EXPECT_EQ(dlg.logic().ScreenMode(), 2);
+    EXPECT_EQ(dlg.logic().ScreenMode(), ShownScreen::Spectrum);
     EXPECT_TRUE(dlg.panel().widget(ids::SpectrumList)->isEnabled());
     EXPECT_FALSE(dlg.panel().widget(ids::FindList)->isEnabled());
 }

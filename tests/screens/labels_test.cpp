@@ -15,8 +15,9 @@ TEST(TextTable, EveryEntryHoldsItsOwnIdAndFrenchAccentIsCodePage936) {
     }
     EXPECT_STREQ(table[2].french, "R\xA8\xA6glez Spectrum");
     EXPECT_STREQ(table[12].french, "qualit\xA8\xA6");
-    EXPECT_STREQ(TableText(11, language::French), "force");
-    EXPECT_STREQ(TableText(11, 7), "Strength");  // anything but 1 is English
+    EXPECT_STREQ(TableText(11, UiLanguage::French), "force");
+    EXPECT_STREQ(TableText(11, static_cast<UiLanguage>(7)),
+                 "Strength");  // anything but 1 is English
 }
 
 TEST(SetLabel, MovesTextsAndSetsOnlyTheAlignmentBits) {
@@ -70,7 +71,7 @@ TEST(SetLabel, CustomTextFallsBackToDots) {
 
 TEST(SetLabel, FollowsTheLanguage) {
     WindowHarness w;
-    w.logic.Language() = language::French;
+    w.logic.Language() = UiLanguage::French;
     w.logic.SetLabel(1012, std::nullopt, 12, 0);
     EXPECT_EQ(w.text(1012), "qualit\xA8\xA6");
 }
@@ -79,8 +80,8 @@ TEST(LanguageList, BeforeAnyFileChangesNothingOnScreen) {
     WindowHarness w;
     const QImage before = w.logic.compositor().image().copy();
     w.chooseLanguage(1);
-    EXPECT_EQ(w.logic.Language(), language::French);
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::None);
+    EXPECT_EQ(w.logic.Language(), UiLanguage::French);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::None);
     EXPECT_FALSE(w.logic.DrawEnabled());
     EXPECT_EQ(w.text(ids::Title), "");
     EXPECT_FALSE(w.visible(ids::ScreenArea));

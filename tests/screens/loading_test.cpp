@@ -33,7 +33,7 @@ TEST(InitialState, ReplicaHiddenAndOnlyOpenExitLanguageEnabled) {
     }
     EXPECT_FALSE(w.visible(ids::Up));
     EXPECT_FALSE(w.visible(ids::Down));
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::None);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::None);
     EXPECT_FALSE(w.logic.DrawEnabled());
     EXPECT_EQ(w.logic.controls().find(ids::UiList)->items,
               (std::vector<std::string>{"Find", "Constellation", "Spectrum"}));
@@ -51,7 +51,7 @@ TEST(Open, SuccessFillsListsInSlotOrderAndShowsFind) {
     EXPECT_EQ(w.logic.controls().itemCount(ids::ConstellationList), 0);
     EXPECT_EQ(w.logic.controls().selection(ids::FindList), 0);
     EXPECT_EQ(w.logic.controls().selection(ids::ConstellationList), -1);
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::Find);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::Find);
     EXPECT_TRUE(w.logic.DrawEnabled());
     EXPECT_TRUE(w.logic.controls().isEnabled(ids::Save));
     EXPECT_TRUE(w.logic.controls().isEnabled(ids::UiList));
@@ -67,7 +67,7 @@ TEST(Open, OpenDialogUsesTheSourceFileFilterAndCancelChangesNothing) {
     w.logic.Open();
     ASSERT_EQ(w.prompts.dialogFilters.size(), 1u);
     EXPECT_EQ(w.prompts.dialogFilters[0], "Source file (*.dat)|*.dat|");
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::None);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::None);
     EXPECT_TRUE(w.prompts.messages.empty());
 }
 
@@ -111,7 +111,7 @@ TEST(Open, SecondOpenReplacesListsAndReturnsToFind) {
     EXPECT_EQ(w.logic.controls().itemCount(ids::SpectrumList), 0);
     EXPECT_EQ(w.logic.controls().find(ids::ConstellationList)->items,
               (std::vector<std::string>{"QPSK 11747"}));
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::Find);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::Find);
     EXPECT_EQ(w.logic.controls().selection(ids::UiList), 0);
     EXPECT_TRUE(w.logic.lists().find[0].bytes == FindRecord{}.bytes);
 }
@@ -124,7 +124,7 @@ TEST(Open, WrongSignatureListsNothingButShowsTheFindScreen) {
     EXPECT_TRUE(w.prompts.messages.empty());
     EXPECT_EQ(w.logic.controls().itemCount(ids::FindList), 0);
     EXPECT_EQ(w.logic.controls().itemCount(ids::SpectrumList), 0);
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::Find);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::Find);
 }
 
 TEST(UiList, EachEntryEnablesOnlyItsOwnRecordList) {
@@ -133,7 +133,7 @@ TEST(UiList, EachEntryEnablesOnlyItsOwnRecordList) {
     const int lists[] = {ids::FindList, ids::ConstellationList, ids::SpectrumList};
     for (int entry = 0; entry < 3; ++entry) {
         w.chooseScreen(entry);
-        EXPECT_EQ(w.logic.ScreenMode(), entry);
+        EXPECT_EQ(static_cast<int>(w.logic.ScreenMode()), entry);
         for (int k = 0; k < 3; ++k) {
             EXPECT_EQ(w.logic.controls().isEnabled(lists[k]), k == entry) << entry << " " << k;
         }
@@ -145,7 +145,7 @@ TEST(UiList, NoSelectionTurnsDrawingOffAndKeepsTheLists) {
     ASSERT_TRUE(w.open(twoFindsOneSpectrum()));
     w.chooseScreen(2);
     w.chooseScreen(-1);
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::None);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::None);
     EXPECT_FALSE(w.logic.DrawEnabled());
     EXPECT_TRUE(w.logic.controls().isEnabled(ids::SpectrumList));
     EXPECT_FALSE(w.logic.controls().isEnabled(ids::Up));
@@ -157,7 +157,7 @@ TEST(RecordLists, PickingWithoutASelectionIsIgnored) {
     w.pickFind(1);
     w.pickFind(-1);
     EXPECT_EQ(w.logic.lists().selectedFind, 1);
-    EXPECT_EQ(w.logic.ScreenMode(), screen_mode::Find);
+    EXPECT_EQ(w.logic.ScreenMode(), ShownScreen::Find);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ TEST(RandomImages, EveryScreenRecordAndPointerPositionStaysConsistent) {
                         w.logic.RefreshCursorReadout();
                     }
                 }
-                EXPECT_EQ(w.logic.ScreenMode(), screen);
+                EXPECT_EQ(static_cast<int>(w.logic.ScreenMode()), screen);
                 EXPECT_TRUE(w.logic.DrawEnabled());
             }
         }

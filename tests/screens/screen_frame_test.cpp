@@ -43,35 +43,35 @@ TEST(ScreenFrame, PaintsTitleBarBottomBarAndGreyArea) {
 TEST(ShowScreen, ConstellationHidesThe22kIconAndDisablesUpDown) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.ShowScreen(screen_mode::Spectrum);
+    w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_TRUE(w.logic.controls().isEnabled(ids::Up));
     EXPECT_TRUE(w.logic.controls().isEnabled(ids::Down));
     EXPECT_TRUE(w.visible(1016));
-    w.logic.ShowScreen(screen_mode::Constellation);
+    w.logic.ShowScreen(ShownScreen::Constellation);
     EXPECT_FALSE(w.visible(1016));
     EXPECT_FALSE(w.logic.controls().isEnabled(ids::Up));
     EXPECT_FALSE(w.logic.controls().isEnabled(ids::Down));
-    w.logic.ShowScreen(screen_mode::Find);
+    w.logic.ShowScreen(ShownScreen::Find);
     EXPECT_TRUE(w.visible(1016));
 }
 
 TEST(ShowScreen, TitleFollowsTheLanguageValue) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.Language() = 1;
-    w.logic.ShowScreen(screen_mode::Spectrum);
+    w.logic.Language() = UiLanguage::French;
+    w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_EQ(w.text(ids::Title), "R\xA8\xA6glez Spectrum");
-    w.logic.Language() = 5;
-    w.logic.ShowScreen(screen_mode::Spectrum);
+    w.logic.Language() = static_cast<UiLanguage>(5);
+    w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_EQ(w.text(ids::Title), "Spectrum Adjust");
 }
 
 TEST(ShowScreen, InvalidModeTurnsDrawingOffAndRepaintsNothing) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.ShowScreen(screen_mode::Spectrum);
+    w.logic.ShowScreen(ShownScreen::Spectrum);
     const QImage before = w.logic.compositor().image().copy();
-    w.logic.ShowScreen(7);
+    w.logic.ShowScreen(static_cast<ShownScreen>(7));
     EXPECT_FALSE(w.logic.DrawEnabled());
     EXPECT_FALSE(w.logic.controls().isEnabled(ids::Up));
     EXPECT_FALSE(w.logic.controls().isEnabled(ids::Down));
@@ -104,11 +104,12 @@ TEST(ColourHook, FrameAnswersWhileDrawing) {
 TEST(PaintLabel, AnyFontChoiceButTwoHundredIsTheSmallFont) {
     WindowHarness w;
     DeviceContext dc;
-    w.logic.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+    w.logic.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     EXPECT_EQ(dc.font, &w.logic.LabelFontSmall());
-    w.logic.PaintLabel(dc, 201, colours::Ink, colours::PanelGrey);
+    w.logic.PaintLabel(dc, static_cast<LabelFont>(201), colours::Ink, colours::PanelGrey);
     EXPECT_EQ(dc.font, &w.logic.LabelFontSmall());
-    const BrushHandle brush = w.logic.PaintLabel(dc, 200, colours::White, colours::Ink);
+    const BrushHandle brush =
+        w.logic.PaintLabel(dc, LabelFont::Large, colours::White, colours::Ink);
     EXPECT_EQ(dc.font, &w.logic.LabelFontLarge());
     EXPECT_EQ(dc.textColour, colours::White);
     EXPECT_EQ(brush->color(), colours::Ink);

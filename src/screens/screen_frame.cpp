@@ -10,11 +10,11 @@ namespace mirelta {
 void MainWindowLogic::LayoutScreenFrame() {
     controls_.move(ids::ScreenArea, {0, 0, 720, 480});
     controls_.move(ids::Title, {0, 0, 720, 48});
-    controls_.move(1017, {625, 18, 667, 38});
+    controls_.move(ids::Battery, {625, 18, 667, 38});
     // TextId 38 returns before the style is looked at, so the bar keeps its template style.
     SetLabel(ids::BottomBar, Rect{0, 440, 720, 480}, text_id::Empty, kStyleUnchanged);
-    controls_.move(1016, {576, 14, 616, 44});
-    controls_.move(1022, {65, 60, 75, 340});
+    controls_.move(ids::Icon22k, {576, 14, 616, 44});
+    controls_.move(ids::Ruler, {65, 60, 75, 340});
 }
 
 void MainWindowLogic::CreateLabelFonts() {
@@ -38,7 +38,7 @@ void MainWindowLogic::ShowScreen(ShownScreen mode) {
         controls_.enable(ids::Down, mode == ShownScreen::Spectrum);
         // The titles are the table entries numbered as the modes.
         controls_.setText(ids::Title, TableText(static_cast<int>(mode), Language_));
-        controls_.setVisible(1016, mode != ShownScreen::Constellation);
+        controls_.setVisible(ids::Icon22k, mode != ShownScreen::Constellation);
     });
     DrawEnabled_ = true;
     compositor_.repaintWindow();

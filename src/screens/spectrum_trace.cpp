@@ -161,8 +161,8 @@ void MainWindowLogic::RefreshCursorReadout() {
             controls_.setText(id, text);
         }
     };
-    show(1026, Printf("%d", record.cursorFrequency()));
-    show(1031, Printf("%d", record.cursorLevel()));
+    show(ids::spectrum::CursorFrequency, Printf("%d", record.cursorFrequency()));
+    show(ids::spectrum::CursorLevel, Printf("%d", record.cursorLevel()));
 }
 
 void MainWindowLogic::RedrawTrace() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP encoding of one replica picture at each depth, against a memcpy of the same size.
 #include <benchmark/benchmark.h>
 

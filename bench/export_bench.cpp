@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export-all as a user runs it, against the plain work it cannot avoid.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>

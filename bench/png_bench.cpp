@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG encoding of replica screens at each writer quality, for choosing the zlib level: the
 // ratio is the time against the default level's, `bytes` the encoded size.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-window repaints and record picks on each screen, against one plain fill.
 #include <benchmark/benchmark.h>
 

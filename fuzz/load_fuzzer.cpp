@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: arbitrary bytes as a source file, read and loaded, every field touched.
 #include <unistd.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by ./run and ./test: installs what is missing, then configures and builds into build/
 # with the given configure preset (default: default; ./test uses ci).
 set -euo pipefail
@@ -8,11 +9,13 @@ preset=${1:-default}
 # in for the meter's Arial and WenQuanYi draws its Chinese labels; Xvfb, xdotool, ImageMagick and
 # the openbox window manager (with wmctrl) run the end-to-end window tests, and ./run asks xdotool
 # whether the display answers; poppler-utils reads the PDF reports back in the tests; the rest
-# check the installed desktop files, MIME type, man pages and the Debian package.
+# check the installed desktop files, MIME type, man pages and the Debian package; clang with its
+# libFuzzer runtime and the symbolizer build and run the fuzz targets (scripts/fuzz).
 packages=(cmake ninja-build g++ qt6-base-dev qt6-wayland libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 fonts-wqy-microhei xvfb xdotool imagemagick openbox wmctrl
           poppler-utils desktop-file-utils appstream libxml2-utils shared-mime-info
-          libglib2.0-bin xdg-utils groff-base man-db file dpkg-dev lintian)
+          libglib2.0-bin xdg-utils groff-base man-db file dpkg-dev lintian clang-14
+          libclang-rt-14-dev llvm-14)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt_prompts.h"
 
 #include <QFileDialog>
@@ -19,7 +20,8 @@ QStringList DialogFilters(const std::string& filter) {
 void QtPrompts::messageBox(const std::string& text, const std::string& detail) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirelta"), QString::fromStdString(text),
                     QMessageBox::Ok, owner_);
-    box.setDetailedText(QString::fromStdString(detail));
+    // Shown under the main text, not folded away, so the reason is read without a click.
+    box.setInformativeText(QString::fromStdString(detail));
     box.exec();
 }
 

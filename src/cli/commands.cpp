@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of commands. Adding one: a *_command.cpp file defining its Command, its declaration
 // in command.h, and one entry here.
 #include <array>

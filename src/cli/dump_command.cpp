@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli dump: every field of every listed record.
 #include <iostream>
 

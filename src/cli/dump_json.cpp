@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/assessment_fields.h"
 #include "cli/dump_forms.h"
 #include "cli/json_writer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli export-all: one picture per listed record of each kind, for one or many files.
 #include <QThread>
 #include <algorithm>
@@ -150,7 +151,8 @@ int RunExportAll(const QCommandLineParser& parser) {
 
 const Command kExportAllCommand{
     "export-all",
-    "FILE|FOLDER... -d DIR [--format F] [--language en|fr] [--depth 16|24|32]",
+    "FILE|FOLDER... -d DIR [--format F] [--language en|fr]\n"
+    "[--depth 16|24|32]",
     "one picture per listed record of each kind into a folder (PNG by default)",
     "One picture per listed record of each kind, named like find-00-<label>.png,\n"
     "as PNG unless --format says otherwise. One FILE's pictures go straight into\n"

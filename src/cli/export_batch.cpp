@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/export_batch.h"
 
 #include <unistd.h>
@@ -143,7 +144,7 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
                 source.folder / ExportFileName(kind.name, entry, label, settings.format);
             const Error written = WritePicture(
                 ScreenAreaOf(window.logic.compositor().image(), controls.rect(ids::ScreenArea)),
-                settings.format, settings.depth, file, Durability::Deferred);
+                settings.format, settings.depth, file, Durability::Unsynced);
             if (written.ok()) {
                 ++result.written;
             } else {
@@ -216,8 +217,8 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
     // One flush makes the whole batch durable; every file was renamed into place already.
     if (!sources.empty() && outcome.listed > 0) {
         const SaveResult synced = SyncFileSystem(sources.front().folder);
-        if (!synced.ok) {
-            std::cerr << "mirelta-cli: " << synced.reason << '\n';
+        if (!synced.ok()) {
+            std::cerr << "mirelta-cli: " << synced.reason() << '\n';
             outcome.written = 0;
             writeFailed = true;
         }

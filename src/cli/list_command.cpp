@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli list: the three record lists as the window shows them.
 #include <cstdio>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli: parses the command line of the chosen command and runs it.
 #include <QStringList>
 #include <iostream>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/picture_output.h"
 
 #include <iostream>
 
 #include "cli/failure.h"
-#include "export/atomic_file.h"
+#include "export/output_file.h"
 #include "export/image_encoding.h"
 
 namespace mirelta::cli {
@@ -58,18 +59,9 @@ Error WritePicture(const QImage& image, const std::string& format, int depth,
     if (Error error = EncodeImage(image, format, depth, bytes); !error.ok()) {
         return error;
     }
-    if (output == "-") {
-        std::cout.write(reinterpret_cast<const char*>(bytes.data()),
-                        static_cast<std::streamsize>(bytes.size()));
-        std::cout.flush();
-        if (!std::cout) {
-            return {ErrorKind::WriteFailed, "standard output refused the picture"};
-        }
-        return {};
-    }
-    const SaveResult saved = WriteFileAtomically(output, bytes, durability);
-    if (!saved.ok) {
-        return {ErrorKind::WriteFailed, saved.reason};
+    const SaveResult saved = WriteOutputFile(output, bytes, durability);
+    if (!saved.ok()) {
+        return {ErrorKind::WriteFailed, saved.reason()};
     }
     return {};
 }

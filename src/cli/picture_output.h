@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QCommandLineOption>
@@ -20,10 +21,10 @@ QCommandLineOption FormatOption(const char* defaultNote);
 Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
                           const std::string& fallback, std::string& format);
 
-// Encodes the picture and writes it to `output`; "-" is standard output. A batch defers the
+// Encodes the picture and writes it to `output` as WriteOutputFile does; "-" is standard output. A batch defers the
 // flush to the disk and makes all its files durable at once.
 Error WritePicture(const QImage& image, const std::string& format, int depth,
                    const std::filesystem::path& output,
-                   Durability durability = Durability::Flushed);
+                   Durability durability = Durability::Synced);
 
 }  // namespace mirelta::cli

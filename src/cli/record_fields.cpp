@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/record_fields.h"
 
 #include "platform/text_codec.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta::cli {
 namespace {

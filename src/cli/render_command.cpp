@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli render: the replica image of the same state that describe prints.
 #include "cli/command.h"
 #include "cli/failure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli report FILE -o OUT.pdf: the installer's PDF report of every snapshot.
 #include <unistd.h>
 

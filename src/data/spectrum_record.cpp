@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "data/spectrum_record.h"
 
 #include "data/byte_order.h"

@@ -1,26 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <string>
+
+#include "export/save_result.h"
 
 namespace mirelta {
 
-struct SaveResult {
-    bool ok = false;
-    std::string reason;  // why a save failed, in words for the user; empty on success
-};
+// How long a save waits for the disk. Synced flushes the new file before the rename and the folder
+// after it, so a power cut leaves either the old file or the new one. Unsynced leaves both flushes
+// to a caller that writes many files and flushes them once.
+enum class Durability { Synced, Unsynced };
 
-// Flushed: the file is on the disk before it replaces the target. Deferred: the flush is left to
-// the caller, who makes a whole batch durable at once (SyncFileSystem).
-enum class Durability { Flushed, Deferred };
-
-// Writes bytes to a new file in the target's folder, flushes it to the disk and only then renames
-// it over the target. On failure the target is left as it was and the temporary file is removed.
-// A symbolic link is followed, so the file it points at gets the new bytes.
-SaveResult WriteFileAtomically(const std::filesystem::path& target,
+// Writes bytes to a new file in the folder of `file`, a regular file or a name not yet taken, and
+// only then renames it over `file`. On failure `file` is left as it was and the temporary file is
+// removed. The caller has already followed any links, so `file` is the path that gets replaced.
+SaveResult WriteFileAtomically(const std::filesystem::path& file,
                                std::span<const std::uint8_t> bytes,
-                               Durability durability = Durability::Flushed);
+                               Durability durability = Durability::Synced);
 
 }  // namespace mirelta

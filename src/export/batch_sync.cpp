@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/batch_sync.h"
 
 #include <fcntl.h>
@@ -11,16 +12,16 @@ namespace mirelta {
 SaveResult SyncFileSystem(const std::filesystem::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        return {false,
-                "cannot open " + folder.string() + ": " + std::generic_category().message(errno)};
+        return SaveFailure(SaveError::SyncFailed, "cannot open " + folder.string() + ": " +
+                                                      std::generic_category().message(errno));
     }
     const bool flushed = ::syncfs(fd) == 0;
     const int error = errno;
     ::close(fd);
     if (!flushed) {
-        return {false, "flushing to the disk failed: " + std::generic_category().message(error)};
+        return SystemFailure(SaveError::SyncFailed, error);
     }
-    return {true, {}};
+    return {};
 }
 
 }  // namespace mirelta

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
 
-#include "export/atomic_file.h"
+#include "export/save_result.h"
 
 namespace mirelta {
 
 // Flushes the file system that holds `folder` to the disk: every file written and renamed there
-// with Durability::Deferred becomes durable by this one call.
+// with Durability::Unsynced becomes durable by this one call.
 SaveResult SyncFileSystem(const std::filesystem::path& folder);
 
 }  // namespace mirelta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/image_file.h"
 
 #include <QBuffer>
@@ -32,12 +33,12 @@ SaveResult SavePng(const QImage& image, const std::filesystem::path& path, Durab
     QImageWriter writer(&buffer, "png");
     writer.setQuality(kPngQuality);
     if (!writer.write(image)) {
-        return {false, "PNG encoding failed: " + writer.errorString().toStdString()};
+        return SaveFailure(SaveError::EncodingFailed, writer.errorString().toStdString());
     }
-    return WriteFileAtomically(path,
-                               {reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                static_cast<std::size_t>(data.size())},
-                               durability);
+    return WriteOutputFile(path,
+                           {reinterpret_cast<const std::uint8_t*>(data.constData()),
+                            static_cast<std::size_t>(data.size())},
+                           durability);
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ SaveResult SavePng(const QImage& image, const std::filesystem::path& path, Durab
 SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel,
                          Durability durability) {
     if (image.isNull()) {
-        return {false, "there is no picture to save"};
+        return SaveFailure(SaveError::NoPicture, "there is no picture to save");
     }
     if (HasPngExtension(path)) {
         return SavePng(image, path, durability);
@@ -54,9 +55,9 @@ SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path,
     try {
         EncodeBmpInto(image, bitsPerPixel, bytes);
     } catch (const std::exception& e) {
-        return {false, e.what()};
+        return SaveFailure(SaveError::EncodingFailed, e.what());
     }
-    return WriteFileAtomically(path, bytes, durability);
+    return WriteOutputFile(path, bytes, durability);
 }
 
 }  // namespace mirelta

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/screen_capture.h"
 
 #include "export/diagnostic_lines.h"
@@ -14,10 +15,10 @@ bool WriteScreenCapture(const QImage& replica, const Rect& area, const std::stri
                         int bitsPerPixel, Prompts& prompts, std::ostream& diagnostics) {
     diagnostics << DiagnosticLines(bitsPerPixel, area.width(), area.height()) << std::flush;
     const SaveResult result = SaveImageFile(ScreenAreaOf(replica, area), path, bitsPerPixel);
-    if (!result.ok) {
-        prompts.messageBox("Cannot save the picture to\n" + path + "\n\n" + result.reason);
+    if (!result.ok()) {
+        prompts.messageBox("Cannot save the picture to\n" + path, result.reason());
     }
-    return result.ok;
+    return result.ok();
 }
 
 }  // namespace mirelta

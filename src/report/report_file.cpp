@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/report_file.h"
 
 #include <QBuffer>
@@ -7,6 +8,7 @@
 #include <QPdfWriter>
 #include <span>
 
+#include "export/output_file.h"
 #include "report/report_painter.h"
 
 namespace mirelta {
@@ -67,10 +69,10 @@ Error WriteReportFile(const ReportRequest& request, const std::filesystem::path&
     if (!pdf.error.ok()) {
         return pdf.error;
     }
-    const SaveResult saved = WriteFileAtomically(
+    const SaveResult saved = WriteOutputFile(
         output, std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()),
                           static_cast<std::size_t>(pdf.bytes.size())));
-    return saved.ok ? Error{} : Error{ErrorKind::WriteFailed, saved.reason};
+    return saved.ok() ? Error{} : Error{ErrorKind::WriteFailed, saved.reason()};
 }
 
 }  // namespace mirelta

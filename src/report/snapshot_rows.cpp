@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/snapshot_rows.h"
 
 #include "assess/verdict_line.h"
+#include "format/value_format.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
-#include "screens/value_format.h"
 
 namespace mirelta {
 namespace {

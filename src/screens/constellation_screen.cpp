@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/constellation_screen.h"
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
 #include "screens/text_table.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

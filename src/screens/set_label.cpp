@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/main_window_logic.h"
 #include "screens/text_table.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 

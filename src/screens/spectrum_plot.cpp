@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/spectrum_plot.h"
 
 #include <algorithm>
 
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta::spectrum_plot {
 

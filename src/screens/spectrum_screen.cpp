@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/spectrum_screen.h"
 
 #include <array>
@@ -7,7 +8,7 @@
 #include "screens/main_window_logic.h"
 #include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 

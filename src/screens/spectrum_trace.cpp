@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <array>
 
@@ -5,7 +6,7 @@
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
 #include "screens/spectrum_plot.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 

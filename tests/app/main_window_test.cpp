@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -126,7 +129,8 @@ TEST_F(MainWindow, FailedSaveNamesThePathAndKeepsTheOldFile) {
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_NE(out.find("480"), std::string::npos) << "diagnostics come before the failure";
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].find(target.string()), std::string::npos);
+    EXPECT_EQ(prompts.messages[0], "Cannot save the picture to\n" + target.string());
+    EXPECT_EQ(prompts.details[0], "cannot create a file in the folder: No such file or directory");
     EXPECT_FALSE(std::filesystem::exists(target));
 
     // A directory in the target's place: whatever was there stays.
@@ -137,8 +141,26 @@ TEST_F(MainWindow, FailedSaveNamesThePathAndKeepsTheOldFile) {
     testing::internal::CaptureStdout();
     dlg.OnOK();
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(prompts.messages.size(), 2u);
+    ASSERT_EQ(prompts.messages.size(), 2u);
+    EXPECT_EQ(prompts.details[1], "it is a folder");
     EXPECT_EQ(bytesOf(occupied / "keep.txt"), (std::vector<char>{'k', 'e', 'e', 'p'}));
+}
+
+// A private node with the numbers of /dev/full: the write error is shown and the node stays.
+TEST_F(MainWindow, SaveIntoAFullDeviceShowsTheReasonAndKeepsTheNode) {
+    openDemo();
+    const auto node = folder / "full.bmp";
+    if (::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) {
+        GTEST_SKIP() << "mknod is not allowed here";
+    }
+    prompts.fileAnswers.push_back(node.string());
+    testing::internal::CaptureStdout();
+    dlg.OnOK();
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "Cannot save the picture to\n" + node.string());
+    EXPECT_EQ(prompts.details[0], "writing failed: No space left on device");
+    EXPECT_TRUE(std::filesystem::is_character_file(node));
 }
 
 TEST_F(MainWindow, CancelledSaveDialogWritesNothing) {

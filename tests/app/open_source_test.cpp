@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's Open: slow sources never stop the event loop; an empty memory says so.
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing through QPrinter's own PDF output, read back with poppler's tools.
 #include "app/printing.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ctrl+R in the window writes the report of the open file through the save dialog.
 #include <gtest/gtest.h>
 

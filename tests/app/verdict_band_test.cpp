@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verdict line under the replica follows the shown snapshot.
 #include <gtest/gtest.h>
 

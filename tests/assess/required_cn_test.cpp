@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The threshold table against the published figures.
 #include "assess/required_cn.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Margins, verdicts at their edges and the one-line verdict text.
 #include <gtest/gtest.h>
 

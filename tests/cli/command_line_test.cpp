@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli's command line: help on every command, the option forms, one wording of errors.
 #include <gtest/gtest.h>
 

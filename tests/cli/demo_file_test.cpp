@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The committed demo file: what make_demo writes, and that it shows every kind of snapshot.
 #include <gtest/gtest.h>
 

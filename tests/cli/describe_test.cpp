@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli describe: the window's state after the given steps.
 #include <gtest/gtest.h>
 

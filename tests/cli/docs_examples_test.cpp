@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command examples in README.md and docs/cli.md, run as written against the demo file:
 // the outputs shown there are the outputs the tool gives.
 #include <gtest/gtest.h>

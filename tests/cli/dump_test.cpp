@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli dump: every field with its formatted text, as JSON, CSV and text.
 #include <gtest/gtest.h>
 

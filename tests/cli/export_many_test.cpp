@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli export-all over several files and folders, on any number of threads.
 #include <gtest/gtest.h>
 

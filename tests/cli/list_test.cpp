@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli list: the three lists as text and JSON.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A successful run says nothing on stderr, whatever the environment lacks (no runtime folder,
 // no locale, no display): root shells, containers, cron and CI all look like this.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli render and export-all: pictures of the replica.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli report: the PDF read back with poppler's pdfinfo and pdftotext.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where mirelta-cli reads the image from: standard input, pipes and links, with a deadline.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a load leaves in the record lists.
 #include <gtest/gtest.h>
 

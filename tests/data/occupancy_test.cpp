@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which slots an image lists, and in which order.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading source files from disk.
 #include <fcntl.h>
 #include <gtest/gtest.h>

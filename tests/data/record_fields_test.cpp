@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typed field access and writers of the three record kinds.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Images without the valid signature count as empty memories.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the memory image that the end-to-end scripts open: a few records of each kind, among
 // them a Find record with LNB type 1 and a spectrum with span code 7, whose screens differ
 // between a fresh layout and a record pick.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Thousands of random real X events on the window under a private Xvfb: clicks on the replica
 # and the panel, list picks (screens, languages, records), wheel steps and pointer moves over
 # the plot. Exit, Open, Save, keys and the context menu are left out; a dialog that appears all

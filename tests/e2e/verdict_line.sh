@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The verdict line under the replica follows picks made with the real mouse: the demo file's
 # first Find snapshot passes (green band), its third is unlocked (red band), its first
 # Constellation snapshot passes, and the Spectrum screen shows no band. Exits 77 (skipped) when

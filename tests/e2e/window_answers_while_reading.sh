@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The window opened on a pipe whose writer stays silent keeps answering: F1 brings up the About
 # box at once, long before the read's deadline. Exits 77 (skipped) when the X tools are missing.
 # Usage: window_answers_while_reading.sh MIRELTA ARTEFACT-FOLDER

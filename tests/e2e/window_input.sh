@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop window driven as a user drives it, with real X mouse and key input under a private
 # Xvfb (24 bits) and openbox. After each step its replica must equal `mirelta-cli render` of the
 # same choices, pixel for pixel. Exits 77 (skipped) when the X tools are missing.

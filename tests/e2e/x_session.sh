@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the end-to-end scripts (sourced): a private X server with a window manager, the
 # window under test, real input, polling and pixel comparison.
 #
@@ -47,15 +48,25 @@ fail() {
   exit 1
 }
 
-# x_session_start DEPTH: Xvfb on a display number it picks itself, then openbox.
+# x_session_start DEPTH [WIDTHxHEIGHT]: Xvfb on a display number it picks itself, then openbox.
 x_session_start() {
-  Xvfb -displayfd 3 -screen 0 "1280x1024x$1" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${2:-1280x1024}x$1" -nolisten tcp 3>"$work/display" \
+    2>"$work/xvfb.log" &
   xvfb_pid=$!
   poll 10 test -s "$work/display" || fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$work/display")"
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  wm_pid=$!
-  poll 10 wmctrl -m >/dev/null 2>&1 || fail "openbox did not start"
+  # A window manager that lost a race for the fresh display is started again.
+  local attempt
+  for attempt in 1 2 3; do
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    poll 10 wm_answers && return 0
+    kill "$wm_pid" 2>/dev/null
+  done
+  fail "openbox did not start"
+}
+wm_answers() {
+  kill -0 "$wm_pid" 2>/dev/null && wmctrl -m >/dev/null 2>&1
 }
 
 # app_start ARGS...: starts the window and waits until it is mapped; sets app_pid and win.

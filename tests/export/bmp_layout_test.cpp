@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File layout of written BMPs: sizes, every header field, row order and row padding.
 #include <gtest/gtest.h>
 

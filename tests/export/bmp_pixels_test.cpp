@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel packing of written BMPs, and independent readers decoding them to the same picture.
 #include <gtest/gtest.h>
 

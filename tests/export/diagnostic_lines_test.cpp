@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three save diagnostics and the encoding they are written in.
 #include "export/diagnostic_lines.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing PNG or BMP by the file name, and saving either through the safe write.
 #include "export/image_file.h"
 
@@ -37,7 +38,7 @@ TEST(ImageFileFormat, PngNameWritesAPngWithTheSamePixels) {
     const QImage image = test::MakePatternImage(720, 480);
     const fs::path file = folder.path() / "find-00-astra.png";
     const SaveResult result = SaveImageFile(image, file, 16);
-    ASSERT_TRUE(result.ok) << result.reason;
+    ASSERT_TRUE(result.ok()) << result.reason();
     EXPECT_TRUE(StartsWith(test::ReadBytes(file), kPngSignature));
     ExpectExactPixels(image, file, "png");
 }
@@ -45,7 +46,7 @@ TEST(ImageFileFormat, PngNameWritesAPngWithTheSamePixels) {
 TEST(ImageFileFormat, PngExtensionIsCaseInsensitive) {
     test::ScratchFolder folder;
     const fs::path file = folder.path() / "ZOP.PnG";
-    ASSERT_TRUE(SaveImageFile(test::MakeTitledImage(20, 60), file, 32).ok);
+    ASSERT_TRUE(SaveImageFile(test::MakeTitledImage(20, 60), file, 32).ok());
     EXPECT_TRUE(StartsWith(test::ReadBytes(file), kPngSignature));
 }
 
@@ -63,7 +64,7 @@ TEST(ImageFileFormat, OtherNamesWriteABmpAtTheGivenDepth) {
     for (const auto& c : cases) {
         const fs::path file = folder.path() / c.name;
         const SaveResult result = SaveImageFile(image, file, c.depth);
-        ASSERT_TRUE(result.ok) << c.name << ": " << result.reason;
+        ASSERT_TRUE(result.ok()) << c.name << ": " << result.reason();
         const auto bytes = test::ReadBytes(file);
         EXPECT_EQ(bytes.size(), c.size) << c.name;
         EXPECT_EQ(test::Le16(bytes, 0), 19778) << c.name;
@@ -77,7 +78,7 @@ TEST(ImageFileFormat, SavingAgainReplacesTheFile) {
     const fs::path file = folder.path() / "zop.bmp";
     test::WriteBytes(file, kOldBytes);
     const QImage image = test::MakePatternImage(31, 17);
-    ASSERT_TRUE(SaveImageFile(image, file, 24).ok);
+    ASSERT_TRUE(SaveImageFile(image, file, 24).ok());
     ExpectExactPixels(image, file, "bmp");
     EXPECT_EQ(test::FolderEntries(folder.path()), std::vector<std::string>{"zop.bmp"});
 }
@@ -87,8 +88,8 @@ TEST(ImageFileFailure, UnsupportedDepthKeepsTheOldFile) {
     const fs::path file = folder.path() / "zop.bmp";
     test::WriteBytes(file, kOldBytes);
     const SaveResult result = SaveImageFile(test::MakeTitledImage(8, 8), file, 8);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find("16, 24 or 32"), std::string::npos) << result.reason;
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.reason().find("16, 24 or 32"), std::string::npos) << result.reason();
     EXPECT_EQ(test::ReadBytes(file), kOldBytes);
 }
 
@@ -98,8 +99,8 @@ TEST(ImageFileFailure, NullImageKeepsTheOldFile) {
         const fs::path file = folder.path() / name;
         test::WriteBytes(file, kOldBytes);
         const SaveResult result = SaveImageFile(QImage(), file, 32);
-        EXPECT_FALSE(result.ok) << name;
-        EXPECT_FALSE(result.reason.empty()) << name;
+        EXPECT_FALSE(result.ok()) << name;
+        EXPECT_FALSE(result.reason().empty()) << name;
         EXPECT_EQ(test::ReadBytes(file), kOldBytes) << name;
     }
 }
@@ -108,8 +109,8 @@ TEST(ImageFileFailure, PngIntoAMissingFolderIsReported) {
     test::ScratchFolder folder;
     const SaveResult result =
         SaveImageFile(test::MakeTitledImage(8, 8), folder.path() / "absent" / "zop.png", 32);
-    EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.reason.empty());
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.reason().empty());
     EXPECT_TRUE(test::FolderEntries(folder.path()).empty());
 }
 

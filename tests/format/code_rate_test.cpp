@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Code-rate (FEC) and modulation texts.
 #include <gtest/gtest.h>
 
 #include "fixtures/image_builder.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LNB names and local oscillator values.
 #include <gtest/gtest.h>
 
 #include "data/find_record.h"
 #include "fixtures/image_builder.h"
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // C/N, BER and percentage texts.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
-#include "screens/value_format.h"
+#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

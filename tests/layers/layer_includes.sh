@@ -6,13 +6,15 @@ set -euo pipefail
 src=$1
 declare -A may_use=(
   [data]=""
+  [format]="data"
+  [fixtures]="data"
   [platform]=""
-  [screens]="data platform"
+  [screens]="data format platform"
   [export]="data platform screens"
-  [assess]="data"
-  [report]="data platform screens export assess"
-  [app]="data platform screens export assess report"
-  [cli]="data platform screens export assess report"
+  [assess]="data format"
+  [report]="data format platform screens export assess"
+  [app]="data format platform screens export assess report"
+  [cli]="data format platform screens export assess report"
   [version]=""
 )
 status=0

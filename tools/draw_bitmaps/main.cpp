@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // draw_bitmaps OUTDIR: draws the meter's bitmaps into OUTDIR/bitmaps/<resource>.png and
 // the application icon into OUTDIR/icons/mirelta-<size>.png.
 #include <QGuiApplication>

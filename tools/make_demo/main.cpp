@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_demo OUTPUT: writes the demo source file (always the same bytes).
 #include <cstdio>
 #include <exception>

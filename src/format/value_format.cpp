@@ -1,4 +1,5 @@
-#include "screens/value_format.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "format/value_format.h"
 
 #include <array>
 #include <cstdarg>

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the committed seed corpora: the demo file and edge-case images built field by field,
+// each with a script of window events after the image, and small pictures for the BMP encoder.
+//   make_fuzz_seeds examples/demo.dat fuzz/corpus
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "fixtures/image_builder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using mirelta::fixtures::ImageBuilder;
+using Bytes = std::vector<std::uint8_t>;
+
+void Write(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// Every kind of step of the pipeline harness once: screens, picks, languages, pointer inside and
+// outside the plot, wheel both ways, reference steps to both limits, pictures, timer ticks.
+const Bytes kScript = {0,   1, 0,  1, 3, 0, 2,   1,  0,   0,   2, 0,   1,  5,   0,   4, 100,
+                       100, 7, 0,  0, 3, 0, 120, 3,  255, 136, 5, 1,   0,  5,   1,   0, 5,
+                       1,   0, 5,  1, 0, 6, 200, 30, 5,   0,   0, 5,   0,  0,   5,   0, 0,
+                       5,   0, 0,  5, 0, 0, 5,   0,  0,   5,   0, 0,   4,  250, 250, 0, 0,
+                       0,   1, 31, 0, 6, 0, 0,   2,  0,   0,   6, 255, 255};
+
+Bytes WithScript(Bytes image) {
+    image.insert(image.end(), kScript.begin(), kScript.end());
+    return image;
+}
+
+ImageBuilder Extremes() {
+    using namespace mirelta::fixtures;
+    ImageBuilder b;
+    for (int slot = 0; slot < 32; ++slot) {
+        b.addFind(slot, FindFields{.label = std::string(40, 'F'),
+                                   .satellite = std::string(40, '\xD6'),
+                                   .lnbType = 255,
+                                   .loLow = 65535,
+                                   .loHigh = 65535,
+                                   .frequency = 0xFFFFFFFF,
+                                   .symbolRate = 0xFFFFFFFF,
+                                   .polarisation = 255,
+                                   .quality = 255,
+                                   .strength = 255,
+                                   .powerLevel = 65535,
+                                   .cn = 0xFFFFFFFF,
+                                   .berMantissa = 0xFFFFFFFF,
+                                   .berExponent = 255,
+                                   .system = 255,
+                                   .modcod = 255,
+                                   .codeRate = 255,
+                                   .lockFlag = 255});
+        SpectrumFields s{.label = std::string(40, 'S'),
+                         .leftFrequency = INT32_MIN,
+                         .cursorFrequency = INT32_MAX,
+                         .rightFrequency = -1,
+                         .cursorLevel = INT32_MIN,
+                         .spanCode = 255,
+                         .system = 255,
+                         .modcod = 255,
+                         .codeRate = 255};
+        for (std::size_t k = 0; k < s.levels.size(); ++k) {
+            s.levels[k] = static_cast<std::int8_t>(k % 2 == 0 ? 127 : -128);
+        }
+        b.addSpectrum(slot, s);
+    }
+    for (int slot = 0; slot < 16; ++slot) {
+        ConstellationFields c{.label = std::string(40, 'C'),
+                              .frequency = 0xFFFFFFFF,
+                              .symbolRate = 0xFFFFFFFF,
+                              .polarisation = 255,
+                              .system = 255,
+                              .modcod = 255,
+                              .codeRate = 255,
+                              .cn = 0xFFFFFFFF,
+                              .berMantissa = 0xFFFFFFFF,
+                              .berExponent = 255,
+                              .mer = 0xFFFFFFFF,
+                              .quality = 65535,
+                              .strength = 65535};
+        for (std::size_t k = 0; k < c.i.size(); ++k) {
+            c.i[k] = static_cast<std::int8_t>(k * 37);
+            c.q[k] = static_cast<std::int8_t>(k * 91);
+        }
+        b.addConstellation(slot, c);
+    }
+    return b;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_fuzz_seeds DEMO.dat CORPUS_FOLDER\n");
+        return 2;
+    }
+    std::ifstream in(argv[1], std::ios::binary);
+    const Bytes demo{std::istreambuf_iterator<char>(in), {}};
+    if (demo.size() != mirelta::fixtures::kImageSize) {
+        std::fprintf(stderr, "%s is not a whole image\n", argv[1]);
+        return 1;
+    }
+    const Bytes empty = ImageBuilder().bytes();
+    const Bytes extremes = Extremes().bytes();
+    // Masks full but the signature wrong: the memory counts as empty.
+    Bytes wrongSignature = extremes;
+    wrongSignature[0] ^= 0xFF;
+    const Bytes shortFile(extremes.begin(), extremes.begin() + 1000);
+
+    const fs::path root = argv[2];
+    for (const char* target : {"load", "pipeline", "bmp"}) {
+        fs::create_directories(root / target);
+    }
+    Write(root / "load" / "demo.dat", demo);
+    Write(root / "load" / "empty.dat", empty);
+    Write(root / "load" / "extremes.dat", extremes);
+    Write(root / "load" / "wrong-signature.dat", wrongSignature);
+    Write(root / "load" / "short.dat", shortFile);
+    Write(root / "pipeline" / "demo-script", WithScript(demo));
+    Write(root / "pipeline" / "empty-script", WithScript(empty));
+    Write(root / "pipeline" / "extremes-script", WithScript(extremes));
+    Write(root / "pipeline" / "wrong-signature-script", WithScript(wrongSignature));
+    Write(root / "pipeline" / "short", shortFile);
+    // Width, height and format bytes, then pixel bytes.
+    Write(root / "bmp" / "one-pixel", {0, 0, 0, 0x12, 0x34, 0x56, 0x78});
+    Write(root / "bmp" / "odd-width-rgb888", {2, 4, 3, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    Write(root / "bmp" / "wide-rgb16", {63, 1, 2, 0xFF, 0x7F, 0x00, 0x80});
+    Write(root / "bmp" / "bad-depth", {5, 5, 4 * 8, 0xAA});
+    return 0;
+}

@@ -27,9 +27,9 @@ std::vector<QImage> Screens() {
     std::filesystem::remove(path);
     std::vector<QImage> screens;
     for (int entry = 0; entry < 3; ++entry) {
-        logic.controls.setSelection(ids::UiList, entry);
+        logic.controls().setSelection(ids::UiList, entry);
         logic.OnUiListChange();
-        screens.push_back(logic.compositor.image().copy());
+        screens.push_back(logic.compositor().image().copy());
     }
     return screens;
 }

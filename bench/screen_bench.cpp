@@ -36,9 +36,9 @@ struct OpenWindow {
         logic.OnInitDialog();
         logic.OpenPath(path.string());
         std::filesystem::remove(path);
-        logic.controls.setSelection(ids::UiList, screen.uiEntry);
+        logic.controls().setSelection(ids::UiList, screen.uiEntry);
         logic.OnUiListChange();
-        logic.compositor.onPainted = [this] { ++paints; };
+        logic.compositor().onPainted = [this] { ++paints; };
     }
     ScriptedPrompts prompts;
     MainWindowLogic logic{prompts};
@@ -56,7 +56,7 @@ std::function<void()> Fill() {
 void BM_Repaint(benchmark::State& state) {
     OpenWindow window(kScreens[state.range(0)]);
     RatioLoop(
-        state, [&] { window.logic.compositor.repaintWindow(); }, Fill());
+        state, [&] { window.logic.compositor().repaintWindow(); }, Fill());
 }
 BENCHMARK(BM_Repaint)->ArgName("screen")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
@@ -68,7 +68,7 @@ void BM_Pick(benchmark::State& state) {
         state,
         [&] {
             entry = (entry + 1) % 8;
-            window.logic.controls.setSelection(screen.list, entry);
+            window.logic.controls().setSelection(screen.list, entry);
             (window.logic.*screen.onListChange)();
         },
         Fill());

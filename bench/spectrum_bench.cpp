@@ -32,10 +32,10 @@ fixtures::ImageBuilder SweepImage() {
 struct SpectrumWindow {
     SpectrumWindow() {
         logic.OnInitDialog();
-        logic.image = std::make_unique<SourceImage>(SweepImage().image());
-        logic.lists = Load(*logic.image);
-        logic.ScreenMode = screen_mode::Spectrum;
-        logic.ShowScreen(logic.ScreenMode);
+        logic.image() = std::make_unique<SourceImage>(SweepImage().image());
+        logic.lists() = Load(*logic.image());
+        logic.ScreenMode() = ShownScreen::Spectrum;
+        logic.ShowScreen(logic.ScreenMode());
     }
     ScriptedPrompts prompts;
     MainWindowLogic logic{prompts};
@@ -53,8 +53,8 @@ BENCHMARK(BM_PlainFill)->Unit(benchmark::kMicrosecond);
 void BM_WindowRepaint(benchmark::State& state) {
     SpectrumWindow window;
     for (auto _ : state) {
-        window.logic.compositor.repaintWindow();
-        benchmark::DoNotOptimize(window.logic.compositor.image().constBits());
+        window.logic.compositor().repaintWindow();
+        benchmark::DoNotOptimize(window.logic.compositor().image().constBits());
     }
 }
 BENCHMARK(BM_WindowRepaint)->Unit(benchmark::kMicrosecond);
@@ -66,7 +66,7 @@ void BM_PointerMove(benchmark::State& state) {
         x = x < 680 ? x + 3 : 100;
         window.logic.TrackCursor(QPoint(x, 200));
         window.logic.RedrawTrace();
-        benchmark::DoNotOptimize(window.logic.compositor.image().constBits());
+        benchmark::DoNotOptimize(window.logic.compositor().image().constBits());
     }
 }
 BENCHMARK(BM_PointerMove)->Unit(benchmark::kMicrosecond);

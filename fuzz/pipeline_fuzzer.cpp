@@ -69,23 +69,23 @@ void CheckLists(const MainWindowLogic& logic, const std::uint8_t* data) {
     const std::uint32_t signature = static_cast<std::uint32_t>(data[0]) | data[1] << 8 |
                                     data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24;
     const bool valid = signature == kValidSignature;
-    Check(logic.controls.itemCount(ids::ConstellationList) == (valid ? MaskBits(data, 4, 2) : 0),
+    Check(logic.controls().itemCount(ids::ConstellationList) == (valid ? MaskBits(data, 4, 2) : 0),
           "constellation list length");
-    Check(logic.controls.itemCount(ids::SpectrumList) == (valid ? MaskBits(data, 33033, 4) : 0),
+    Check(logic.controls().itemCount(ids::SpectrumList) == (valid ? MaskBits(data, 33033, 4) : 0),
           "spectrum list length");
-    Check(logic.controls.itemCount(ids::FindList) == (valid ? MaskBits(data, 39569, 4) : 0),
+    Check(logic.controls().itemCount(ids::FindList) == (valid ? MaskBits(data, 39569, 4) : 0),
           "find list length");
 }
 
 void CheckState(const MainWindowLogic& logic) {
-    Check(logic.RefLevelBottom >= 0 && logic.RefLevelBottom <= 70 &&
-              logic.RefLevelTop == logic.RefLevelBottom + 30 && logic.RefLevelBottom % 5 == 0,
+    Check(logic.RefLevelBottom() >= 0 && logic.RefLevelBottom() <= 70 &&
+              logic.RefLevelTop() == logic.RefLevelBottom() + 30 && logic.RefLevelBottom() % 5 == 0,
           "reference window");
-    Check(logic.controlBrushes.count() <= kMostBrushes, "control brushes");
+    Check(logic.controlBrushes().count() <= kMostBrushes, "control brushes");
 }
 
 void EncodeEachDepth(MainWindowLogic& logic, int a, int b) {
-    const QImage& replica = logic.compositor.image();
+    const QImage& replica = logic.compositor().image();
     const int x = a * 720 / 256;
     const int y = b * 480 / 256;
     const int width = std::min(1 + a * 7 % 64, 720 - x);
@@ -97,7 +97,7 @@ void EncodeEachDepth(MainWindowLogic& logic, int a, int b) {
 }
 
 void Choose(MainWindowLogic& logic, int list, int entry) {
-    logic.controls.setSelection(list, entry);
+    logic.controls().setSelection(list, entry);
     switch (list) {
         case ids::UiList:
             logic.OnUiListChange();
@@ -118,10 +118,10 @@ void Choose(MainWindowLogic& logic, int list, int entry) {
 }
 
 void PickRecord(MainWindowLogic& logic, int a) {
-    const int list = logic.ScreenMode == 0   ? ids::FindList
-                     : logic.ScreenMode == 1 ? ids::ConstellationList
-                                             : ids::SpectrumList;
-    if (const int count = logic.controls.itemCount(list); count > 0) {
+    const int list = logic.ScreenMode() == ShownScreen::Find            ? ids::FindList
+                     : logic.ScreenMode() == ShownScreen::Constellation ? ids::ConstellationList
+                                                                        : ids::SpectrumList;
+    if (const int count = logic.controls().itemCount(list); count > 0) {
         Choose(logic, list, a % count);
     }
 }
@@ -130,7 +130,7 @@ void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8
              int& wholeRepaintsLeft) {
     switch (op % 8) {
         case 0:
-            if (wholeRepaintsLeft > 0 && logic.ScreenMode != a % 3) {
+            if (wholeRepaintsLeft > 0 && static_cast<int>(logic.ScreenMode()) != a % 3) {
                 --wholeRepaintsLeft;
                 Choose(logic, ids::UiList, a % 3);
             }
@@ -139,7 +139,7 @@ void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8
             PickRecord(logic, a);
             break;
         case 2:
-            if (wholeRepaintsLeft > 0 && logic.Language != a % 2) {
+            if (wholeRepaintsLeft > 0 && static_cast<int>(logic.Language()) != a % 2) {
                 --wholeRepaintsLeft;
                 Choose(logic, ids::LanguageList, a % 2);
             }
@@ -170,18 +170,13 @@ void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8
 // The start of every input: Find screen, English, the reference window at 70/40, no pointer.
 // Opening shows the Find screen already; steps that change nothing are skipped for speed.
 void Reset(MainWindowLogic& logic) {
-    if (logic.ScreenMode != 0) {
+    if (logic.ScreenMode() != ShownScreen::Find) {
         Choose(logic, ids::UiList, 0);
     }
-    if (logic.Language != 0) {
+    if (logic.Language() != UiLanguage::English) {
         Choose(logic, ids::LanguageList, 0);
     }
-    while (logic.RefLevelBottom < 40) {
-        logic.RefLevelUp();
-    }
-    while (logic.RefLevelBottom > 40) {
-        logic.RefLevelDown();
-    }
+    logic.StepRefLevelTo(40);
     logic.TrackCursor(QPoint(0, 0));
 }
 

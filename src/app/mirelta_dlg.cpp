@@ -43,9 +43,9 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     setMouseTracking(true);
     setAcceptDrops(true);
 
-    view_ = new ReplicaView(logic_.compositor.image(), this);
+    view_ = new ReplicaView(logic_.compositor().image(), this);
     view_->move(0, 0);
-    panel_ = std::make_unique<PanelWidgets>(logic_.controls, this);
+    panel_ = std::make_unique<PanelWidgets>(logic_.controls(), this);
     panel_->onClicked = [this](int id) { routeClick(id); };
     panel_->onActivated = [this](int id, int entry) { routeListChoice(id, entry); };
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -62,14 +62,14 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     emptyFileNote_->setAlignment(Qt::AlignCenter);
     emptyFileNote_->hide();
 
-    logic_.compositor.onPainted = [this] {
-        view_->update(logic_.compositor.paintedRect());
+    logic_.compositor().onPainted = [this] {
+        view_->update(logic_.compositor().paintedRect());
         verdict_->follow(logic_, thresholds_);
     };
-    logic_.onOpenPath = [this](const std::string& path) { OpenSource(path); };
-    logic_.onPanelChange = [this](int id, ControlChange) { panel_->sync(id); };
-    logic_.onFocusReplica = [this] { view_->setFocus(); };
-    logic_.onToolTipText = [this](const std::string&) {
+    logic_.onOpenPath() = [this](const std::string& path) { OpenSource(path); };
+    logic_.onPanelChange() = [this](int id, ControlChange) { panel_->sync(id); };
+    logic_.onFocusReplica() = [this] { view_->setFocus(); };
+    logic_.onToolTipText() = [this](const std::string&) {
         if (QToolTip::isVisible()) {
             showToolTip(QCursor::pos());
         }
@@ -134,7 +134,7 @@ void CMireltaDlg::routeClick(int id) {
 }
 
 void CMireltaDlg::routeListChoice(int id, int entry) {
-    logic_.controls.setSelection(id, entry);
+    logic_.controls().setSelection(id, entry);
     switch (id) {
         case ids::UiList:
             logic_.OnUiListChange();
@@ -157,7 +157,7 @@ void CMireltaDlg::routeListChoice(int id, int entry) {
 }
 
 void CMireltaDlg::OnOK() {
-    if (logic_.ScreenMode < screen_mode::Find || logic_.ScreenMode > screen_mode::Spectrum) {
+    if (!logic_.showsScreen()) {
         prompts_.messageBox("Please open a source file at first!");
         return;
     }
@@ -169,8 +169,8 @@ void CMireltaDlg::OnOK() {
 }
 
 void CMireltaDlg::SaveScreenBitmap(const std::string& path) {
-    logic_.compositor.repaintWindow();
-    WriteScreenCapture(logic_.compositor.image(), logic_.controls.rect(ids::ScreenArea), path,
+    logic_.compositor().repaintWindow();
+    WriteScreenCapture(logic_.compositor().image(), logic_.controls().rect(ids::ScreenArea), path,
                        BmpDepthForScreenDepth(screenDepth()), prompts_, std::cout);
 }
 
@@ -232,11 +232,11 @@ bool CMireltaDlg::event(QEvent* event) {
 }
 
 void CMireltaDlg::showToolTip(const QPoint& globalPosition) {
-    if (logic_.toolTipText.empty()) {
+    if (logic_.toolTipText().empty()) {
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(globalPosition, QString::fromStdString(logic_.toolTipText), this);
+    QToolTip::showText(globalPosition, QString::fromStdString(logic_.toolTipText()), this);
 }
 
 void CMireltaDlg::mouseMoveEvent(QMouseEvent* event) {
@@ -256,12 +256,12 @@ bool CMireltaDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMireltaDlg::trackPointer(QPoint position) {
-    const bool wasInPlot = InsidePlot(logic_.CursorX, logic_.CursorY);
+    const bool wasInPlot = InsidePlot(logic_.CursorX(), logic_.CursorY());
     logic_.TrackCursor(position);
     // Every move inside the plot redraws the cross-hair, and so does the move that leaves the
     // plot for the rest of the window: the cross-hair goes with it.
     const bool inPlot = InsidePlot(position.x(), position.y());
-    if (logic_.ScreenMode == screen_mode::Spectrum && (inPlot || wasInPlot) &&
+    if (logic_.ScreenMode() == ShownScreen::Spectrum && (inPlot || wasInPlot) &&
         !traceRedraw_.isActive()) {
         traceRedraw_.start();
     }

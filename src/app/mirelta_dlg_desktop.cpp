@@ -14,13 +14,13 @@ namespace mirelta {
 
 namespace {
 
-int RecordListOf(std::int32_t screenMode) {
+int RecordListOf(ShownScreen screenMode) {
     switch (screenMode) {
-        case screen_mode::Find:
+        case ShownScreen::Find:
             return ids::FindList;
-        case screen_mode::Constellation:
+        case ShownScreen::Constellation:
             return ids::ConstellationList;
-        case screen_mode::Spectrum:
+        case ShownScreen::Spectrum:
             return ids::SpectrumList;
         default:
             return 0;
@@ -31,7 +31,7 @@ int RecordListOf(std::int32_t screenMode) {
 
 void CMireltaDlg::AddDesktopActions() {
     view_->setHint(QStringLiteral("Open a meter file (Ctrl+O) or drop it here"));
-    logic_.onOpened = [this](const std::string& path) {
+    logic_.onOpened() = [this](const std::string& path) {
         settings_.addRecentFile(QString::fromStdString(path));
         view_->setHint(QString());
     };
@@ -45,8 +45,8 @@ void CMireltaDlg::AddDesktopActions() {
 }
 
 void CMireltaDlg::StepRecord(int step) {
-    const int list = RecordListOf(logic_.ScreenMode);
-    const Control* control = logic_.controls.find(list);
+    const int list = RecordListOf(logic_.ScreenMode());
+    const Control* control = logic_.controls().find(list);
     if (control == nullptr || !logic_.fileLoaded()) {
         return;
     }
@@ -64,9 +64,9 @@ void CMireltaDlg::CopyReplica() {
         prompts_.messageBox("Please open a source file at first!");
         return;
     }
-    logic_.compositor.repaintWindow();
+    logic_.compositor().repaintWindow();
     QGuiApplication::clipboard()->setImage(
-        logic_.compositor.image().copy(logic_.controls.rect(ids::ScreenArea).toQRect()));
+        logic_.compositor().image().copy(logic_.controls().rect(ids::ScreenArea).toQRect()));
 }
 
 void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {

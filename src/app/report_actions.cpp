@@ -16,9 +16,10 @@ namespace {
 
 ReportRequest RequestFor(const MainWindowLogic& logic) {
     return ReportRequest{
-        .sourcePath = logic.sourcePath,
+        .sourcePath = logic.sourcePath(),
         .title = {},
-        .language = logic.Language == 1 ? ReportLanguage::French : ReportLanguage::English,
+        .language = logic.Language() == UiLanguage::French ? ReportLanguage::French
+                                                           : ReportLanguage::English,
         .thresholds = LoadThresholds(),
     };
 }
@@ -78,9 +79,9 @@ void ReportActions::print() {
         return;
     }
     if (printer.printRange() == QPrinter::Selection) {
-        logic_.compositor.repaintWindow();
-        PrintReplica(printer, logic_.compositor.image().copy(
-                                  logic_.controls.rect(ids::ScreenArea).toQRect()));
+        logic_.compositor().repaintWindow();
+        PrintReplica(printer, logic_.compositor().image().copy(
+                                  logic_.controls().rect(ids::ScreenArea).toQRect()));
         return;
     }
     if (const Error error = PrintReport(printer, RequestFor(logic_)); !error.ok()) {

@@ -10,18 +10,18 @@
 namespace mirelta {
 
 std::string StateLine(const MainWindowLogic& logic) {
-    const ControlTable& controls = logic.controls;
+    const ControlTable& controls = logic.controls();
     std::ostringstream line;
     line << "state"
-         << "\tscreen_mode=" << logic.ScreenMode
-         << "\tlanguage=" << (logic.Language == language::French ? "fr" : "en")
+         << "\tscreen_mode=" << static_cast<int>(logic.ScreenMode())
+         << "\tlanguage=" << (logic.Language() == UiLanguage::French ? "fr" : "en")
          << "\tfind=" << controls.selection(ids::FindList)
          << "\tconstellation=" << controls.selection(ids::ConstellationList)
          << "\tspectrum=" << controls.selection(ids::SpectrumList)
-         << "\tref_level_bottom=" << logic.RefLevelBottom << "\tcursor=" << logic.CursorX << ','
-         << logic.CursorY << "\tbrushes=" << logic.controlBrushes.count()
+         << "\tref_level_bottom=" << logic.RefLevelBottom() << "\tcursor=" << logic.CursorX() << ','
+         << logic.CursorY() << "\tbrushes=" << logic.controlBrushes().count()
          << "\ttitle=" << DecodeLocalTextToUtf8(controls.text(ids::Title))
-         << "\ttooltip=" << logic.toolTipText;
+         << "\ttooltip=" << logic.toolTipText();
     return line.str();
 }
 

@@ -29,10 +29,11 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
 
 void VerdictBand::follow(MainWindowLogic& logic, const Thresholds& thresholds) {
     std::optional<Assessment> assessment;
-    if (logic.fileLoaded() && logic.ScreenMode == screen_mode::Find && logic.lists.findCount > 0) {
+    if (logic.fileLoaded() && logic.ScreenMode() == ShownScreen::Find &&
+        logic.lists().findCount > 0) {
         assessment = Assess(logic.selectedFind(), thresholds);
-    } else if (logic.fileLoaded() && logic.ScreenMode == screen_mode::Constellation &&
-               logic.lists.constellationCount > 0) {
+    } else if (logic.fileLoaded() && logic.ScreenMode() == ShownScreen::Constellation &&
+               logic.lists().constellationCount > 0) {
         assessment = Assess(logic.selectedConstellation(), thresholds);
     }
     if (!assessment) {

@@ -62,20 +62,20 @@ void WriteState(std::ostream& out, const HeadlessWindow& window) {
     const MainWindowLogic& logic = window.logic;
     JsonWriter json(out);
     json.beginObject();
-    json.field("screen_mode", logic.ScreenMode);
-    json.field("language", LanguageName(logic.Language));
-    json.field("title", DecodeLocalTextToUtf8(logic.controls.text(ids::Title)));
+    json.field("screen_mode", static_cast<int>(logic.ScreenMode()));
+    json.field("language", LanguageName(logic.Language()));
+    json.field("title", DecodeLocalTextToUtf8(logic.controls().text(ids::Title)));
     json.key("draw_enabled");
-    json.flag(logic.DrawEnabled);
-    json.field("ref_level_bottom", logic.RefLevelBottom);
-    json.field("ref_level_top", logic.RefLevelTop);
-    json.field("freq_step", logic.FreqStep);
+    json.flag(logic.DrawEnabled());
+    json.field("ref_level_bottom", logic.RefLevelBottom());
+    json.field("ref_level_top", logic.RefLevelTop());
+    json.field("freq_step", logic.FreqStep());
     json.key("cursor");
     json.beginArray();
-    json.value(static_cast<std::int64_t>(logic.CursorX));
-    json.value(static_cast<std::int64_t>(logic.CursorY));
+    json.value(static_cast<std::int64_t>(logic.CursorX()));
+    json.value(static_cast<std::int64_t>(logic.CursorY()));
     json.endArray();
-    json.field("tooltip", logic.toolTipText);
+    json.field("tooltip", logic.toolTipText());
     json.key("messages");
     json.beginArray();
     for (const std::string& message : window.prompts.messages) {
@@ -84,7 +84,7 @@ void WriteState(std::ostream& out, const HeadlessWindow& window) {
     json.endArray();
     json.key("controls");
     json.beginArray();
-    for (const Control& c : logic.controls.all()) {
+    for (const Control& c : logic.controls().all()) {
         WriteControl(json, c);
     }
     json.endArray();

@@ -132,7 +132,7 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
     HeadlessWindow window;
     window.chooseLanguage(settings.language);
     window.logic.OpenImage(source.path, ReadResult{{}, std::make_unique<SourceImage>(image)});
-    const ControlTable& controls = window.logic.controls;
+    const ControlTable& controls = window.logic.controls();
     for (const Slice& slice : job.slices) {
         const Kind& kind = kKinds[slice.kind];
         window.chooseScreen(kind.screen);
@@ -143,7 +143,7 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
             const auto file =
                 source.folder / ExportFileName(kind.name, entry, label, settings.format);
             const Error written = WritePicture(
-                ScreenAreaOf(window.logic.compositor.image(), controls.rect(ids::ScreenArea)),
+                ScreenAreaOf(window.logic.compositor().image(), controls.rect(ids::ScreenArea)),
                 settings.format, settings.depth, file, Durability::Unsynced);
             if (written.ok()) {
                 ++result.written;

@@ -27,12 +27,12 @@ Error HeadlessWindow::open(const SourceOptions& source) {
 }
 
 void HeadlessWindow::chooseLanguage(int entry) {
-    logic.controls.setSelection(ids::LanguageList, entry);
+    logic.controls().setSelection(ids::LanguageList, entry);
     logic.OnLanguageListChange();
 }
 
 void HeadlessWindow::chooseScreen(int entry) {
-    logic.controls.setSelection(ids::UiList, entry);
+    logic.controls().setSelection(ids::UiList, entry);
     logic.OnUiListChange();
 }
 
@@ -40,10 +40,10 @@ bool HeadlessWindow::pickRecord(int screen, int entry) {
     const int list = screen == 0   ? ids::FindList
                      : screen == 1 ? ids::ConstellationList
                                    : ids::SpectrumList;
-    if (entry >= logic.controls.itemCount(list)) {
+    if (entry >= logic.controls().itemCount(list)) {
         return false;
     }
-    logic.controls.setSelection(list, entry);
+    logic.controls().setSelection(list, entry);
     if (screen == 0) {
         logic.OnFindListChange();
     } else if (screen == 1) {
@@ -55,17 +55,12 @@ bool HeadlessWindow::pickRecord(int screen, int entry) {
 }
 
 void HeadlessWindow::moveReferenceWindow(int bottom) {
-    while (logic.RefLevelBottom < bottom) {
-        logic.RefLevelUp();
-    }
-    while (logic.RefLevelBottom > bottom) {
-        logic.RefLevelDown();
-    }
+    logic.StepRefLevelTo(bottom);
 }
 
 void HeadlessWindow::movePointer(int x, int y) {
     logic.TrackCursor(QPoint(x, y));
-    logic.compositor.repaintWindow();
+    logic.compositor().repaintWindow();
 }
 
 Error HeadlessWindow::drive(const WindowOptions& options) {

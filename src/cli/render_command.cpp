@@ -48,8 +48,8 @@ int RunRender(const QCommandLineParser& parser) {
     if (const Error error = window.drive(options); !error.ok()) {
         return Fail(kRenderCommand, error, options.source.path);
     }
-    const QImage replica =
-        window.logic.compositor.image().copy(window.logic.controls.rect(ids::ScreenArea).toQRect());
+    const QImage replica = window.logic.compositor().image().copy(
+        window.logic.controls().rect(ids::ScreenArea).toQRect());
     if (const Error written = WritePicture(replica, options.format, options.depth, options.output);
         !written.ok()) {
         return Fail(kRenderCommand, written, options.output);

@@ -15,8 +15,8 @@ std::optional<int> ParseLanguage(const std::string& name) {
     return std::nullopt;
 }
 
-const char* LanguageName(int language) {
-    return language == 1 ? "fr" : "en";
+const char* LanguageName(UiLanguage language) {
+    return language == UiLanguage::French ? "fr" : "en";
 }
 
 namespace {

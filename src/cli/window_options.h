@@ -9,6 +9,7 @@
 
 #include "cli/command_line.h"
 #include "data/error.h"
+#include "screens/screen_mode.h"
 
 namespace mirelta::cli {
 
@@ -39,6 +40,6 @@ Error ParseWindowOptions(const QCommandLineParser& parser, WindowOptions& out);
 
 // Language names of the command line.
 std::optional<int> ParseLanguage(const std::string& name);
-const char* LanguageName(int language);
+const char* LanguageName(UiLanguage language);
 
 }  // namespace mirelta::cli

@@ -47,29 +47,29 @@ bool isVerticallyCentredLabel(int id) {
 
 int bitmapResourceOf(int id) {
     switch (id) {
-        case 1015:
+        case ids::Icon13v:
             return 153;
-        case 1016:
+        case ids::Icon22k:
             return 154;
-        case 1017:
+        case ids::Battery:
             return 155;
-        case 1018:
+        case ids::Icon18v:
             return 165;
-        case 1019:
+        case ids::ExitKey:
             return 156;
-        case 1020:
+        case ids::F2Key:
             return 159;
-        case 1021:
+        case ids::F4Key:
             return 161;
-        case 1022:
+        case ids::Ruler:
             return 164;
-        case 1038:
+        case ids::OkKey:
             return 162;
-        case 1039:
+        case ids::Marker:
             return 163;
-        case 1040:
+        case ids::F3Key:
             return 160;
-        case 1041:
+        case ids::F1Key:
             return 158;
         default:
             return 0;

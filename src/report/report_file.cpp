@@ -42,7 +42,7 @@ Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
     if (Error error = camera.open(request.sourcePath, request.readDeadline); !error.ok()) {
         return error;
     }
-    ReportContent content = ContentOf(request, camera.logic.lists);
+    ReportContent content = ContentOf(request, camera.logic.lists());
     content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));

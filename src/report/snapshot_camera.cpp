@@ -14,24 +14,24 @@ Error SnapshotCamera::open(const std::string& path, std::chrono::milliseconds de
 }
 
 void SnapshotCamera::chooseLanguage(int entry) {
-    logic.controls.setSelection(ids::LanguageList, entry);
+    logic.controls().setSelection(ids::LanguageList, entry);
     logic.OnLanguageListChange();
 }
 
 void SnapshotCamera::show(SnapshotKind kind, int index) {
-    logic.controls.setSelection(ids::UiList, static_cast<int>(kind));
+    logic.controls().setSelection(ids::UiList, static_cast<int>(kind));
     logic.OnUiListChange();
     switch (kind) {
         case SnapshotKind::Find:
-            logic.controls.setSelection(ids::FindList, index);
+            logic.controls().setSelection(ids::FindList, index);
             logic.OnFindListChange();
             break;
         case SnapshotKind::Constellation:
-            logic.controls.setSelection(ids::ConstellationList, index);
+            logic.controls().setSelection(ids::ConstellationList, index);
             logic.OnConstellationListChange();
             break;
         case SnapshotKind::Spectrum:
-            logic.controls.setSelection(ids::SpectrumList, index);
+            logic.controls().setSelection(ids::SpectrumList, index);
             logic.OnSpectrumListChange();
             break;
     }
@@ -39,7 +39,7 @@ void SnapshotCamera::show(SnapshotKind kind, int index) {
 }
 
 QImage SnapshotCamera::replica() const {
-    return logic.compositor.image().copy(logic.controls.rect(ids::ScreenArea).toQRect());
+    return logic.compositor().image().copy(logic.controls().rect(ids::ScreenArea).toQRect());
 }
 
 }  // namespace mirelta

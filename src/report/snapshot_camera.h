@@ -25,7 +25,7 @@ class SnapshotCamera {
     void show(SnapshotKind kind, int index);
     QImage replica() const;
     // A replica control's text as the shown screen has it (8-bit, as the meter wrote it).
-    std::string shownText(int id) const { return logic.controls.text(id); }
+    std::string shownText(int id) const { return logic.controls().text(id); }
 
     ScriptedPrompts prompts;
     MainWindowLogic logic{prompts};

@@ -2,29 +2,14 @@
 #include "report/snapshot_rows.h"
 
 #include "assess/verdict_line.h"
-#include "platform/text_codec.h"
 #include "format/value_format.h"
+#include "platform/text_codec.h"
+#include "platform/window_template.h"
 
 namespace mirelta {
 namespace {
 
 constexpr const char* kNone = "-";
-
-// Value controls of the replica, by screen.
-namespace find_ids {
-constexpr int Power = 1035;
-constexpr int Cn = 1049;
-constexpr int Ber = 1051;
-constexpr int Fec = 1053;
-}  // namespace find_ids
-namespace constellation_ids {
-constexpr int Modulation = 1011;
-constexpr int Mer = 1014;
-constexpr int Cn = 1025;
-constexpr int Fec = 1027;
-constexpr int Ber = 1029;
-}  // namespace constellation_ids
-constexpr int kSpanLabel = 1034;
 
 QString Shown(const SnapshotCamera& camera, int id) {
     return DecodeLocalText(camera.shownText(id)).trimmed();
@@ -66,13 +51,13 @@ SnapshotRow FindRow(const SnapshotCamera& camera, const FindRecord& r, const Thr
     row.frequency = Number(static_cast<int>(r.frequency()));
     row.polarisation = r.polarisation() != 0 ? "Ver" : "Hor";
     row.symbolRate = Number(static_cast<int>(r.symbolRate()));
-    row.power = Shown(camera, find_ids::Power);
-    row.cn = Shown(camera, find_ids::Cn);
+    row.power = Shown(camera, ids::find::Power);
+    row.cn = Shown(camera, ids::find::Cn);
     row.mer = kNone;
-    row.ber = Shown(camera, find_ids::Ber);
+    row.ber = Shown(camera, ids::find::Ber);
     row.leftEdge = row.rightEdge = row.span = kNone;
     Judge(row, Assess(r, t), language, r.system(),
-          SystemName(r.system()) + QLatin1Char(' ') + Shown(camera, find_ids::Fec));
+          SystemName(r.system()) + QLatin1Char(' ') + Shown(camera, ids::find::Fec));
     return row;
 }
 
@@ -84,13 +69,13 @@ SnapshotRow ConstellationRow(const SnapshotCamera& camera, const ConstellationRe
     row.polarisation = r.polarisation() != 0 ? "Ver" : "Hor";
     row.symbolRate = Number(static_cast<int>(r.symbolRate()));
     row.power = kNone;
-    row.cn = Shown(camera, constellation_ids::Cn);
-    row.mer = Shown(camera, constellation_ids::Mer);
-    row.ber = Shown(camera, constellation_ids::Ber);
+    row.cn = Shown(camera, ids::constellation::Cn);
+    row.mer = Shown(camera, ids::constellation::Mer);
+    row.ber = Shown(camera, ids::constellation::Ber);
     row.leftEdge = row.rightEdge = row.span = kNone;
     Judge(row, Assess(r, t), language, r.system(),
-          Shown(camera, constellation_ids::Modulation) + QLatin1Char(' ') +
-              Shown(camera, constellation_ids::Fec));
+          Shown(camera, ids::constellation::Modulation) + QLatin1Char(' ') +
+              Shown(camera, ids::constellation::Fec));
     return row;
 }
 
@@ -102,7 +87,7 @@ SnapshotRow SpectrumRow(const SnapshotCamera& camera, const SpectrumRecord& r) {
     row.cn = row.mer = row.ber = row.requiredCn = row.margin = row.merMargin = kNone;
     row.leftEdge = Number(r.leftFrequency());
     row.rightEdge = Number(r.rightFrequency());
-    row.span = Shown(camera, kSpanLabel);
+    row.span = Shown(camera, ids::spectrum::Span);
     row.verdict = Verdict::NotRated;
     return row;
 }
@@ -134,7 +119,7 @@ QString VerdictSentence(const Assessment& a, ReportLanguage language) {
 std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Thresholds& thresholds,
                                           ReportLanguage language, const ReportProgress& progress) {
     camera.chooseLanguage(language == ReportLanguage::French ? 1 : 0);
-    const RecordLists& lists = camera.logic.lists;
+    const RecordLists& lists = camera.logic.lists();
     const int total = lists.findCount + lists.constellationCount + lists.spectrumCount;
     std::vector<SnapshotRow> rows;
     const auto add = [&](SnapshotKind kind, int index, SnapshotRow row) {

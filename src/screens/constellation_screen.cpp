@@ -86,35 +86,51 @@ void ConstellationScreen::layout() {
     const ConstellationValues v = ValuesOf(window_.selectedConstellation());
     const LayoutRow rows[] = {
         {ids::ContentPanel, {350, 50, 720, 440}, text_id::Empty, kStyleUnchanged, {}},
-        {1008, {30, 70, 100, 108}, 25, kAlignLeft, {}},
-        {1009, {110, 70, 350, 108}, text_id::Custom, kAlignLeft, {}},
-        {1010, {30, 110, 100, 140}, 26, kAlignLeft, {}},
-        {1011, {120, 110, 290, 148}, text_id::Custom, kAlignLeft, v.modulation},
-        {1012, {30, 150, 330, 188}, text_id::Custom, kAlignCentre, v.frequency},
-        {1013, {30, 210, 100, 248}, 27, kAlignLeft, {}},
-        {1014, {110, 190, 260, 258}, text_id::Custom, kAlignLeft, v.mer},
-        {1024, {30, 260, 130, 298}, 22, kAlignCentre, {}},
-        {1026, {130, 260, 210, 298}, 24, kAlignCentre, {}},
-        {1028, {210, 260, 340, 298}, 23, kAlignCentre, {}},
-        {1025, {30, 300, 130, 338}, text_id::Custom, kAlignCentre, v.cn},
-        {1027, {130, 300, 210, 338}, text_id::Custom, kAlignCentre, v.fec},
-        {1029, {210, 300, 340, 338}, text_id::Custom, kAlignCentre, v.ber},
-        {1030, {30, 340, 140, 390}, 12, kAlignLeft, {}},
-        {1031, {260, 340, 350, 390}, text_id::Custom, kAlignCentre, v.quality},
-        {1032, {30, 390, 140, 440}, 11, kAlignLeft, {}},
-        {1033, {260, 390, 350, 440}, text_id::Custom, kAlignCentre, v.strength},
-        {1038, {80, 442, 120, 472}, kMoveOnly, 0, {}},
-        {1036, {125, 442, 245, 472}, 14, kAlignLeft, {}},
-        {1019, {300, 442, 340, 472}, kMoveOnly, 0, {}},
-        {1046, {345, 442, 465, 472}, 15, kAlignLeft, {}},
-        {1021, {500, 442, 540, 472}, kMoveOnly, 0, {}},
-        {1047, {545, 442, 665, 472}, 28, kAlignLeft, {}},
-        {1034, {500, 50, 530, 76}, 29, kAlignCentre, {}},
-        {1035, {355, 220, 385, 246}, 30, kAlignCentre, {}},
+        {ids::constellation::ChannelCaption, {30, 70, 100, 108}, 25, kAlignLeft, {}},
+        {ids::constellation::Channel, {110, 70, 350, 108}, text_id::Custom, kAlignLeft, {}},
+        {ids::constellation::ModulationCaption, {30, 110, 100, 140}, 26, kAlignLeft, {}},
+        {ids::constellation::Modulation,
+         {120, 110, 290, 148},
+         text_id::Custom,
+         kAlignLeft,
+         v.modulation},
+        {ids::constellation::Frequency,
+         {30, 150, 330, 188},
+         text_id::Custom,
+         kAlignCentre,
+         v.frequency},
+        {ids::constellation::MerCaption, {30, 210, 100, 248}, 27, kAlignLeft, {}},
+        {ids::constellation::Mer, {110, 190, 260, 258}, text_id::Custom, kAlignLeft, v.mer},
+        {ids::constellation::CnCaption, {30, 260, 130, 298}, 22, kAlignCentre, {}},
+        {ids::constellation::FecCaption, {130, 260, 210, 298}, 24, kAlignCentre, {}},
+        {ids::constellation::BerCaption, {210, 260, 340, 298}, 23, kAlignCentre, {}},
+        {ids::constellation::Cn, {30, 300, 130, 338}, text_id::Custom, kAlignCentre, v.cn},
+        {ids::constellation::Fec, {130, 300, 210, 338}, text_id::Custom, kAlignCentre, v.fec},
+        {ids::constellation::Ber, {210, 300, 340, 338}, text_id::Custom, kAlignCentre, v.ber},
+        {ids::constellation::QualityCaption, {30, 340, 140, 390}, 12, kAlignLeft, {}},
+        {ids::constellation::Quality,
+         {260, 340, 350, 390},
+         text_id::Custom,
+         kAlignCentre,
+         v.quality},
+        {ids::constellation::StrengthCaption, {30, 390, 140, 440}, 11, kAlignLeft, {}},
+        {ids::constellation::Strength,
+         {260, 390, 350, 440},
+         text_id::Custom,
+         kAlignCentre,
+         v.strength},
+        {ids::OkKey, {80, 442, 120, 472}, kMoveOnly, 0, {}},
+        {ids::constellation::ConfirmCaption, {125, 442, 245, 472}, 14, kAlignLeft, {}},
+        {ids::ExitKey, {300, 442, 340, 472}, kMoveOnly, 0, {}},
+        {ids::constellation::ExitCaption, {345, 442, 465, 472}, 15, kAlignLeft, {}},
+        {ids::F4Key, {500, 442, 540, 472}, kMoveOnly, 0, {}},
+        {ids::constellation::SaveCaption, {545, 442, 665, 472}, 28, kAlignLeft, {}},
+        {ids::constellation::QAxis, {500, 50, 530, 76}, 29, kAlignCentre, {}},
+        {ids::constellation::IAxis, {355, 220, 385, 246}, 30, kAlignCentre, {}},
     };
     for (const LayoutRow& row : rows) {
         if (row.textId == kMoveOnly) {
-            window_.controls.move(row.id, row.rect);
+            window_.controls().move(row.id, row.rect);
         } else {
             window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
@@ -123,39 +139,42 @@ void ConstellationScreen::layout() {
 
 void ConstellationScreen::show() {
     layout();
-    for (int id :
-         {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, 1017, 1038, 1019, 1021}) {
-        window_.controls.show(id);
+    for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, ids::Battery,
+                   ids::OkKey, ids::ExitKey, ids::F4Key}) {
+        window_.controls().show(id);
     }
-    for (int id : {1015, 1016, 1041, 1020, 1040, 1022, 1039, 1018}) {
-        window_.controls.hide(id);
+    for (int id : {ids::Icon13v, ids::Icon22k, ids::F1Key, ids::F2Key, ids::F3Key, ids::Ruler,
+                   ids::Marker, ids::Icon18v}) {
+        window_.controls().hide(id);
     }
-    for (int id = 1008; id <= 1014; ++id) {
-        window_.controls.show(id);
+    for (int id = ids::constellation::ChannelCaption; id <= ids::constellation::Mer; ++id) {
+        window_.controls().show(id);
     }
-    for (int id = 1024; id <= 1036; ++id) {
-        window_.controls.show(id);
+    for (int id = ids::constellation::CnCaption; id <= ids::constellation::ConfirmCaption; ++id) {
+        window_.controls().show(id);
     }
-    window_.controls.show(1046);
-    window_.controls.show(1047);
-    for (int id = 1048; id <= 1057; ++id) {
-        window_.controls.hide(id);
+    window_.controls().show(ids::constellation::ExitCaption);
+    window_.controls().show(ids::constellation::SaveCaption);
+    // The Find screen's labels that this screen does not reuse.
+    for (int id = ids::find::CnCaption; id <= ids::find::Quality; ++id) {
+        window_.controls().hide(id);
     }
-    for (int id : {1006, 1007, 1037, 1005}) {
-        window_.controls.hide(id);
+    for (int id : {ids::find::ConfirmCaption, ids::find::ExitCaption, ids::find::AddTpCaption,
+                   ids::find::SaveLnbCaption}) {
+        window_.controls().hide(id);
     }
 }
 
 void ConstellationScreen::refresh() {
     const ConstellationValues v = ValuesOf(window_.selectedConstellation());
-    window_.controls.setText(1011, v.modulation);
-    window_.controls.setText(1012, v.frequency);
-    window_.controls.setText(1014, v.mer);
-    window_.controls.setText(1025, v.cn);
-    window_.controls.setText(1027, v.fec);
-    window_.controls.setText(1029, v.ber);
-    window_.controls.setText(1031, v.quality);
-    window_.controls.setText(1033, v.strength);
+    window_.controls().setText(ids::constellation::Modulation, v.modulation);
+    window_.controls().setText(ids::constellation::Frequency, v.frequency);
+    window_.controls().setText(ids::constellation::Mer, v.mer);
+    window_.controls().setText(ids::constellation::Cn, v.cn);
+    window_.controls().setText(ids::constellation::Fec, v.fec);
+    window_.controls().setText(ids::constellation::Ber, v.ber);
+    window_.controls().setText(ids::constellation::Quality, v.quality);
+    window_.controls().setText(ids::constellation::Strength, v.strength);
 }
 
 void ConstellationScreen::drawGraphics() {
@@ -192,19 +211,22 @@ BrushHandle ConstellationScreen::answer(DeviceContext& dc, int controlId,
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return window_.controlBrushes.get(colours::Ink);
+        return window_.controlBrushes().get(colours::Ink);
     }
-    if (within(1008, 1013) || within(1024, 1033)) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+    if (within(ids::constellation::ChannelCaption, ids::constellation::MerCaption) ||
+        within(ids::constellation::CnCaption, ids::constellation::Strength)) {
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     }
-    if (controlId == 1014) {
-        return window_.PaintLabel(dc, 200, colours::Red, colours::PanelGrey);
+    if (controlId == ids::constellation::Mer) {
+        return window_.PaintLabel(dc, LabelFont::Large, colours::Red, colours::PanelGrey);
     }
-    if (controlId == 1034 || controlId == 1035) {
-        return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+    if (controlId == ids::constellation::QAxis || controlId == ids::constellation::IAxis) {
+        return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
     }
-    if (controlId == 1036 || controlId == 1046 || controlId == 1047) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+    if (controlId == ids::constellation::ConfirmCaption ||
+        controlId == ids::constellation::ExitCaption ||
+        controlId == ids::constellation::SaveCaption) {
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
     }
     return defaultAnswer;
 }

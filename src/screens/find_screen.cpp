@@ -19,11 +19,6 @@ constexpr std::uint8_t kUniversalLnbType = 0;
 // Below this quality or strength the meter shows no power reading.
 constexpr std::uint8_t kPowerThreshold = 5;
 
-constexpr int kIcon13v = 1015;
-constexpr int kIcon22k = 1016;
-constexpr int kIcon18v = 1018;
-constexpr int kLockLabel = 1033;
-
 // The value texts of one record, the same in both languages.
 struct FindValues {
     std::string satellite;
@@ -92,60 +87,64 @@ void FindScreen::layout() {
     const FindValues v = ValuesOf(r);
 
     const std::array<std::pair<int, Rect>, 6> icons{{
-        {kIcon13v, {530, 14, 570, 44}},
-        {kIcon18v, {530, 14, 570, 44}},
-        {1038, {60, 442, 100, 472}},
-        {1019, {205, 442, 245, 472}},
-        {1020, {350, 442, 390, 472}},
-        {1021, {495, 442, 535, 472}},
+        {ids::Icon13v, {530, 14, 570, 44}},
+        {ids::Icon18v, {530, 14, 570, 44}},
+        {ids::OkKey, {60, 442, 100, 472}},
+        {ids::ExitKey, {205, 442, 245, 472}},
+        {ids::F2Key, {350, 442, 390, 472}},
+        {ids::F4Key, {495, 442, 535, 472}},
     }};
     for (const auto& [id, rect] : icons) {
-        if (window_.controls.has(id)) {
-            window_.controls.move(id, rect);
+        if (window_.controls().has(id)) {
+            window_.controls().move(id, rect);
         }
     }
 
     const LabelRow labels[] = {
-        {1006, {105, 442, 205, 472}, 14, kAlignLeft, {}},
-        {1007, {250, 442, 350, 472}, 15, kAlignLeft, {}},
-        {1037, {395, 442, 495, 472}, 16, kAlignLeft, {}},
-        {1005, {540, 442, 670, 472}, 17, kAlignLeft, {}},
-        {1008, {40, 60, 190, 90}, 3, kAlignLeft, {}},
-        {1009, {40, 95, 190, 125}, 4, kAlignLeft, {}},
-        {1010, {40, 130, 190, 160}, 5, kAlignLeft, {}},
-        {1011, {40, 165, 190, 195}, 6, kAlignLeft, {}},
-        {1012, {40, 200, 190, 230}, 7, kAlignLeft, {}},
-        {1013, {40, 235, 190, 265}, 8, kAlignLeft, {}},
-        {1014, {40, 270, 190, 300}, 9, kAlignLeft, {}},
-        {1024, {40, 305, 190, 335}, 10, kAlignLeft, {}},
-        {1025, {215, 60, 460, 90}, text_id::Custom, kAlignCentre, v.satellite},
-        {1026, {215, 95, 460, 125}, text_id::Custom, kAlignCentre, v.lnbName},
-        {1027, {190, 130, 490, 160}, text_id::Custom, kAlignCentre, v.loLow},
-        {1028, {190, 165, 490, 195}, text_id::Custom, kAlignCentre, v.loHigh},
-        {1029, {190, 200, 490, 230}, text_id::Custom, kAlignCentre, v.frequency},
-        {1030, {190, 235, 490, 265}, text_id::Custom, kAlignCentre, v.symbolRate},
-        {1031, {190, 270, 490, 300}, text_id::Custom, kAlignCentre, v.polarisation},
-        {1032, {190, 305, 490, 335}, 13, kAlignCentre, {}},
+        {ids::find::ConfirmCaption, {105, 442, 205, 472}, 14, kAlignLeft, {}},
+        {ids::find::ExitCaption, {250, 442, 350, 472}, 15, kAlignLeft, {}},
+        {ids::find::AddTpCaption, {395, 442, 495, 472}, 16, kAlignLeft, {}},
+        {ids::find::SaveLnbCaption, {540, 442, 670, 472}, 17, kAlignLeft, {}},
+        {ids::find::SatelliteCaption, {40, 60, 190, 90}, 3, kAlignLeft, {}},
+        {ids::find::LnbTypeCaption, {40, 95, 190, 125}, 4, kAlignLeft, {}},
+        {ids::find::LoLowCaption, {40, 130, 190, 160}, 5, kAlignLeft, {}},
+        {ids::find::LoHighCaption, {40, 165, 190, 195}, 6, kAlignLeft, {}},
+        {ids::find::FrequencyCaption, {40, 200, 190, 230}, 7, kAlignLeft, {}},
+        {ids::find::SymbolRateCaption, {40, 235, 190, 265}, 8, kAlignLeft, {}},
+        {ids::find::PolarisationCaption, {40, 270, 190, 300}, 9, kAlignLeft, {}},
+        {ids::find::SearchCaption, {40, 305, 190, 335}, 10, kAlignLeft, {}},
+        {ids::find::Satellite, {215, 60, 460, 90}, text_id::Custom, kAlignCentre, v.satellite},
+        {ids::find::LnbType, {215, 95, 460, 125}, text_id::Custom, kAlignCentre, v.lnbName},
+        {ids::find::LoLow, {190, 130, 490, 160}, text_id::Custom, kAlignCentre, v.loLow},
+        {ids::find::LoHigh, {190, 165, 490, 195}, text_id::Custom, kAlignCentre, v.loHigh},
+        {ids::find::Frequency, {190, 200, 490, 230}, text_id::Custom, kAlignCentre, v.frequency},
+        {ids::find::SymbolRate, {190, 235, 490, 265}, text_id::Custom, kAlignCentre, v.symbolRate},
+        {ids::find::Polarisation,
+         {190, 270, 490, 300},
+         text_id::Custom,
+         kAlignCentre,
+         v.polarisation},
+        {ids::find::SearchOk, {190, 305, 490, 335}, 13, kAlignCentre, {}},
         {ids::ContentPanel, {500, 50, 720, 340}, text_id::Empty, kStyleUnchanged, {}},
-        {kLockLabel, {530, 60, 680, 120}, LockTextId(r), kAlignCentre, {}},
-        {1034, {500, 130, 580, 170}, 19, kAlignRight, {}},
-        {1035, {584, 132, 720, 172}, text_id::Custom, kAlignLeft, v.power},
-        {1036, {600, 170, 710, 200}, 20, kAlignCentre, {}},
-        {1046, {500, 200, 580, 240}, 21, kAlignRight, {}},
-        {1047, {594, 200, 720, 240}, text_id::Custom, kAlignLeft, {}},
-        {1048, {500, 244, 590, 274}, 22, kAlignRight, {}},
-        {1049, {594, 244, 720, 273}, text_id::Custom, kAlignLeft, v.cn},
-        {1050, {500, 274, 590, 304}, 23, kAlignRight, {}},
-        {1051, {594, 274, 700, 304}, text_id::Custom, kAlignCentre, v.ber},
-        {1052, {500, 309, 590, 339}, 24, kAlignRight, {}},
-        {1053, {594, 309, 700, 339}, text_id::Custom, kAlignLeft, v.fec},
-        {1054, {40, 340, 190, 388}, 11, kAlignLeft, {}},
-        {1055, {610, 340, 700, 388}, text_id::Custom, kAlignLeft, v.strength},
-        {1056, {40, 390, 190, 438}, 12, kAlignLeft, {}},
-        {1057, {610, 390, 700, 438}, text_id::Custom, kAlignLeft, v.quality},
+        {ids::find::Lock, {530, 60, 680, 120}, LockTextId(r), kAlignCentre, {}},
+        {ids::find::PowerCaption, {500, 130, 580, 170}, 19, kAlignRight, {}},
+        {ids::find::Power, {584, 132, 720, 172}, text_id::Custom, kAlignLeft, v.power},
+        {ids::find::PowerUnit, {600, 170, 710, 200}, 20, kAlignCentre, {}},
+        {ids::find::SatCaption, {500, 200, 580, 240}, 21, kAlignRight, {}},
+        {ids::find::Sat, {594, 200, 720, 240}, text_id::Custom, kAlignLeft, {}},
+        {ids::find::CnCaption, {500, 244, 590, 274}, 22, kAlignRight, {}},
+        {ids::find::Cn, {594, 244, 720, 273}, text_id::Custom, kAlignLeft, v.cn},
+        {ids::find::BerCaption, {500, 274, 590, 304}, 23, kAlignRight, {}},
+        {ids::find::Ber, {594, 274, 700, 304}, text_id::Custom, kAlignCentre, v.ber},
+        {ids::find::FecCaption, {500, 309, 590, 339}, 24, kAlignRight, {}},
+        {ids::find::Fec, {594, 309, 700, 339}, text_id::Custom, kAlignLeft, v.fec},
+        {ids::find::StrengthCaption, {40, 340, 190, 388}, 11, kAlignLeft, {}},
+        {ids::find::Strength, {610, 340, 700, 388}, text_id::Custom, kAlignLeft, v.strength},
+        {ids::find::QualityCaption, {40, 390, 190, 438}, 12, kAlignLeft, {}},
+        {ids::find::Quality, {610, 390, 700, 438}, text_id::Custom, kAlignLeft, v.quality},
     };
     for (const LabelRow& row : labels) {
-        if (window_.controls.has(row.id)) {
+        if (window_.controls().has(row.id)) {
             window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
     }
@@ -153,30 +152,31 @@ void FindScreen::layout() {
 
 void FindScreen::show() {
     layout();
-    for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, 1017}) {
-        window_.controls.show(id);
+    for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, ids::Battery}) {
+        window_.controls().show(id);
     }
     const bool vertical = window_.selectedFind().polarisation() != 0;
-    window_.controls.setVisible(kIcon13v, vertical);
-    window_.controls.setVisible(kIcon18v, !vertical);
+    window_.controls().setVisible(ids::Icon13v, vertical);
+    window_.controls().setVisible(ids::Icon18v, !vertical);
     // The 22k icon is left to ShowScreen, which shows it on entry whatever the LNB type.
-    for (int id : {1038, 1019, 1020, 1021}) {
-        window_.controls.show(id);
+    for (int id : {ids::OkKey, ids::ExitKey, ids::F2Key, ids::F4Key}) {
+        window_.controls().show(id);
     }
-    for (int id : {1041, 1040, 1022, 1039}) {
-        window_.controls.hide(id);
+    for (int id : {ids::F1Key, ids::F3Key, ids::Ruler, ids::Marker}) {
+        window_.controls().hide(id);
     }
-    for (int id = 1008; id <= 1014; ++id) {
-        window_.controls.show(id);
+    for (int id = ids::find::SatelliteCaption; id <= ids::find::PolarisationCaption; ++id) {
+        window_.controls().show(id);
     }
-    for (int id = 1024; id <= 1036; ++id) {
-        window_.controls.show(id);
+    for (int id = ids::find::SearchCaption; id <= ids::find::PowerUnit; ++id) {
+        window_.controls().show(id);
     }
-    for (int id = 1046; id <= 1057; ++id) {
-        window_.controls.show(id);
+    for (int id = ids::find::SatCaption; id <= ids::find::Quality; ++id) {
+        window_.controls().show(id);
     }
-    for (int id : {1006, 1007, 1037, 1005}) {
-        window_.controls.show(id);
+    for (int id : {ids::find::ConfirmCaption, ids::find::ExitCaption, ids::find::AddTpCaption,
+                   ids::find::SaveLnbCaption}) {
+        window_.controls().show(id);
     }
 }
 
@@ -184,24 +184,24 @@ void FindScreen::refresh() {
     const FindRecord& r = window_.selectedFind();
     const FindValues v = ValuesOf(r);
     const bool vertical = r.polarisation() != 0;
-    window_.controls.setVisible(kIcon13v, vertical);
-    window_.controls.setVisible(kIcon18v, !vertical);
-    window_.controls.setVisible(kIcon22k, r.lnbType() == kUniversalLnbType);
+    window_.controls().setVisible(ids::Icon13v, vertical);
+    window_.controls().setVisible(ids::Icon18v, !vertical);
+    window_.controls().setVisible(ids::Icon22k, r.lnbType() == kUniversalLnbType);
 
-    window_.controls.setText(1025, v.satellite);
-    window_.controls.setText(1026, v.lnbName);
-    window_.controls.setText(1027, v.loLow);
-    window_.controls.setText(1028, v.loHigh);
-    window_.controls.setText(1029, v.frequency);
-    window_.controls.setText(1030, v.symbolRate);
-    window_.controls.setText(1031, v.polarisation);
-    window_.SetLabel(kLockLabel, std::nullopt, LockTextId(r), kAlignCentre);
-    window_.controls.setText(1035, v.power);
-    window_.controls.setText(1049, v.cn);
-    window_.controls.setText(1051, v.ber);
-    window_.controls.setText(1053, v.fec);
-    window_.controls.setText(1055, v.strength);
-    window_.controls.setText(1057, v.quality);
+    window_.controls().setText(ids::find::Satellite, v.satellite);
+    window_.controls().setText(ids::find::LnbType, v.lnbName);
+    window_.controls().setText(ids::find::LoLow, v.loLow);
+    window_.controls().setText(ids::find::LoHigh, v.loHigh);
+    window_.controls().setText(ids::find::Frequency, v.frequency);
+    window_.controls().setText(ids::find::SymbolRate, v.symbolRate);
+    window_.controls().setText(ids::find::Polarisation, v.polarisation);
+    window_.SetLabel(ids::find::Lock, std::nullopt, LockTextId(r), kAlignCentre);
+    window_.controls().setText(ids::find::Power, v.power);
+    window_.controls().setText(ids::find::Cn, v.cn);
+    window_.controls().setText(ids::find::Ber, v.ber);
+    window_.controls().setText(ids::find::Fec, v.fec);
+    window_.controls().setText(ids::find::Strength, v.strength);
+    window_.controls().setText(ids::find::Quality, v.quality);
 }
 
 void FindScreen::drawGraphics() {
@@ -232,22 +232,25 @@ BrushHandle FindScreen::answer(DeviceContext& dc, int controlId, BrushHandle def
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return window_.controlBrushes.get(colours::Ink);
+        return window_.controlBrushes().get(colours::Ink);
     }
-    if (controlId == 1005 || controlId == 1006 || controlId == 1007 || controlId == 1037) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+    if (controlId == ids::find::SaveLnbCaption || controlId == ids::find::ConfirmCaption ||
+        controlId == ids::find::ExitCaption || controlId == ids::find::AddTpCaption) {
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
     }
-    if (within(1008, 1014) || within(1024, 1032)) {
-        return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+    if (within(ids::find::SatelliteCaption, ids::find::PolarisationCaption) ||
+        within(ids::find::SearchCaption, ids::find::SearchOk)) {
+        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     }
-    if (controlId == 1033 || controlId == 1035) {
-        return window_.PaintLabel(dc, 200, colours::HighlightBlue, colours::Ink);
+    if (controlId == ids::find::Lock || controlId == ids::find::Power) {
+        return window_.PaintLabel(dc, LabelFont::Large, colours::HighlightBlue, colours::Ink);
     }
-    if (controlId == 1034 || controlId == 1036 || within(1046, 1053)) {
-        return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+    if (controlId == ids::find::PowerCaption || controlId == ids::find::PowerUnit ||
+        within(ids::find::SatCaption, ids::find::Fec)) {
+        return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
     }
-    if (within(1054, 1057)) {
-        return window_.PaintLabel(dc, 200, colours::Ink, colours::PanelGrey);
+    if (within(ids::find::StrengthCaption, ids::find::Quality)) {
+        return window_.PaintLabel(dc, LabelFont::Large, colours::Ink, colours::PanelGrey);
     }
     return defaultAnswer;
 }

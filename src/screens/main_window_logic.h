@@ -59,11 +59,11 @@ class MainWindowLogic : public ColourHook {
     // Labels, screen switching and colours.
     void SetLabel(int id, std::optional<Rect> rect, int textId, int style,
                   std::optional<std::string> customText = std::nullopt);
-    void ShowScreen(std::int32_t mode);
+    void ShowScreen(ShownScreen mode);
     BrushHandle OnCtlColor(DeviceContext& dc, int controlId) override;
     bool DrawsGraphics(int controlId) const override;
     QRect GraphicsArea() const override;
-    BrushHandle PaintLabel(DeviceContext& dc, std::int32_t fontChoice, const QColor& text,
+    BrushHandle PaintLabel(DeviceContext& dc, LabelFont fontChoice, const QColor& text,
                            const QColor& background);
 
     // The Spectrum screen's trace, reference window and cursor.
@@ -72,60 +72,93 @@ class MainWindowLogic : public ColourHook {
     void RefLevelUp();
     void RefLevelDown();
     void RefLevelByWheel(std::int16_t delta);
+    // Steps the reference window as the buttons do until its bottom is `bottom`.
+    void StepRefLevelTo(int bottom);
     void TrackCursor(QPoint position);
     void RefreshCursorReadout();
     // Redraws the trace with the cross-hair where the pointer is now.
     void RedrawTrace();
 
-    FindRecord& selectedFind() { return lists.find[lists.selectedFind % lists.find.size()]; }
+    FindRecord& selectedFind() { return lists_.find[lists_.selectedFind % lists_.find.size()]; }
     ConstellationRecord& selectedConstellation() {
-        return lists.constellation[lists.selectedConstellation % lists.constellation.size()];
+        return lists_.constellation[lists_.selectedConstellation % lists_.constellation.size()];
     }
     SpectrumRecord& selectedSpectrum() {
-        return lists.spectrum[lists.selectedSpectrum % lists.spectrum.size()];
+        return lists_.spectrum[lists_.selectedSpectrum % lists_.spectrum.size()];
     }
-    bool fileLoaded() const { return image != nullptr; }
+    bool fileLoaded() const { return image_ != nullptr; }
+    // One of the three screens is up (none before the first Open).
+    bool showsScreen() const { return screenOf(ScreenMode_) != nullptr; }
     // A file is open and none of its three lists has an entry.
     bool holdsNoMeasurements() const {
-        return fileLoaded() && lists.findCount == 0 && lists.constellationCount == 0 &&
-               lists.spectrumCount == 0;
+        return fileLoaded() && lists_.findCount == 0 && lists_.constellationCount == 0 &&
+               lists_.spectrumCount == 0;
     }
-    Canvas clientCanvas() { return Canvas(compositor.image()); }
+    Canvas clientCanvas() { return Canvas(compositor_.image()); }
+
+    // The screen of the mode, or none.
+    Screen* screenOf(ShownScreen mode);
+    const Screen* screenOf(ShownScreen mode) const;
 
     // State of the main window.
-    std::unique_ptr<SourceImage> image;  // none until the first successful Open
-    std::string sourcePath;              // the file `image` came from
-    RecordLists lists;
-    std::int32_t ScreenMode = screen_mode::None;
-    std::int32_t Language = 0;
-    bool DrawEnabled = false;
-    std::int16_t RefLevelTop = 70;
-    std::int16_t RefLevelBottom = 40;
-    std::int16_t FreqStep = 8;
-    std::int32_t CursorX = 0;
-    std::int32_t CursorY = 0;
-    std::string toolTipText;
-    QFont LabelFontLarge;
-    QFont LabelFontSmall;
-
-    Prompts& prompts;
-    ControlTable controls;
-    ControlBrushes controlBrushes;
-    Compositor compositor;
-    FindScreen findScreen{*this};
-    ConstellationScreen constellationScreen{*this};
-    SpectrumScreen spectrumScreen{*this};
-    // The screen of the mode, or none.
-    Screen* screenOf(std::int32_t mode);
-    const Screen* screenOf(std::int32_t mode) const;
+    std::unique_ptr<SourceImage>& image() { return image_; }
+    const std::unique_ptr<SourceImage>& image() const { return image_; }
+    std::string& sourcePath() { return sourcePath_; }
+    const std::string& sourcePath() const { return sourcePath_; }
+    RecordLists& lists() { return lists_; }
+    const RecordLists& lists() const { return lists_; }
+    ShownScreen& ScreenMode() { return ScreenMode_; }
+    const ShownScreen& ScreenMode() const { return ScreenMode_; }
+    UiLanguage& Language() { return Language_; }
+    const UiLanguage& Language() const { return Language_; }
+    bool& DrawEnabled() { return DrawEnabled_; }
+    const bool& DrawEnabled() const { return DrawEnabled_; }
+    std::int16_t& RefLevelTop() { return RefLevelTop_; }
+    const std::int16_t& RefLevelTop() const { return RefLevelTop_; }
+    std::int16_t& RefLevelBottom() { return RefLevelBottom_; }
+    const std::int16_t& RefLevelBottom() const { return RefLevelBottom_; }
+    std::int16_t& FreqStep() { return FreqStep_; }
+    const std::int16_t& FreqStep() const { return FreqStep_; }
+    std::int32_t& CursorX() { return CursorX_; }
+    const std::int32_t& CursorX() const { return CursorX_; }
+    std::int32_t& CursorY() { return CursorY_; }
+    const std::int32_t& CursorY() const { return CursorY_; }
+    std::string& toolTipText() { return toolTipText_; }
+    const std::string& toolTipText() const { return toolTipText_; }
+    QFont& LabelFontLarge() { return LabelFontLarge_; }
+    const QFont& LabelFontLarge() const { return LabelFontLarge_; }
+    QFont& LabelFontSmall() { return LabelFontSmall_; }
+    const QFont& LabelFontSmall() const { return LabelFontSmall_; }
+    Prompts& prompts() { return prompts_; }
+    const Prompts& prompts() const { return prompts_; }
+    ControlTable& controls() { return controls_; }
+    const ControlTable& controls() const { return controls_; }
+    ControlBrushes& controlBrushes() { return controlBrushes_; }
+    const ControlBrushes& controlBrushes() const { return controlBrushes_; }
+    Compositor& compositor() { return compositor_; }
+    const Compositor& compositor() const { return compositor_; }
+    FindScreen& findScreen() { return findScreen_; }
+    const FindScreen& findScreen() const { return findScreen_; }
+    ConstellationScreen& constellationScreen() { return constellationScreen_; }
+    const ConstellationScreen& constellationScreen() const { return constellationScreen_; }
+    SpectrumScreen& spectrumScreen() { return spectrumScreen_; }
+    const SpectrumScreen& spectrumScreen() const { return spectrumScreen_; }
 
     // Hooks of the desktop window. `onOpenPath`, when set, takes over reading the chosen file
     // (the window reads slow sources without blocking) and ends in OpenImage.
-    std::function<void(const std::string&)> onOpenPath;
-    std::function<void(const std::string&)> onToolTipText;
-    std::function<void()> onFocusReplica;
-    std::function<void(int id, ControlChange change)> onPanelChange;
-    std::function<void(const std::string& path)> onOpened;  // after a successful Open
+    std::function<void(const std::string&)>& onOpenPath() { return onOpenPath_; }
+    const std::function<void(const std::string&)>& onOpenPath() const { return onOpenPath_; }
+    std::function<void(const std::string&)>& onToolTipText() { return onToolTipText_; }
+    const std::function<void(const std::string&)>& onToolTipText() const { return onToolTipText_; }
+    std::function<void()>& onFocusReplica() { return onFocusReplica_; }
+    const std::function<void()>& onFocusReplica() const { return onFocusReplica_; }
+    std::function<void(int id, ControlChange change)>& onPanelChange() { return onPanelChange_; }
+    const std::function<void(int id, ControlChange change)>& onPanelChange() const {
+        return onPanelChange_;
+    }
+    // After a successful Open.
+    std::function<void(const std::string& path)>& onOpened() { return onOpened_; }
+    const std::function<void(const std::string& path)>& onOpened() const { return onOpened_; }
 
   private:
     // Runs the changes with the repaints of single controls held back, for a caller that repaints
@@ -135,6 +168,36 @@ class MainWindowLogic : public ColourHook {
     void focusReplica();
 
     int repaintsHeld_ = 0;
+
+    // State of the main window; the accessors above reach it.
+    std::unique_ptr<SourceImage> image_;  // none until the first successful Open
+    std::string sourcePath_;              // the file `image_` came from
+    RecordLists lists_;
+    ShownScreen ScreenMode_ = ShownScreen::None;
+    UiLanguage Language_ = UiLanguage::English;
+    bool DrawEnabled_ = false;
+    std::int16_t RefLevelTop_ = 70;
+    std::int16_t RefLevelBottom_ = 40;
+    std::int16_t FreqStep_ = 8;
+    std::int32_t CursorX_ = 0;
+    std::int32_t CursorY_ = 0;
+    std::string toolTipText_;
+    QFont LabelFontLarge_;
+    QFont LabelFontSmall_;
+
+    Prompts& prompts_;
+    ControlTable controls_;
+    ControlBrushes controlBrushes_;
+    Compositor compositor_;
+    FindScreen findScreen_{*this};
+    ConstellationScreen constellationScreen_{*this};
+    SpectrumScreen spectrumScreen_{*this};
+
+    std::function<void(const std::string&)> onOpenPath_;
+    std::function<void(const std::string&)> onToolTipText_;
+    std::function<void()> onFocusReplica_;
+    std::function<void(int id, ControlChange change)> onPanelChange_;
+    std::function<void(const std::string& path)> onOpened_;
 };
 
 // The pointer lies strictly inside the spectrum plot.

@@ -5,16 +5,13 @@
 
 namespace mirelta {
 
-namespace screen_mode {
-inline constexpr std::int32_t Find = 0;
-inline constexpr std::int32_t Constellation = 1;
-inline constexpr std::int32_t Spectrum = 2;
-inline constexpr std::int32_t None = 3;
-}  // namespace screen_mode
+// The screen the replica shows (ScreenMode); the numbers are the meter's.
+enum class ShownScreen : std::int32_t { Find = 0, Constellation = 1, Spectrum = 2, None = 3 };
 
-namespace language {
-inline constexpr std::int32_t English = 0;
-inline constexpr std::int32_t French = 1;
-}  // namespace language
+// The labels' language; the numbers are the Language list's entries.
+enum class UiLanguage : std::int32_t { English = 0, French = 1 };
+
+// PaintLabel's font choice: the fonts' sizes in tenths of a point.
+enum class LabelFont : std::int32_t { Small = 150, Large = 200 };
 
 }  // namespace mirelta

@@ -8,25 +8,25 @@ namespace mirelta {
 void MainWindowLogic::SetLabel(int id, std::optional<Rect> rect, int textId, int style,
                                std::optional<std::string> customText) {
     if (rect) {
-        controls.move(id, *rect);
+        controls_.move(id, *rect);
     }
     const auto table = TextTable();
     if (textId < 0 || textId >= static_cast<int>(table.size()) || table[textId].id != textId) {
-        prompts.messageBox(Printf("Add string error!\n ID=%d", textId));
+        prompts_.messageBox(Printf("Add string error!\n ID=%d", textId));
         return;
     }
     if (textId == text_id::Empty) {
-        controls.setText(id, "");
+        controls_.setText(id, "");
         return;
     }
     if (style == kStyleUnchanged) {
-        prompts.messageBox(Printf("Set string error!\n ID=%d", textId));
+        prompts_.messageBox(Printf("Set string error!\n ID=%d", textId));
         return;
     }
     const std::string text =
-        textId == text_id::Custom ? customText.value_or("...") : TableText(textId, Language);
-    controls.setText(id, text);
-    controls.setStyle(id, (controls.style(id) & ~kAlignmentMask) | (style & kAlignmentMask));
+        textId == text_id::Custom ? customText.value_or("...") : TableText(textId, Language_);
+    controls_.setText(id, text);
+    controls_.setStyle(id, (controls_.style(id) & ~kAlignmentMask) | (style & kAlignmentMask));
 }
 
 }  // namespace mirelta

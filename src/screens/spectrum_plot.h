@@ -9,15 +9,16 @@
 
 #include "data/spectrum_record.h"
 #include "platform/geometry.h"
+#include "platform/window_template.h"
 
 namespace mirelta::spectrum_plot {
 
-// The plot: panel 1004's rectangle; the trace and the cross-hair stay inside it.
+// The plot: the content panel's rectangle; the trace and the cross-hair stay inside it.
 inline constexpr Rect kPlot{75, 60, 695, 340};
 inline constexpr int kPoints = SpectrumRecord::kLevels;
 
-// The level scale: labels 1008 (top) to 1014 (bottom), 5 dB apart over the 30 dB window.
-inline constexpr int kFirstScaleLabel = 1008;
+// The level scale: labels Scale1 (top) to Scale7 (bottom), 5 dB apart over the 30 dB window.
+inline constexpr int kFirstScaleLabel = ids::spectrum::Scale1;
 inline constexpr int kScaleLabels = 7;
 inline constexpr int kWindowSpan = 30;
 inline constexpr int kScaleStep = 5;

@@ -14,12 +14,6 @@ namespace mirelta {
 
 namespace {
 
-constexpr int kSpanLabel = 1034;
-constexpr int kLeftEdgeLabel = 1024;
-constexpr int kCursorFrequencyLabel = 1026;
-constexpr int kRightEdgeLabel = 1027;
-constexpr int kCursorLevelLabel = 1031;
-
 // FreqStep and the span caption by span code; unknown codes keep the full span's step and have
 // no caption of their own.
 struct Span {
@@ -46,15 +40,15 @@ struct IconPlace {
 };
 
 constexpr std::array<IconPlace, 9> kIcons{{
-    {1017, {625, 18, 667, 38}},
-    {1016, {576, 14, 616, 44}},
-    {1022, {65, 60, 75, 340}},
-    {1039, {65, 342, 81, 358}},
-    {1041, {30, 444, 70, 474}},
-    {1020, {175, 444, 215, 474}},
-    {1040, {280, 444, 320, 474}},
-    {1021, {405, 444, 445, 474}},
-    {1038, {560, 444, 600, 474}},
+    {ids::Battery, {625, 18, 667, 38}},
+    {ids::Icon22k, {576, 14, 616, 44}},
+    {ids::Ruler, {65, 60, 75, 340}},
+    {ids::Marker, {65, 342, 81, 358}},
+    {ids::F1Key, {30, 444, 70, 474}},
+    {ids::F2Key, {175, 444, 215, 474}},
+    {ids::F3Key, {280, 444, 320, 474}},
+    {ids::F4Key, {405, 444, 445, 474}},
+    {ids::OkKey, {560, 444, 600, 474}},
 }};
 
 // Scale labels from the top of the window down.
@@ -68,11 +62,59 @@ constexpr std::array<Rect, spectrum_plot::kScaleLabels> kScaleRects{{
     {10, 323, 65, 353},
 }};
 
-constexpr std::array kShown{1001, 1002, 1003, 1004, 1008, 1009, 1010, 1011, 1012, 1013, 1014,
-                            1016, 1017, 1020, 1021, 1022, 1024, 1025, 1026, 1027, 1030, 1031,
-                            1034, 1035, 1036, 1038, 1039, 1040, 1041, 1046, 1047};
-constexpr std::array kHidden{1005, 1006, 1007, 1015, 1018, 1019, 1028, 1029, 1032, 1033, 1037,
-                             1048, 1049, 1050, 1051, 1052, 1053, 1054, 1055, 1056, 1057};
+constexpr std::array kShown{ids::ScreenArea,
+                            ids::BottomBar,
+                            ids::Title,
+                            ids::ContentPanel,
+                            ids::spectrum::Scale1,
+                            ids::spectrum::Scale2,
+                            ids::spectrum::Scale3,
+                            ids::spectrum::Scale4,
+                            ids::spectrum::Scale5,
+                            ids::spectrum::Scale6,
+                            ids::spectrum::Scale7,
+                            ids::Icon22k,
+                            ids::Battery,
+                            ids::F2Key,
+                            ids::F4Key,
+                            ids::Ruler,
+                            ids::spectrum::LeftEdge,
+                            ids::spectrum::CursorCaption,
+                            ids::spectrum::CursorFrequency,
+                            ids::spectrum::RightEdge,
+                            ids::spectrum::MarkerCaption,
+                            ids::spectrum::CursorLevel,
+                            ids::spectrum::Span,
+                            ids::spectrum::LnbCaption,
+                            ids::spectrum::HorCaption,
+                            ids::OkKey,
+                            ids::Marker,
+                            ids::F3Key,
+                            ids::F1Key,
+                            ids::spectrum::AnalyzeCaption,
+                            ids::spectrum::SearchCaption};
+// The Find screen's labels that this screen leaves unused, and the icons it does not show.
+constexpr std::array kHidden{ids::find::SaveLnbCaption,
+                             ids::find::ConfirmCaption,
+                             ids::find::ExitCaption,
+                             ids::Icon13v,
+                             ids::Icon18v,
+                             ids::ExitKey,
+                             ids::find::LoHigh,
+                             ids::find::Frequency,
+                             ids::find::SearchOk,
+                             ids::find::Lock,
+                             ids::find::AddTpCaption,
+                             ids::find::CnCaption,
+                             ids::find::Cn,
+                             ids::find::BerCaption,
+                             ids::find::Ber,
+                             ids::find::FecCaption,
+                             ids::find::Fec,
+                             ids::find::StrengthCaption,
+                             ids::find::Strength,
+                             ids::find::QualityCaption,
+                             ids::find::Quality};
 
 std::string MegahertzText(std::int32_t frequency) {
     return Printf("%dMHz", frequency);
@@ -88,67 +130,67 @@ void SpectrumScreen::layout() {
     const SpectrumRecord& record = window_.selectedSpectrum();
     const auto label = [this](int id, Rect rect, int textId, int style,
                               std::optional<std::string> text = std::nullopt) {
-        if (window_.controls.has(id)) {
+        if (window_.controls().has(id)) {
             window_.SetLabel(id, rect, textId, style, std::move(text));
         }
     };
 
     label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, kStyleUnchanged);
     for (const IconPlace& icon : kIcons) {
-        if (window_.controls.has(icon.id)) {
-            window_.controls.move(icon.id, icon.rect);
+        if (window_.controls().has(icon.id)) {
+            window_.controls().move(icon.id, icon.rect);
         }
     }
     for (int row = 0; row < static_cast<int>(kScaleRects.size()); ++row) {
         label(spectrum_plot::kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
-              spectrum_plot::ScaleText(window_.RefLevelBottom, row));
+              spectrum_plot::ScaleText(window_.RefLevelBottom(), row));
     }
-    label(kLeftEdgeLabel, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
+    label(ids::spectrum::LeftEdge, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.leftFrequency()));
-    label(1025, {300, 361, 360, 391}, 31, kAlignCentre);
-    label(kCursorFrequencyLabel, {361, 361, 511, 391}, text_id::Custom, kAlignCentre,
+    label(ids::spectrum::CursorCaption, {300, 361, 360, 391}, 31, kAlignCentre);
+    label(ids::spectrum::CursorFrequency, {361, 361, 511, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.cursorFrequency()));
-    label(kRightEdgeLabel, {550, 361, 700, 391}, text_id::Custom, kAlignCentre,
+    label(ids::spectrum::RightEdge, {550, 361, 700, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.rightFrequency()));
-    label(1030, {301, 394, 361, 426}, 32, kAlignLeft);
-    label(kCursorLevelLabel, {361, 394, 469, 426}, text_id::Custom, kAlignCentre,
+    label(ids::spectrum::MarkerCaption, {301, 394, 361, 426}, 32, kAlignLeft);
+    label(ids::spectrum::CursorLevel, {361, 394, 469, 426}, text_id::Custom, kAlignCentre,
           LevelText(record.cursorLevel()));
 
     const Span span = SpanOf(record.spanCode());
-    window_.FreqStep = span.freqStep;
+    window_.FreqStep() = span.freqStep;
     // Without a caption of its own the custom text shows "...".
-    label(kSpanLabel, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
+    label(ids::spectrum::Span, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
           span.text ? std::optional<std::string>(span.text) : std::nullopt);
-    label(1035, {220, 444, 280, 474}, 34, kAlignLeft);
-    label(1036, {325, 444, 405, 474}, 35, kAlignLeft);
-    label(1046, {450, 444, 560, 474}, 36, kAlignLeft);
-    label(1047, {605, 444, 720, 474}, 10, kAlignLeft);
+    label(ids::spectrum::LnbCaption, {220, 444, 280, 474}, 34, kAlignLeft);
+    label(ids::spectrum::HorCaption, {325, 444, 405, 474}, 35, kAlignLeft);
+    label(ids::spectrum::AnalyzeCaption, {450, 444, 560, 474}, 36, kAlignLeft);
+    label(ids::spectrum::SearchCaption, {605, 444, 720, 474}, 10, kAlignLeft);
 }
 
 void SpectrumScreen::show() {
     layout();
     for (int id : kShown) {
-        window_.controls.show(id);
+        window_.controls().show(id);
     }
     for (int id : kHidden) {
-        window_.controls.hide(id);
+        window_.controls().hide(id);
     }
 }
 
 void SpectrumScreen::refresh() {
     const SpectrumRecord& record = window_.selectedSpectrum();
     const auto text = [this](int id, const std::string& value) {
-        if (window_.controls.has(id)) {
-            window_.controls.setText(id, value);
+        if (window_.controls().has(id)) {
+            window_.controls().setText(id, value);
         }
     };
-    text(kLeftEdgeLabel, MegahertzText(record.leftFrequency()));
-    text(kCursorFrequencyLabel, MegahertzText(record.cursorFrequency()));
-    text(kRightEdgeLabel, MegahertzText(record.rightFrequency()));
-    text(kCursorLevelLabel, LevelText(record.cursorLevel()));
+    text(ids::spectrum::LeftEdge, MegahertzText(record.leftFrequency()));
+    text(ids::spectrum::CursorFrequency, MegahertzText(record.cursorFrequency()));
+    text(ids::spectrum::RightEdge, MegahertzText(record.rightFrequency()));
+    text(ids::spectrum::CursorLevel, LevelText(record.cursorLevel()));
     const Span span = SpanOf(record.spanCode());
-    text(kSpanLabel, span.text ? span.text : "");
-    window_.FreqStep = span.freqStep;
+    text(ids::spectrum::Span, span.text ? span.text : "");
+    window_.FreqStep() = span.freqStep;
 }
 
 namespace {
@@ -160,14 +202,16 @@ SpectrumAnswer AnswerOf(int controlId) {
     if (controlId == ids::ContentPanel) {
         return SpectrumAnswer::Plot;
     }
-    if ((controlId >= 1008 && controlId <= 1014) || (controlId >= 1024 && controlId <= 1027)) {
+    if ((controlId >= ids::spectrum::Scale1 && controlId <= ids::spectrum::Scale7) ||
+        (controlId >= ids::spectrum::LeftEdge && controlId <= ids::spectrum::RightEdge)) {
         return SpectrumAnswer::ScaleOrEdge;
     }
-    if (controlId == 1030 || controlId == kCursorLevelLabel) {
+    if (controlId == ids::spectrum::MarkerCaption || controlId == ids::spectrum::CursorLevel) {
         return SpectrumAnswer::ReadOut;
     }
-    if (controlId == kSpanLabel || controlId == 1035 || controlId == 1036 || controlId == 1046 ||
-        controlId == 1047) {
+    if (controlId == ids::spectrum::Span || controlId == ids::spectrum::LnbCaption ||
+        controlId == ids::spectrum::HorCaption || controlId == ids::spectrum::AnalyzeCaption ||
+        controlId == ids::spectrum::SearchCaption) {
         return SpectrumAnswer::BottomBar;
     }
     return SpectrumAnswer::Drawing;
@@ -184,11 +228,11 @@ BrushHandle SpectrumScreen::answer(DeviceContext& dc, int controlId, BrushHandle
         case SpectrumAnswer::Plot:
             return &Brushes().InkBrush;
         case SpectrumAnswer::ScaleOrEdge:
-            return window_.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
+            return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
         case SpectrumAnswer::ReadOut:
-            return window_.PaintLabel(dc, 150, colours::White, colours::Ink);
+            return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
         case SpectrumAnswer::BottomBar:
-            return window_.PaintLabel(dc, 150, colours::Ink, colours::FrameGrey);
+            return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
         case SpectrumAnswer::Drawing:
             break;
     }

@@ -72,93 +72,102 @@ void MainWindowLogic::DrawSpectrumTrace() {
         return;
     }
 
-    const auto trace = spectrum_plot::TracePoints(record, *pitch, RefLevelBottom);
+    const auto trace = spectrum_plot::TracePoints(record, *pitch, RefLevelBottom_);
     const int lastX = trace.back().x();
     canvas.fillPolygonRegion(Polygon(trace, lastX, kPlot.bottom), Brushes().GreenBrush);
     canvas.fillPolygonRegion(Polygon(trace, lastX, kPlot.top), Brushes().InkBrush);
 
-    if (!InsidePlot(CursorX, CursorY)) {
+    if (!InsidePlot(CursorX_, CursorY_)) {
         return;
     }
     const int lineEnd = lastX - 5;
     const Pen previous = canvas.selectPen(Pen{colours::Red, 1});
-    canvas.moveTo(kPlot.left, CursorY);
-    canvas.lineTo(lineEnd, CursorY);
-    const int v = CursorX < lineEnd ? CursorX : lineEnd;
+    canvas.moveTo(kPlot.left, CursorY_);
+    canvas.lineTo(lineEnd, CursorY_);
+    const int v = CursorX_ < lineEnd ? CursorX_ : lineEnd;
     canvas.moveTo(v, kPlot.top);
     canvas.lineTo(v, kPlot.bottom);
     canvas.selectPen(previous);
 
     // The index follows the pointer, not the line; right of the last sweep point it holds there.
-    const std::uint32_t index = static_cast<std::uint32_t>(CursorX - kPlot.left) / *pitch;
+    const std::uint32_t index = static_cast<std::uint32_t>(CursorX_ - kPlot.left) / *pitch;
     const int k = static_cast<int>(std::min<std::uint32_t>(index, kPoints - 1));
     // Wrapping 32-bit arithmetic, as the meter's own; no overflow trap on odd edge values.
     const auto frequency = static_cast<std::int32_t>(
         static_cast<std::uint32_t>(record.leftFrequency()) -
-        static_cast<std::uint32_t>(k) * static_cast<std::uint32_t>(static_cast<int>(FreqStep)));
+        static_cast<std::uint32_t>(k) * static_cast<std::uint32_t>(static_cast<int>(FreqStep_)));
     const std::int32_t level = record.level(k);
     record.setCursorFrequency(frequency);
     record.setCursorLevel(level);
-    toolTipText = Printf("[ %dMHz : %d ]", frequency, level);
+    toolTipText_ = Printf("[ %dMHz : %d ]", frequency, level);
 }
 
 void MainWindowLogic::UpdateScaleLabels() {
     for (int row = 0; row < spectrum_plot::kScaleLabels; ++row) {
         const int id = spectrum_plot::kFirstScaleLabel + row;
-        if (controls.has(id)) {
-            controls.setText(id, spectrum_plot::ScaleText(RefLevelBottom, row));
+        if (controls_.has(id)) {
+            controls_.setText(id, spectrum_plot::ScaleText(RefLevelBottom_, row));
         }
     }
-    compositor.repaintControl(ids::SidePanelLabel);
+    compositor_.repaintControl(ids::SidePanelLabel);
 }
 
 void MainWindowLogic::RefLevelUp() {
-    StepUp(RefLevelBottom, RefLevelTop);
+    StepUp(RefLevelBottom_, RefLevelTop_);
     UpdateScaleLabels();
 }
 
 void MainWindowLogic::RefLevelDown() {
-    StepDown(RefLevelBottom, RefLevelTop);
+    StepDown(RefLevelBottom_, RefLevelTop_);
     UpdateScaleLabels();
 }
 
+void MainWindowLogic::StepRefLevelTo(int bottom) {
+    while (RefLevelBottom_ < bottom) {
+        RefLevelUp();
+    }
+    while (RefLevelBottom_ > bottom) {
+        RefLevelDown();
+    }
+}
+
 void MainWindowLogic::RefLevelByWheel(std::int16_t delta) {
-    if (ScreenMode != screen_mode::Spectrum || !InsidePlot(CursorX, CursorY)) {
+    if (ScreenMode_ != ShownScreen::Spectrum || !InsidePlot(CursorX_, CursorY_)) {
         return;
     }
     // One step per message whatever the delta; a step against a limit redraws nothing.
     const bool moved =
-        delta > 0 ? StepUp(RefLevelBottom, RefLevelTop) : StepDown(RefLevelBottom, RefLevelTop);
+        delta > 0 ? StepUp(RefLevelBottom_, RefLevelTop_) : StepDown(RefLevelBottom_, RefLevelTop_);
     if (moved) {
         UpdateScaleLabels();
     }
 }
 
 void MainWindowLogic::TrackCursor(QPoint position) {
-    CursorX = position.x();
-    CursorY = position.y();
-    if (ScreenMode == screen_mode::Spectrum && InsidePlot(CursorX, CursorY) && onToolTipText) {
-        onToolTipText(toolTipText);
+    CursorX_ = position.x();
+    CursorY_ = position.y();
+    if (ScreenMode_ == ShownScreen::Spectrum && InsidePlot(CursorX_, CursorY_) && onToolTipText_) {
+        onToolTipText_(toolTipText_);
     }
 }
 
 void MainWindowLogic::RefreshCursorReadout() {
-    if (ScreenMode != screen_mode::Spectrum) {
+    if (ScreenMode_ != ShownScreen::Spectrum) {
         return;
     }
     const SpectrumRecord& record = selectedSpectrum();
     // Ten times a second: a text that stays the same repaints nothing.
     const auto show = [this](int id, const std::string& text) {
-        if (controls.has(id) && controls.text(id) != text) {
-            controls.setText(id, text);
+        if (controls_.has(id) && controls_.text(id) != text) {
+            controls_.setText(id, text);
         }
     };
-    show(1026, Printf("%d", record.cursorFrequency()));
-    show(1031, Printf("%d", record.cursorLevel()));
+    show(ids::spectrum::CursorFrequency, Printf("%d", record.cursorFrequency()));
+    show(ids::spectrum::CursorLevel, Printf("%d", record.cursorLevel()));
 }
 
 void MainWindowLogic::RedrawTrace() {
-    compositor.repaintControl(ids::SidePanelLabel);
+    compositor_.repaintControl(ids::SidePanelLabel);
 }
 
 }  // namespace mirelta

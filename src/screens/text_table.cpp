@@ -58,9 +58,9 @@ std::span<const TextEntry> TextTable() {
     return kTextTable;
 }
 
-const char* TableText(int textId, std::int32_t language) {
+const char* TableText(int textId, UiLanguage language) {
     const TextEntry& entry = kTextTable.at(static_cast<std::size_t>(textId));
-    return language == language::French ? entry.french : entry.english;
+    return language == UiLanguage::French ? entry.french : entry.english;
 }
 
 }  // namespace mirelta

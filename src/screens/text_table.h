@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+#include "screens/screen_mode.h"
+
 namespace mirelta {
 
 struct TextEntry {
@@ -27,7 +29,7 @@ inline constexpr int kAlignCentre = 1;
 inline constexpr int kAlignRight = 2;
 inline constexpr int kStyleUnchanged = -1;
 
-// A table text in the given language: French for 1, English for anything else.
-const char* TableText(int textId, std::int32_t language);
+// A table text in the given language: French for French, English for any other value.
+const char* TableText(int textId, UiLanguage language);
 
 }  // namespace mirelta

@@ -39,22 +39,22 @@ TEST_F(ConstellationColours, ContentPanelGetsInkAndLeavesTheFontAlone) {
 
 TEST_F(ConstellationColours, ReadoutsAreInkOnPanelGreyInTheSmallFont) {
     for (int id : {1008, 1009, 1013, 1024, 1027, 1030, 1033}) {
-        expectLabel(id, w.logic.LabelFontSmall, colours::Ink, colours::PanelGrey);
+        expectLabel(id, w.logic.LabelFontSmall(), colours::Ink, colours::PanelGrey);
     }
 }
 
 TEST_F(ConstellationColours, MerIsLargeAndRed) {
-    expectLabel(1014, w.logic.LabelFontLarge, colours::Red, colours::PanelGrey);
+    expectLabel(1014, w.logic.LabelFontLarge(), colours::Red, colours::PanelGrey);
 }
 
 TEST_F(ConstellationColours, AxisLettersAreWhiteOnInk) {
-    expectLabel(1034, w.logic.LabelFontSmall, colours::White, colours::Ink);
-    expectLabel(1035, w.logic.LabelFontSmall, colours::White, colours::Ink);
+    expectLabel(1034, w.logic.LabelFontSmall(), colours::White, colours::Ink);
+    expectLabel(1035, w.logic.LabelFontSmall(), colours::White, colours::Ink);
 }
 
 TEST_F(ConstellationColours, SoftKeyCaptionsAreInkOnFrameGrey) {
     for (int id : {1036, 1046, 1047}) {
-        expectLabel(id, w.logic.LabelFontSmall, colours::Ink, colours::FrameGrey);
+        expectLabel(id, w.logic.LabelFontSmall(), colours::Ink, colours::FrameGrey);
     }
 }
 
@@ -68,7 +68,7 @@ TEST_F(ConstellationColours, OtherControlsGetTheDefaultAnswer) {
 }
 
 TEST_F(ConstellationColours, EveryQueryDrawsTheWholePlot) {
-    QImage& image = w.logic.compositor.image();
+    QImage& image = w.logic.compositor().image();
     image.fill(Qt::black);
     DeviceContext dc;
     w.logic.OnCtlColor(dc, 1021);

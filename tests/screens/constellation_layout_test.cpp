@@ -34,9 +34,9 @@ TEST(ConstellationLayout, EveryControlGetsItsRectangleAndAlignment) {
     // Find's layout sets other alignments on several of these controls first.
     OpenConstellation(w, {});
     for (const Placement& p : kPlacements) {
-        EXPECT_EQ(w.logic.controls.rect(p.id), p.rect) << p.id;
+        EXPECT_EQ(w.logic.controls().rect(p.id), p.rect) << p.id;
         if (p.alignment >= 0) {
-            EXPECT_EQ(w.logic.controls.style(p.id) & kAlignmentMask, p.alignment) << p.id;
+            EXPECT_EQ(w.logic.controls().style(p.id) & kAlignmentMask, p.alignment) << p.id;
         }
     }
     EXPECT_TRUE(w.prompts.messages.empty());
@@ -45,11 +45,11 @@ TEST(ConstellationLayout, EveryControlGetsItsRectangleAndAlignment) {
 TEST(ConstellationLayout, KeyBitmapsAndFrameKeepTheirPlacesBackOnFind) {
     WindowHarness w;
     OpenConstellation(w, {});
-    EXPECT_EQ(w.logic.controls.rect(ids::ScreenArea), (Rect{0, 0, 720, 480}));
-    EXPECT_EQ(w.logic.controls.rect(1017), (Rect{625, 18, 667, 38}));
+    EXPECT_EQ(w.logic.controls().rect(ids::ScreenArea), (Rect{0, 0, 720, 480}));
+    EXPECT_EQ(w.logic.controls().rect(1017), (Rect{625, 18, 667, 38}));
     w.chooseScreen(0);
-    EXPECT_EQ(w.logic.controls.rect(1038), (Rect{60, 442, 100, 472}));
-    EXPECT_EQ(w.logic.controls.rect(ids::ContentPanel), (Rect{500, 50, 720, 340}));
+    EXPECT_EQ(w.logic.controls().rect(1038), (Rect{60, 442, 100, 472}));
+    EXPECT_EQ(w.logic.controls().rect(ids::ContentPanel), (Rect{500, 50, 720, 340}));
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(ConstellationRefresh, ChannelLabelAndCaptionsStayAsLaidOut) {
     WindowHarness w;
     OpenTwo(w);
     w.chooseLanguage(1);
-    w.logic.Language = 0;  // a pick looks up no table text
+    w.logic.Language() = UiLanguage::English;  // a pick looks up no table text
     w.pickConstellation(1);
     EXPECT_EQ(w.text(1009), "...");
     EXPECT_EQ(w.text(1030), "qualit\xA8\xA6");
@@ -105,15 +105,15 @@ TEST(ConstellationRefresh, ChannelLabelAndCaptionsStayAsLaidOut) {
 TEST(ConstellationRefresh, PickMovesAndRestylesNothing) {
     WindowHarness w;
     OpenTwo(w);
-    w.logic.controls.setStyle(1012, 2);
+    w.logic.controls().setStyle(1012, 2);
     std::vector<Rect> before;
     for (int id = 1004; id <= 1057; ++id) {
-        before.push_back(w.logic.controls.rect(id));
+        before.push_back(w.logic.controls().rect(id));
     }
     w.pickConstellation(1);
-    EXPECT_EQ(w.logic.controls.style(1012), 2);
+    EXPECT_EQ(w.logic.controls().style(1012), 2);
     for (int id = 1004; id <= 1057; ++id) {
-        EXPECT_EQ(w.logic.controls.rect(id), before[id - 1004]) << id;
+        EXPECT_EQ(w.logic.controls().rect(id), before[id - 1004]) << id;
     }
     EXPECT_FALSE(w.visible(1016));
 }

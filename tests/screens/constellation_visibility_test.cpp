@@ -21,7 +21,7 @@ std::set<int> ConstellationScreenShows() {
 
 void ExpectExactly(const WindowHarness& w, const char* when) {
     const std::set<int> shown = ConstellationScreenShows();
-    for (int id : w.logic.controls.replicaPaintOrder()) {
+    for (int id : w.logic.controls().replicaPaintOrder()) {
         EXPECT_EQ(w.visible(id), shown.count(id) == 1) << id << " " << when;
     }
 }

@@ -47,31 +47,31 @@ TEST_F(FindColours, ContentPanelGetsInkAndKeepsTheBaseAnswersContext) {
 
 TEST_F(FindColours, SoftKeyCaptionsAreInkOnFrameGrey) {
     for (int id : {1005, 1006, 1007, 1037}) {
-        expectLabel(id, w.logic.LabelFontSmall, colours::Ink, colours::FrameGrey);
+        expectLabel(id, w.logic.LabelFontSmall(), colours::Ink, colours::FrameGrey);
     }
 }
 
 TEST_F(FindColours, LeftAreaIsInkOnPanelGreyInTheSmallFont) {
     for (int id : {1008, 1011, 1014, 1024, 1028, 1032}) {
-        expectLabel(id, w.logic.LabelFontSmall, colours::Ink, colours::PanelGrey);
+        expectLabel(id, w.logic.LabelFontSmall(), colours::Ink, colours::PanelGrey);
     }
 }
 
 TEST_F(FindColours, LockAndPowerStandOutInHighlightBlue) {
     for (int id : {1033, 1035}) {
-        expectLabel(id, w.logic.LabelFontLarge, colours::HighlightBlue, colours::Ink);
+        expectLabel(id, w.logic.LabelFontLarge(), colours::HighlightBlue, colours::Ink);
     }
 }
 
 TEST_F(FindColours, OtherPanelReadoutsAreWhiteOnInk) {
     for (int id : {1034, 1036, 1046, 1047, 1049, 1051, 1053}) {
-        expectLabel(id, w.logic.LabelFontSmall, colours::White, colours::Ink);
+        expectLabel(id, w.logic.LabelFontSmall(), colours::White, colours::Ink);
     }
 }
 
 TEST_F(FindColours, StrengthAndQualityRowsUseTheLargeFont) {
     for (int id : {1054, 1055, 1056, 1057}) {
-        expectLabel(id, w.logic.LabelFontLarge, colours::Ink, colours::PanelGrey);
+        expectLabel(id, w.logic.LabelFontLarge(), colours::Ink, colours::PanelGrey);
     }
 }
 
@@ -85,13 +85,13 @@ TEST_F(FindColours, IconsAndPanelControlsGetTheDefaultAnswer) {
 }
 
 TEST_F(FindColours, EveryQueryDrawsTheGraphicsOnlyWhileDrawingIsOn) {
-    QImage& image = w.logic.compositor.image();
+    QImage& image = w.logic.compositor().image();
     DeviceContext dc;
     image.fill(Qt::black);
-    w.logic.DrawEnabled = false;
+    w.logic.DrawEnabled() = false;
     w.logic.OnCtlColor(dc, 1017);
     EXPECT_EQ(w.pixel(100, 48), qRgb(0, 0, 0));
-    w.logic.DrawEnabled = true;
+    w.logic.DrawEnabled() = true;
     w.logic.OnCtlColor(dc, 1017);  // even an icon's query draws
     EXPECT_EQ(w.pixel(100, 48), qRgb(0, 0, 255));
     EXPECT_EQ(w.pixel(100, 92), colours::FrameGrey.rgb());

@@ -157,7 +157,7 @@ TEST(FindGraphics, RepaintingOneLabelRedrawsTheBarsForTheSelectedRecord) {
     image.addFind(0, {.strength = 40});
     ASSERT_TRUE(w.open(image));
     w.logic.selectedFind().bytes[74] = 20;  // strength
-    w.logic.compositor.repaintControl(1008);
+    w.logic.compositor().repaintControl(1008);
     EXPECT_EQ(RedRunStarts(w, kStrengthRow).size(), 2u);
 }
 

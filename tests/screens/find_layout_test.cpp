@@ -45,9 +45,9 @@ TEST(FindLayout, EveryControlGetsItsRectangleAndAlignment) {
     image.addFind(0, {.lockFlag = 1});
     ASSERT_TRUE(w.open(image));
     for (const Placement& p : kPlacements) {
-        EXPECT_EQ(w.logic.controls.rect(p.id), p.rect) << p.id;
+        EXPECT_EQ(w.logic.controls().rect(p.id), p.rect) << p.id;
         if (p.alignment >= 0) {
-            EXPECT_EQ(w.logic.controls.style(p.id) & kAlignmentMask, p.alignment) << p.id;
+            EXPECT_EQ(w.logic.controls().style(p.id) & kAlignmentMask, p.alignment) << p.id;
         }
     }
     EXPECT_TRUE(w.prompts.messages.empty());
@@ -56,24 +56,24 @@ TEST(FindLayout, EveryControlGetsItsRectangleAndAlignment) {
 TEST(FindLayout, CnValueIsOnePixelShorterThanItsCaption) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    EXPECT_EQ(w.logic.controls.rect(1049).height(), 29);
-    EXPECT_EQ(w.logic.controls.rect(1048).height(), 30);
+    EXPECT_EQ(w.logic.controls().rect(1049).height(), 29);
+    EXPECT_EQ(w.logic.controls().rect(1048).height(), 30);
 }
 
 TEST(FindLayout, UnlockedLockLabelKeepsItsPreviousStyle) {
     WindowHarness w;
-    w.logic.controls.setStyle(1033, 2);
+    w.logic.controls().setStyle(1033, 2);
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
     // The empty text returns before the style is set, so the template's style stays.
     EXPECT_EQ(w.text(1033), "");
-    EXPECT_EQ(w.logic.controls.style(1033), 2);
+    EXPECT_EQ(w.logic.controls().style(1033), 2);
 }
 
 TEST(FindLayout, ContentPanelKeepsItsStyle) {
     WindowHarness w;
-    w.logic.controls.setStyle(ids::ContentPanel, 0x42);
+    w.logic.controls().setStyle(ids::ContentPanel, 0x42);
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    EXPECT_EQ(w.logic.controls.style(ids::ContentPanel), 0x42);
+    EXPECT_EQ(w.logic.controls().style(ids::ContentPanel), 0x42);
     EXPECT_TRUE(w.prompts.messages.empty());
 }
 

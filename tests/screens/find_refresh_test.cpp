@@ -125,7 +125,7 @@ TEST(FindRefresh, CaptionsKeepTheLanguageTheyWereLaidOutIn) {
     WindowHarness w;
     OpenThree(w);
     // Only the lock label goes through the text table on a pick.
-    w.logic.Language = 1;
+    w.logic.Language() = UiLanguage::French;
     w.pickFind(2);
     w.pickFind(0);
     EXPECT_EQ(w.text(1054), "Strength");
@@ -136,17 +136,17 @@ TEST(FindRefresh, CaptionsKeepTheLanguageTheyWereLaidOutIn) {
 TEST(FindRefresh, PickMovesNothingAndLeavesSatRowAndPanelAlone) {
     WindowHarness w;
     OpenThree(w);
-    w.logic.controls.setText(1047, "kept");
-    w.logic.controls.setStyle(1025, 2);
+    w.logic.controls().setText(1047, "kept");
+    w.logic.controls().setStyle(1025, 2);
     std::vector<Rect> before;
     for (int id = 1004; id <= 1057; ++id) {
-        before.push_back(w.logic.controls.rect(id));
+        before.push_back(w.logic.controls().rect(id));
     }
     w.pickFind(1);
     EXPECT_EQ(w.text(1047), "kept");
-    EXPECT_EQ(w.logic.controls.style(1025), 2);
+    EXPECT_EQ(w.logic.controls().style(1025), 2);
     for (int id = 1004; id <= 1057; ++id) {
-        EXPECT_EQ(w.logic.controls.rect(id), before[id - 1004]) << id;
+        EXPECT_EQ(w.logic.controls().rect(id), before[id - 1004]) << id;
     }
     EXPECT_TRUE(w.prompts.messages.empty());
 }
@@ -162,10 +162,10 @@ TEST(FindRefresh, PickShowsTheNewRecordsTextsInTheImage) {
     image.addFind(0, kSecond);
     ASSERT_TRUE(shownFirst.open(image));
     const QRect values(215, 60, 245, 270);
-    const QImage picked = w.logic.compositor.image().copy(values);
-    EXPECT_EQ(picked, shownFirst.logic.compositor.image().copy(values));
+    const QImage picked = w.logic.compositor().image().copy(values);
+    EXPECT_EQ(picked, shownFirst.logic.compositor().image().copy(values));
     OpenThree(shownFirst);
-    EXPECT_NE(picked, shownFirst.logic.compositor.image().copy(values)) << "the first record's";
+    EXPECT_NE(picked, shownFirst.logic.compositor().image().copy(values)) << "the first record's";
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ void OpenWithFind(WindowHarness& w, const FindFields& fields) {
     fixtures::ImageBuilder image;
     image.addFind(0, fields);
     ASSERT_TRUE(w.open(image));
-    ASSERT_EQ(w.logic.ScreenMode, screen_mode::Find);
+    ASSERT_EQ(w.logic.ScreenMode(), ShownScreen::Find);
 }
 
 TEST(FindTexts, AllZeroRecordFromAnImageWithoutFindRecords) {

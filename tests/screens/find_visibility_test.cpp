@@ -26,7 +26,7 @@ std::set<int> FindScreenShows(bool vertical) {
 }
 
 void ExpectExactly(const WindowHarness& w, const std::set<int>& shown, const char* when) {
-    for (int id : w.logic.controls.replicaPaintOrder()) {
+    for (int id : w.logic.controls().replicaPaintOrder()) {
         EXPECT_EQ(w.visible(id), shown.count(id) == 1) << id << " " << when;
     }
 }

@@ -122,11 +122,11 @@ fixtures::ImageBuilder RecordSet() {
 void WalkScreens(WindowHarness& w, const std::string& prefix, Checksums& out) {
     MainWindowLogic& logic = w.logic;
     const auto snap = [&](const std::string& step) {
-        out[prefix + step] = Checksum(logic.compositor.image());
+        out[prefix + step] = Checksum(logic.compositor().image());
     };
-    const int finds = logic.controls.itemCount(ids::FindList);
-    const int constellations = logic.controls.itemCount(ids::ConstellationList);
-    const int spectra = logic.controls.itemCount(ids::SpectrumList);
+    const int finds = logic.controls().itemCount(ids::FindList);
+    const int constellations = logic.controls().itemCount(ids::ConstellationList);
+    const int spectra = logic.controls().itemCount(ids::SpectrumList);
 
     w.chooseScreen(0);
     snap("find");
@@ -157,7 +157,7 @@ void WalkScreens(WindowHarness& w, const std::string& prefix, Checksums& out) {
         logic.RefLevelDown();
         snap(at + "/down");
         logic.TrackCursor(QPoint(10, 10));
-        logic.compositor.repaintWindow();
+        logic.compositor().repaintWindow();
         snap(at + "/outside");
     }
 }
@@ -175,9 +175,9 @@ Checksums AllPictures() {
     Checksums sums;
     {
         WindowHarness w;
-        sums["start"] = Checksum(w.logic.compositor.image());
+        sums["start"] = Checksum(w.logic.compositor().image());
         EXPECT_TRUE(w.open(RecordSet()));
-        sums["records/open"] = Checksum(w.logic.compositor.image());
+        sums["records/open"] = Checksum(w.logic.compositor().image());
         for (const auto& [step, sum] : WalkBothLanguages(w)) {
             sums["records/" + step] = sum;
         }

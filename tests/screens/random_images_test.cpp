@@ -29,8 +29,8 @@ TEST(RandomImages, EveryScreenRecordAndPointerPositionStaysConsistent) {
     for (int round = 0; round < 6; ++round) {
         WindowHarness w;
         ASSERT_TRUE(w.open(RandomImage(random)));
-        ASSERT_EQ(w.logic.controls.itemCount(ids::FindList), 32);
-        ASSERT_EQ(w.logic.controls.itemCount(ids::ConstellationList), 16);
+        ASSERT_EQ(w.logic.controls().itemCount(ids::FindList), 32);
+        ASSERT_EQ(w.logic.controls().itemCount(ids::ConstellationList), 16);
         for (int language : {0, 1}) {
             w.chooseLanguage(language);
             for (int screen = 0; screen < 3; ++screen) {
@@ -38,7 +38,7 @@ TEST(RandomImages, EveryScreenRecordAndPointerPositionStaysConsistent) {
                 const int list = screen == 0   ? ids::FindList
                                  : screen == 1 ? ids::ConstellationList
                                                : ids::SpectrumList;
-                for (int entry = 0; entry < w.logic.controls.itemCount(list); entry += 3) {
+                for (int entry = 0; entry < w.logic.controls().itemCount(list); entry += 3) {
                     if (screen == 0) {
                         w.pickFind(entry);
                     } else if (screen == 1) {
@@ -53,14 +53,14 @@ TEST(RandomImages, EveryScreenRecordAndPointerPositionStaysConsistent) {
                         w.logic.RefreshCursorReadout();
                     }
                 }
-                EXPECT_EQ(w.logic.ScreenMode, screen);
-                EXPECT_TRUE(w.logic.DrawEnabled);
+                EXPECT_EQ(static_cast<int>(w.logic.ScreenMode()), screen);
+                EXPECT_TRUE(w.logic.DrawEnabled());
             }
         }
-        EXPECT_EQ(w.logic.RefLevelTop - w.logic.RefLevelBottom, 30);
-        EXPECT_GE(w.logic.RefLevelBottom, 0);
-        EXPECT_LE(w.logic.RefLevelTop, 100);
-        EXPECT_EQ(w.logic.compositor.image().size(), QSize(720, 480));
+        EXPECT_EQ(w.logic.RefLevelTop() - w.logic.RefLevelBottom(), 30);
+        EXPECT_GE(w.logic.RefLevelBottom(), 0);
+        EXPECT_LE(w.logic.RefLevelTop(), 100);
+        EXPECT_EQ(w.logic.compositor().image().size(), QSize(720, 480));
         EXPECT_TRUE(w.prompts.messages.empty());
     }
 }

@@ -14,20 +14,20 @@ QRgb rgb(const QColor& c) {
 
 TEST(ScreenFrame, StartUpPlacesTheFrameControls) {
     WindowHarness w;
-    EXPECT_EQ(w.logic.controls.rect(ids::ScreenArea), (Rect{0, 0, 720, 480}));
-    EXPECT_EQ(w.logic.controls.rect(ids::Title), (Rect{0, 0, 720, 48}));
-    EXPECT_EQ(w.logic.controls.rect(1017), (Rect{625, 18, 667, 38}));
-    EXPECT_EQ(w.logic.controls.rect(ids::BottomBar), (Rect{0, 440, 720, 480}));
-    EXPECT_EQ(w.logic.controls.rect(1016), (Rect{576, 14, 616, 44}));
-    EXPECT_EQ(w.logic.controls.rect(1022), (Rect{65, 60, 75, 340}));
+    EXPECT_EQ(w.logic.controls().rect(ids::ScreenArea), (Rect{0, 0, 720, 480}));
+    EXPECT_EQ(w.logic.controls().rect(ids::Title), (Rect{0, 0, 720, 48}));
+    EXPECT_EQ(w.logic.controls().rect(1017), (Rect{625, 18, 667, 38}));
+    EXPECT_EQ(w.logic.controls().rect(ids::BottomBar), (Rect{0, 440, 720, 480}));
+    EXPECT_EQ(w.logic.controls().rect(1016), (Rect{576, 14, 616, 44}));
+    EXPECT_EQ(w.logic.controls().rect(1022), (Rect{65, 60, 75, 340}));
     EXPECT_TRUE(w.prompts.messages.empty());
 }
 
 TEST(ScreenFrame, LabelFontsHaveTheMetersPixelHeights) {
     WindowHarness w;
-    EXPECT_EQ(w.logic.LabelFontLarge.pixelSize(), 26);
-    EXPECT_EQ(w.logic.LabelFontSmall.pixelSize(), 20);
-    EXPECT_EQ(w.logic.LabelFontLarge.family(), "Arial");
+    EXPECT_EQ(w.logic.LabelFontLarge().pixelSize(), 26);
+    EXPECT_EQ(w.logic.LabelFontSmall().pixelSize(), 20);
+    EXPECT_EQ(w.logic.LabelFontLarge().family(), "Arial");
 }
 
 TEST(ScreenFrame, PaintsTitleBarBottomBarAndGreyArea) {
@@ -44,40 +44,40 @@ TEST(ScreenFrame, PaintsTitleBarBottomBarAndGreyArea) {
 TEST(ShowScreen, ConstellationHidesThe22kIconAndDisablesUpDown) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.ShowScreen(screen_mode::Spectrum);
-    EXPECT_TRUE(w.logic.controls.isEnabled(ids::Up));
-    EXPECT_TRUE(w.logic.controls.isEnabled(ids::Down));
+    w.logic.ShowScreen(ShownScreen::Spectrum);
+    EXPECT_TRUE(w.logic.controls().isEnabled(ids::Up));
+    EXPECT_TRUE(w.logic.controls().isEnabled(ids::Down));
     EXPECT_TRUE(w.visible(1016));
-    w.logic.ShowScreen(screen_mode::Constellation);
+    w.logic.ShowScreen(ShownScreen::Constellation);
     EXPECT_FALSE(w.visible(1016));
-    EXPECT_FALSE(w.logic.controls.isEnabled(ids::Up));
-    EXPECT_FALSE(w.logic.controls.isEnabled(ids::Down));
-    w.logic.ShowScreen(screen_mode::Find);
+    EXPECT_FALSE(w.logic.controls().isEnabled(ids::Up));
+    EXPECT_FALSE(w.logic.controls().isEnabled(ids::Down));
+    w.logic.ShowScreen(ShownScreen::Find);
     EXPECT_TRUE(w.visible(1016));
 }
 
 TEST(ShowScreen, TitleFollowsTheLanguageValue) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.Language = 1;
-    w.logic.ShowScreen(screen_mode::Spectrum);
+    w.logic.Language() = UiLanguage::French;
+    w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_EQ(w.text(ids::Title), "R\xA8\xA6glez Spectrum");
-    w.logic.Language = 5;
-    w.logic.ShowScreen(screen_mode::Spectrum);
+    w.logic.Language() = static_cast<UiLanguage>(5);
+    w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_EQ(w.text(ids::Title), "Spectrum Adjust");
 }
 
 TEST(ShowScreen, InvalidModeTurnsDrawingOffAndRepaintsNothing) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.ShowScreen(screen_mode::Spectrum);
-    const QImage before = w.logic.compositor.image().copy();
-    w.logic.ShowScreen(7);
-    EXPECT_FALSE(w.logic.DrawEnabled);
-    EXPECT_FALSE(w.logic.controls.isEnabled(ids::Up));
-    EXPECT_FALSE(w.logic.controls.isEnabled(ids::Down));
+    w.logic.ShowScreen(ShownScreen::Spectrum);
+    const QImage before = w.logic.compositor().image().copy();
+    w.logic.ShowScreen(static_cast<ShownScreen>(7));
+    EXPECT_FALSE(w.logic.DrawEnabled());
+    EXPECT_FALSE(w.logic.controls().isEnabled(ids::Up));
+    EXPECT_FALSE(w.logic.controls().isEnabled(ids::Down));
     EXPECT_EQ(w.text(ids::Title), "Spectrum Adjust");
-    EXPECT_EQ(w.logic.compositor.image(), before);
+    EXPECT_EQ(w.logic.compositor().image(), before);
 }
 
 TEST(ColourHook, DefaultAnswerWhileDrawingIsOff) {
@@ -99,18 +99,19 @@ TEST(ColourHook, FrameAnswersWhileDrawing) {
     EXPECT_EQ(w.logic.OnCtlColor(dc, ids::Title)->color(), colours::TitleTeal);
     EXPECT_EQ(dc.textColour, colours::White);
     EXPECT_EQ(dc.backgroundColour, colours::TitleTeal);
-    EXPECT_EQ(dc.font, &w.logic.LabelFontLarge);
+    EXPECT_EQ(dc.font, &w.logic.LabelFontLarge());
 }
 
 TEST(PaintLabel, AnyFontChoiceButTwoHundredIsTheSmallFont) {
     WindowHarness w;
     DeviceContext dc;
-    w.logic.PaintLabel(dc, 150, colours::Ink, colours::PanelGrey);
-    EXPECT_EQ(dc.font, &w.logic.LabelFontSmall);
-    w.logic.PaintLabel(dc, 201, colours::Ink, colours::PanelGrey);
-    EXPECT_EQ(dc.font, &w.logic.LabelFontSmall);
-    const BrushHandle brush = w.logic.PaintLabel(dc, 200, colours::White, colours::Ink);
-    EXPECT_EQ(dc.font, &w.logic.LabelFontLarge);
+    w.logic.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
+    EXPECT_EQ(dc.font, &w.logic.LabelFontSmall());
+    w.logic.PaintLabel(dc, static_cast<LabelFont>(201), colours::Ink, colours::PanelGrey);
+    EXPECT_EQ(dc.font, &w.logic.LabelFontSmall());
+    const BrushHandle brush =
+        w.logic.PaintLabel(dc, LabelFont::Large, colours::White, colours::Ink);
+    EXPECT_EQ(dc.font, &w.logic.LabelFontLarge());
     EXPECT_EQ(dc.textColour, colours::White);
     EXPECT_EQ(brush->color(), colours::Ink);
 }
@@ -120,15 +121,15 @@ TEST(ControlBrushes, StayBoundedOverManyRepaints) {
     fixtures::ImageBuilder image;
     image.addFind(0, fixtures::FindFields{.strength = 50, .lockFlag = 1});
     ASSERT_TRUE(w.open(image));
-    const std::size_t afterFirst = w.logic.controlBrushes.count();
+    const std::size_t afterFirst = w.logic.controlBrushes().count();
     for (int n = 0; n < 10000; ++n) {
-        w.logic.compositor.repaintControl(1008 + n % 7);
+        w.logic.compositor().repaintControl(1008 + n % 7);
     }
     w.chooseScreen(1);
     w.chooseScreen(2);
-    w.logic.compositor.repaintWindow();
+    w.logic.compositor().repaintWindow();
     EXPECT_GT(afterFirst, 0u);
-    EXPECT_LE(w.logic.controlBrushes.count(), 8u);
+    EXPECT_LE(w.logic.controlBrushes().count(), 8u);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ int RedPixels(const WindowHarness& w) {
 
 // The saved cursor frequency in the loaded image, which the read-out must never touch.
 std::int32_t SavedCursorFrequency(const WindowHarness& w, int slot) {
-    const auto bytes = w.logic.image->spectrumSlot(slot);
+    const auto bytes = w.logic.image()->spectrumSlot(slot);
     return static_cast<std::int32_t>(bytes[32] | bytes[33] << 8 | bytes[34] << 16 |
                                      static_cast<std::uint32_t>(bytes[35]) << 24);
 }
@@ -54,7 +54,7 @@ class SpectrumCursor : public ::testing::Test {
         image.addSpectrum(0, Sweep(2150, 950));
         image.addSpectrum(1, Sweep(1150, 950, 1));
         ASSERT_TRUE(w.open(image));
-        w.logic.onToolTipText = [this](const std::string& text) { tips.push_back(text); };
+        w.logic.onToolTipText() = [this](const std::string& text) { tips.push_back(text); };
         w.chooseScreen(kSpectrumEntry);
     }
 
@@ -75,7 +75,7 @@ TEST_F(SpectrumCursor, PointerOnAPlotEdgeGivesNothing) {
         EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 1234);
         EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 57);
     }
-    EXPECT_EQ(w.logic.toolTipText, "");
+    EXPECT_EQ(w.logic.toolTipText(), "");
     EXPECT_TRUE(tips.empty());
 }
 
@@ -92,7 +92,7 @@ TEST_F(SpectrumCursor, ReadOutAt100By200) {
     pointAt(100, 200);  // k = 25 / 4 = 6
     EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 2150 - 6 * 8);
     EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 56);
-    EXPECT_EQ(w.logic.toolTipText, "[ 2102MHz : 56 ]");
+    EXPECT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
     EXPECT_EQ(SavedCursorFrequency(w, 0), 1234);
 }
 
@@ -123,7 +123,7 @@ TEST_F(SpectrumCursor, IndexPastTheLastSweepPointHoldsThere) {
     pointAt(690, 200);  // (690 - 75) / 4 = 153
     EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 2150 - 149 * 8);
     EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 50 + 149 % 20);
-    EXPECT_EQ(w.logic.toolTipText, "[ 958MHz : 59 ]");
+    EXPECT_EQ(w.logic.toolTipText(), "[ 958MHz : 59 ]");
 }
 
 TEST_F(SpectrumCursor, IndexComesFromThePointerWhenPointsCollapse) {
@@ -158,18 +158,18 @@ TEST_F(SpectrumCursor, ToolTipGetsTheLastDrawingsReadOut) {
     EXPECT_EQ(tips[1], "[ 2102MHz : 56 ]");
     w.logic.TrackCursor(QPoint(10, 10));  // off the plot: the tool-tip keeps its text
     EXPECT_EQ(tips.size(), 2u);
-    EXPECT_EQ(w.logic.toolTipText, "[ 2102MHz : 56 ]");
+    EXPECT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
 }
 
 TEST_F(SpectrumCursor, PointerMovesDrawNothingByThemselves) {
     int paints = 0;
-    w.logic.compositor.onPainted = [&paints] { ++paints; };
-    const QImage before = w.logic.compositor.image().copy();
+    w.logic.compositor().onPainted = [&paints] { ++paints; };
+    const QImage before = w.logic.compositor().image().copy();
     w.logic.TrackCursor(QPoint(300, 200));
     EXPECT_EQ(paints, 0);
-    EXPECT_EQ(w.logic.compositor.image(), before);
-    EXPECT_EQ(w.logic.CursorX, 300);
-    EXPECT_EQ(w.logic.CursorY, 200);
+    EXPECT_EQ(w.logic.compositor().image(), before);
+    EXPECT_EQ(w.logic.CursorX(), 300);
+    EXPECT_EQ(w.logic.CursorY(), 200);
     w.logic.RedrawTrace();
     EXPECT_EQ(paints, 1);
 }
@@ -177,8 +177,8 @@ TEST_F(SpectrumCursor, PointerMovesDrawNothingByThemselves) {
 TEST_F(SpectrumCursor, OtherScreensStoreThePointerButTellTheToolTipNothing) {
     w.chooseScreen(kFindEntry);
     w.logic.TrackCursor(QPoint(300, 200));
-    EXPECT_EQ(w.logic.CursorX, 300);
-    EXPECT_EQ(w.logic.CursorY, 200);
+    EXPECT_EQ(w.logic.CursorX(), 300);
+    EXPECT_EQ(w.logic.CursorY(), 200);
     EXPECT_TRUE(tips.empty());
     // Back on the spectrum screen the stored position draws the cross-hair.
     w.chooseScreen(kSpectrumEntry);
@@ -209,15 +209,15 @@ TEST_F(SpectrumCursor, TickShowsTheBareReadOut) {
 
 TEST_F(SpectrumCursor, TickRepaintsOnlyAChangedReadOutAndOnlyWhereItPainted) {
     int paints = 0;
-    w.logic.compositor.onPainted = [&paints] { ++paints; };
+    w.logic.compositor().onPainted = [&paints] { ++paints; };
     w.logic.RefreshCursorReadout();
     EXPECT_EQ(paints, 2);
-    EXPECT_EQ(w.logic.compositor.paintedRect(), w.logic.controls.rect(1031).toQRect());
+    EXPECT_EQ(w.logic.compositor().paintedRect(), w.logic.controls().rect(1031).toQRect());
     w.logic.RefreshCursorReadout();
     EXPECT_EQ(paints, 2);
     w.logic.RedrawTrace();
     EXPECT_EQ(paints, 3);
-    EXPECT_EQ(w.logic.compositor.paintedRect(), QRect(0, 48, 720, 340 - 48));
+    EXPECT_EQ(w.logic.compositor().paintedRect(), QRect(0, 48, 720, 340 - 48));
 }
 
 TEST_F(SpectrumCursor, TickDoesNothingOnOtherScreens) {
@@ -225,7 +225,7 @@ TEST_F(SpectrumCursor, TickDoesNothingOnOtherScreens) {
     const std::string frequency = w.text(1026);
     const std::string level = w.text(1031);
     int paints = 0;
-    w.logic.compositor.onPainted = [&paints] { ++paints; };
+    w.logic.compositor().onPainted = [&paints] { ++paints; };
     w.logic.RefreshCursorReadout();
     EXPECT_EQ(w.text(1026), frequency);
     EXPECT_EQ(w.text(1031), level);
@@ -246,7 +246,7 @@ TEST(SpectrumNoPitchCursor, PointerOverAnEmptyPlotReadsNothingOut) {
     w.chooseScreen(kSpectrumEntry);
     w.logic.TrackCursor(QPoint(100, 200));
     w.logic.RedrawTrace();
-    ASSERT_EQ(w.logic.toolTipText, "[ 2102MHz : 56 ]");
+    ASSERT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
     for (int n = 0; n < static_cast<int>(edges.size()); ++n) {
         w.pickSpectrum(n + 1);
         for (const QPoint& p : {QPoint(100, 200), QPoint(690, 300), QPoint(76, 61)}) {
@@ -255,7 +255,7 @@ TEST(SpectrumNoPitchCursor, PointerOverAnEmptyPlotReadsNothingOut) {
             EXPECT_EQ(RedPixels(w), 0) << "edges " << edges[n].first << "/" << edges[n].second;
             EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 1234);
             EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 57);
-            EXPECT_EQ(w.logic.toolTipText, "[ 2102MHz : 56 ]");
+            EXPECT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
         }
         w.logic.RefreshCursorReadout();
         EXPECT_EQ(w.text(1026), "1234");
@@ -271,7 +271,7 @@ TEST(SpectrumNoPitchCursor, EmptySpectrumListReadsNothingOut) {
     w.logic.TrackCursor(QPoint(300, 200));
     w.logic.RedrawTrace();
     EXPECT_EQ(RedPixels(w), 0);
-    EXPECT_EQ(w.logic.toolTipText, "");
+    EXPECT_EQ(w.logic.toolTipText(), "");
     EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 0);
     w.logic.RefreshCursorReadout();
     EXPECT_EQ(w.text(1026), "0");

@@ -35,7 +35,7 @@ fixtures::ImageBuilder SpanImage(const std::vector<std::uint8_t>& spans) {
 }
 
 int Alignment(const WindowHarness& w, int id) {
-    return w.logic.controls.style(id) & kAlignmentMask;
+    return w.logic.controls().style(id) & kAlignmentMask;
 }
 
 struct Placed {
@@ -60,7 +60,7 @@ TEST(SpectrumLayout, PlacesEveryControl) {
         {1047, {605, 444, 720, 474}},
     };
     for (const Placed& p : expected) {
-        EXPECT_EQ(w.logic.controls.rect(p.id), p.rect) << "control " << p.id;
+        EXPECT_EQ(w.logic.controls().rect(p.id), p.rect) << "control " << p.id;
     }
     EXPECT_TRUE(w.prompts.messages.empty());
 }
@@ -153,8 +153,8 @@ TEST(SpectrumVisibility, ShowsTheScreensControlsAndHidesTheRest) {
                    1048, 1049, 1050, 1051, 1052, 1053, 1054, 1055, 1056, 1057}) {
         EXPECT_FALSE(w.visible(id)) << "control " << id;
     }
-    EXPECT_TRUE(w.logic.controls.isEnabled(ids::Up));
-    EXPECT_TRUE(w.logic.controls.isEnabled(ids::Down));
+    EXPECT_TRUE(w.logic.controls().isEnabled(ids::Up));
+    EXPECT_TRUE(w.logic.controls().isEnabled(ids::Down));
 }
 
 struct SpanCase {
@@ -168,10 +168,10 @@ TEST(SpectrumSpan, LayoutTextsTheSpanAndSetsTheStep) {
                               SpanCase{2, "400 MHz", 4}, SpanCase{5, "...", 8}}) {
         WindowHarness w;
         ASSERT_TRUE(w.open(SpanImage({c.code})));
-        w.logic.FreqStep = -1;
+        w.logic.FreqStep() = -1;
         w.chooseScreen(kSpectrumEntry);
         EXPECT_EQ(w.text(1034), c.text) << "span code " << int(c.code);
-        EXPECT_EQ(w.logic.FreqStep, c.freqStep) << "span code " << int(c.code);
+        EXPECT_EQ(w.logic.FreqStep(), c.freqStep) << "span code " << int(c.code);
     }
 }
 
@@ -179,14 +179,14 @@ TEST(SpectrumSpan, RefreshTextsTheSpanAndLeavesUnknownCodesEmpty) {
     WindowHarness w;
     ASSERT_TRUE(w.open(SpanImage({1, 0, 2, 5})));
     w.chooseScreen(kSpectrumEntry);
-    EXPECT_EQ(w.logic.FreqStep, 2);
+    EXPECT_EQ(w.logic.FreqStep(), 2);
     const SpanCase expected[] = {{0, "FULL", 8}, {2, "400 MHz", 4}, {5, "", 8}, {1, "200 MHz", 2}};
     const int entries[] = {1, 2, 3, 0};
     for (int n = 0; n < 4; ++n) {
-        w.logic.FreqStep = -1;
+        w.logic.FreqStep() = -1;
         w.pickSpectrum(entries[n]);
         EXPECT_EQ(w.text(1034), expected[n].text) << "entry " << entries[n];
-        EXPECT_EQ(w.logic.FreqStep, expected[n].freqStep) << "entry " << entries[n];
+        EXPECT_EQ(w.logic.FreqStep(), expected[n].freqStep) << "entry " << entries[n];
     }
 }
 
@@ -199,7 +199,7 @@ TEST(SpectrumSpan, UnknownCodeShowsDotsWhenTheScreenIsEnteredWithIt) {
     w.chooseScreen(kFindEntry);
     w.chooseScreen(kSpectrumEntry);
     EXPECT_EQ(w.text(1034), "...");
-    EXPECT_EQ(w.logic.FreqStep, 8);
+    EXPECT_EQ(w.logic.FreqStep(), 8);
 }
 
 TEST(SpectrumRefresh, RetextsOnlyTheValueLabels) {
@@ -211,9 +211,9 @@ TEST(SpectrumRefresh, RetextsOnlyTheValueLabels) {
     image.addSpectrum(1, second);
     ASSERT_TRUE(w.open(image));
     w.chooseScreen(kSpectrumEntry);
-    w.logic.RefLevelBottom = 25;  // a window the scale does not show yet
-    w.logic.RefLevelTop = 55;
-    const Rect before = w.logic.controls.rect(1024);
+    w.logic.RefLevelBottom() = 25;  // a window the scale does not show yet
+    w.logic.RefLevelTop() = 55;
+    const Rect before = w.logic.controls().rect(1024);
     w.pickSpectrum(1);
     EXPECT_EQ(w.text(1024), "1750MHz");
     EXPECT_EQ(w.text(1026), "1500MHz");
@@ -222,7 +222,7 @@ TEST(SpectrumRefresh, RetextsOnlyTheValueLabels) {
     EXPECT_EQ(w.text(1034), "400 MHz");
     EXPECT_EQ(w.text(1008), "70");
     EXPECT_EQ(w.text(1014), "40");
-    EXPECT_EQ(w.logic.controls.rect(1024), before);
+    EXPECT_EQ(w.logic.controls().rect(1024), before);
 }
 
 TEST(SpectrumEmptyList, ShowsTheAllZeroRecord) {
@@ -234,7 +234,7 @@ TEST(SpectrumEmptyList, ShowsTheAllZeroRecord) {
     EXPECT_EQ(w.text(1027), "0MHz");
     EXPECT_EQ(w.text(1031), "0 dBuV");
     EXPECT_EQ(w.text(1034), "FULL");
-    EXPECT_EQ(w.logic.FreqStep, 8);
+    EXPECT_EQ(w.logic.FreqStep(), 8);
 }
 
 TEST(SpectrumColours, LabelsGetTheirFontAndColours) {
@@ -261,7 +261,7 @@ TEST(SpectrumColours, LabelsGetTheirFontAndColours) {
         EXPECT_EQ(brush->color(), c.background) << "control " << c.id;
         EXPECT_EQ(dc.textColour, c.text) << "control " << c.id;
         EXPECT_EQ(dc.backgroundColour, c.background) << "control " << c.id;
-        EXPECT_EQ(dc.font, &w.logic.LabelFontSmall) << "control " << c.id;
+        EXPECT_EQ(dc.font, &w.logic.LabelFontSmall()) << "control " << c.id;
     }
 }
 
@@ -269,8 +269,8 @@ TEST(SpectrumColours, PlotPanelGetsInkAndDrawsNothing) {
     WindowHarness w;
     ASSERT_TRUE(w.open(SpanImage({0})));
     w.chooseScreen(kSpectrumEntry);
-    w.logic.compositor.image().fill(Qt::white);
-    const QImage before = w.logic.compositor.image().copy();
+    w.logic.compositor().image().fill(Qt::white);
+    const QImage before = w.logic.compositor().image().copy();
     DeviceContext query;
     EXPECT_EQ(w.logic.OnCtlColor(query, ids::ContentPanel), &Brushes().InkBrush);
     // The branch itself leaves the device context alone.
@@ -279,12 +279,12 @@ TEST(SpectrumColours, PlotPanelGetsInkAndDrawsNothing) {
     dc.backgroundColour = Qt::cyan;
     DeviceContext unused;
     BrushHandle brush =
-        w.logic.spectrumScreen.answer(dc, ids::ContentPanel, DefaultColourAnswer(unused));
+        w.logic.spectrumScreen().answer(dc, ids::ContentPanel, DefaultColourAnswer(unused));
     EXPECT_EQ(brush, &Brushes().InkBrush);
     EXPECT_EQ(dc.textColour, QColor(Qt::magenta));
     EXPECT_EQ(dc.backgroundColour, QColor(Qt::cyan));
     EXPECT_EQ(dc.font, nullptr);
-    EXPECT_EQ(w.logic.compositor.image(), before);
+    EXPECT_EQ(w.logic.compositor().image(), before);
 }
 
 TEST(SpectrumColours, DrawingGroupDrawsTheSeparatorAndTraceThenAnswersTheDefault) {
@@ -295,7 +295,7 @@ TEST(SpectrumColours, DrawingGroupDrawsTheSeparatorAndTraceThenAnswersTheDefault
     const BrushHandle defaultAnswer = DefaultColourAnswer(reference);
     for (int id : {1016, 1017, 1020, 1021, 1022, 1038, 1039, 1040, 1041, ids::SidePanelLabel,
                    kUnnamedControl}) {
-        w.logic.compositor.image().fill(Qt::white);
+        w.logic.compositor().image().fill(Qt::white);
         DeviceContext dc;
         EXPECT_EQ(w.logic.OnCtlColor(dc, id), defaultAnswer) << "control " << id;
         EXPECT_EQ(w.pixel(0, 48), qRgb(0, 0, 255)) << "control " << id;

@@ -53,19 +53,19 @@ class SpectrumReference : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(w.open(FlatSweep()));
         w.chooseScreen(kSpectrumEntry);
-        w.logic.compositor.onPainted = [this] { ++paints; };
+        w.logic.compositor().onPainted = [this] { ++paints; };
     }
 
     void setWindow(std::int16_t bottom) {
-        w.logic.RefLevelBottom = bottom;
-        w.logic.RefLevelTop = static_cast<std::int16_t>(bottom + 30);
+        w.logic.RefLevelBottom() = bottom;
+        w.logic.RefLevelTop() = static_cast<std::int16_t>(bottom + 30);
         w.chooseScreen(kSpectrumEntry);
         paints = 0;
     }
 
     void expectWindow(int bottom) {
-        EXPECT_EQ(w.logic.RefLevelBottom, bottom);
-        EXPECT_EQ(w.logic.RefLevelTop, bottom + 30);
+        EXPECT_EQ(w.logic.RefLevelBottom(), bottom);
+        EXPECT_EQ(w.logic.RefLevelTop(), bottom + 30);
     }
 
     WindowHarness w;
@@ -147,16 +147,16 @@ TEST_F(SpectrumReference, WheelAtTheBottomChangesAndRedrawsNothing) {
     setWindow(0);
     EXPECT_EQ(ScaleTexts(w), Scale(0));
     w.logic.TrackCursor(QPoint(300, 100));
-    const QImage before = w.logic.compositor.image().copy();
+    const QImage before = w.logic.compositor().image().copy();
     w.logic.RefLevelByWheel(-120);
     expectWindow(0);
     EXPECT_EQ(paints, 0);
-    EXPECT_EQ(w.logic.compositor.image(), before);
+    EXPECT_EQ(w.logic.compositor().image(), before);
 }
 
 TEST_F(SpectrumReference, DownButtonAtTheBottomStillRedraws) {
     setWindow(0);
-    w.logic.compositor.image().setPixel(300, 200, qRgb(255, 255, 255));
+    w.logic.compositor().image().setPixel(300, 200, qRgb(255, 255, 255));
     w.logic.RefLevelDown();
     expectWindow(0);
     EXPECT_EQ(ScaleTexts(w), Scale(0));
@@ -166,7 +166,7 @@ TEST_F(SpectrumReference, DownButtonAtTheBottomStillRedraws) {
 
 TEST_F(SpectrumReference, UpButtonAtTheTopStillRedraws) {
     setWindow(70);
-    w.logic.compositor.image().setPixel(300, 200, qRgb(255, 255, 255));
+    w.logic.compositor().image().setPixel(300, 200, qRgb(255, 255, 255));
     w.logic.RefLevelUp();
     expectWindow(70);
     EXPECT_EQ(ScaleTexts(w), Scale(70));

@@ -201,8 +201,8 @@ TEST(SpectrumTrace, RedrawCoversWhateverLayInThePlot) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder().addSpectrum(0, Sweep(2150, 950, 55))));
     w.chooseScreen(kSpectrumEntry);
-    const QImage drawn = w.logic.compositor.image().copy();
-    w.logic.compositor.image().fill(Qt::white);
+    const QImage drawn = w.logic.compositor().image().copy();
+    w.logic.compositor().image().fill(Qt::white);
     w.logic.RedrawTrace();
     // The two polygons tile the plot up to x 671; only the columns right of it stay white.
     EXPECT_EQ(ForeignPlotPixels(w), (695 - 671) * 280);
@@ -251,7 +251,7 @@ TEST(SpectrumNoPitch, ThePlotIsClearedOfAnEarlierTrace) {
     ASSERT_TRUE(w.open(image));
     w.chooseScreen(kSpectrumEntry);
     // Only the trace redraw runs here, with no window repaint behind it.
-    w.logic.lists.selectedSpectrum = 1;
+    w.logic.lists().selectedSpectrum = 1;
     w.logic.RedrawTrace();
     EXPECT_EQ(GreenPlotPixels(w), 0);
     EXPECT_EQ(ForeignPlotPixels(w), 0);

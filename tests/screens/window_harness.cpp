@@ -16,27 +16,27 @@ bool WindowHarness::open(const fixtures::ImageBuilder& image, const std::string&
 }
 
 void WindowHarness::chooseScreen(int uiEntry) {
-    logic.controls.setSelection(ids::UiList, uiEntry);
+    logic.controls().setSelection(ids::UiList, uiEntry);
     logic.OnUiListChange();
 }
 
 void WindowHarness::chooseLanguage(int entry) {
-    logic.controls.setSelection(ids::LanguageList, entry);
+    logic.controls().setSelection(ids::LanguageList, entry);
     logic.OnLanguageListChange();
 }
 
 void WindowHarness::pickFind(int entry) {
-    logic.controls.setSelection(ids::FindList, entry);
+    logic.controls().setSelection(ids::FindList, entry);
     logic.OnFindListChange();
 }
 
 void WindowHarness::pickConstellation(int entry) {
-    logic.controls.setSelection(ids::ConstellationList, entry);
+    logic.controls().setSelection(ids::ConstellationList, entry);
     logic.OnConstellationListChange();
 }
 
 void WindowHarness::pickSpectrum(int entry) {
-    logic.controls.setSelection(ids::SpectrumList, entry);
+    logic.controls().setSelection(ids::SpectrumList, entry);
     logic.OnSpectrumListChange();
 }
 

@@ -27,9 +27,9 @@ class WindowHarness {
     void pickConstellation(int entry);
     void pickSpectrum(int entry);
 
-    QRgb pixel(int x, int y) const { return logic.compositor.image().pixel(x, y); }
-    std::string text(int id) const { return logic.controls.text(id); }
-    bool visible(int id) const { return logic.controls.isVisible(id); }
+    QRgb pixel(int x, int y) const { return logic.compositor().image().pixel(x, y); }
+    std::string text(int id) const { return logic.controls().text(id); }
+    bool visible(int id) const { return logic.controls().isVisible(id); }
 
     ScriptedPrompts prompts;
     MainWindowLogic logic{prompts};

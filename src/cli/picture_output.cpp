@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "cli/failure.h"
-#include "export/output_file.h"
 #include "export/image_encoding.h"
+#include "export/output_file.h"
 
 namespace mirelta::cli {
 namespace {
@@ -55,7 +55,8 @@ Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& o
 
 Error WritePicture(const QImage& image, const std::string& format, int depth,
                    const std::filesystem::path& output, Durability durability) {
-    std::vector<std::uint8_t> bytes;
+    // One buffer per thread, kept from picture to picture of a batch.
+    thread_local std::vector<std::uint8_t> bytes;
     if (Error error = EncodeImage(image, format, depth, bytes); !error.ok()) {
         return error;
     }

@@ -46,7 +46,7 @@ Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPix
     }
     if (format == "bmp") {
         try {
-            out = EncodeBmp(image, bitsPerPixel);
+            EncodeBmpInto(image, bitsPerPixel, out);
         } catch (const std::exception& e) {
             return {ErrorKind::WriteFailed, e.what()};
         }
@@ -56,6 +56,9 @@ Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPix
     QBuffer buffer(&data);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, QByteArray::fromStdString(format));
+    if (format == "png") {
+        writer.setQuality(kPngQuality);
+    }
     if (!writer.write(image)) {
         return {ErrorKind::WriteFailed,
                 format + " encoding failed: " + writer.errorString().toStdString()};

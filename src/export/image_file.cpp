@@ -10,6 +10,7 @@
 #include <string>
 
 #include "export/bmp_writer.h"
+#include "export/image_encoding.h"
 
 namespace mirelta {
 namespace {
@@ -20,9 +21,6 @@ bool HasPngExtension(const std::filesystem::path& path) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension == ".png";
 }
-
-// Measured on the replica's flat-colour screens (bench/png_bench); see the README.
-constexpr int kPngQuality = 80;
 
 SaveResult SavePng(const QImage& image, const std::filesystem::path& path, Durability durability) {
     // One buffer per thread, kept from picture to picture.

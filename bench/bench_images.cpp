@@ -47,7 +47,7 @@ fixtures::ConstellationFields Constellation(int k) {
 
 fixtures::SpectrumFields Spectrum(int k) {
     fixtures::SpectrumFields s;
-    s.label = "Spec " + std::to_string(k);
+    s.label = "Sweep " + std::to_string(k);
     s.leftFrequency = 2150;
     s.cursorFrequency = 1550;
     s.rightFrequency = 950;

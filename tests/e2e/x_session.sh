@@ -60,13 +60,15 @@ x_session_start() {
   for attempt in 1 2 3; do
     openbox --sm-disable >"$work/openbox.log" 2>&1 &
     wm_pid=$!
-    poll 10 wm_answers && return 0
+    poll 10 wm_settled
+    wmctrl -m >/dev/null 2>&1 && return 0
     kill "$wm_pid" 2>/dev/null
   done
   fail "openbox did not start"
 }
-wm_answers() {
-  kill -0 "$wm_pid" 2>/dev/null && wmctrl -m >/dev/null 2>&1
+# The window manager answers, or has already given up.
+wm_settled() {
+  wmctrl -m >/dev/null 2>&1 || ! kill -0 "$wm_pid" 2>/dev/null
 }
 
 # app_start ARGS...: starts the window and waits until it is mapped; sets app_pid and win.

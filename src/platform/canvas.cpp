@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/text_codec.h"
 
@@ -17,15 +18,17 @@ QRect clipped(const Rect& rect, const QImage& image) {
 
 }  // namespace
 
-void Canvas::fillRect(const Rect& rect, const QBrush& brush) {
+void Canvas::fillRect(const Rect& rect, QRgb colour) {
     const QRect area = clipped(rect, image_);
     if (area.isEmpty()) {
         return;
     }
-    const QRgb value = brush.color().rgb();
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + area.left(), line + area.right() + 1, value);
+    // One row filled, then copied: a row copy is one bulk move, a per-pixel store loop is not.
+    auto* first = reinterpret_cast<QRgb*>(image_.scanLine(area.top())) + area.left();
+    std::fill_n(first, area.width(), colour);
+    const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
+    for (int y = area.top() + 1; y <= area.bottom(); ++y) {
+        std::memcpy(reinterpret_cast<QRgb*>(image_.scanLine(y)) + area.left(), first, rowBytes);
     }
 }
 
@@ -56,7 +59,7 @@ void Canvas::lineTo(int x, int y) {
             setPixel(x0, y0, pen_.colour);
         } else {
             fillRect({x0 - half, y0 - half, x0 - half + pen_.width, y0 - half + pen_.width},
-                     QBrush(pen_.colour));
+                     pen_.colour.rgb());
         }
         const int twice = 2 * error;
         if (twice >= dy) {

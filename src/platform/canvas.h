@@ -26,7 +26,8 @@ class Canvas {
   public:
     explicit Canvas(QImage& image) : image_(image) {}
 
-    void fillRect(const Rect& rect, const QBrush& brush);
+    void fillRect(const Rect& rect, const QBrush& brush) { fillRect(rect, brush.color().rgb()); }
+    void fillRect(const Rect& rect, QRgb colour);
     void setPixel(int x, int y, const QColor& colour);
 
     Pen selectPen(const Pen& pen);  // returns the pen it replaces

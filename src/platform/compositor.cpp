@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/compositor.h"
 
-#include "platform/canvas.h"
+#include <algorithm>
+#include <vector>
+
 #include "platform/colours.h"
 #include "platform/window_template.h"
 
@@ -40,19 +42,39 @@ void Compositor::repaintWindow() {
 }
 
 void Compositor::repaintControl(int id) {
-    const Control* c = controls_.find(id);
-    if (c == nullptr || !c->visible) {
+    repaintControls(std::span<const int>(&id, 1));
+}
+
+void Compositor::repaintControls(std::span<const int> ids) {
+    std::vector<const Control*> shown;
+    for (const int id : ids) {
+        if (const Control* c = controls_.find(id); c != nullptr && c->visible) {
+            shown.push_back(c);
+        }
+    }
+    if (shown.empty()) {
         return;
     }
-    painted_ = hook_.DrawsGraphics(id) ? hook_.GraphicsArea() : QRect();
-    if (c->replica) {
-        paintControl(*c, true);
-        painted_ |= c->rect.toQRect();
-    } else {
-        queryPanelControl(id, true);
+    const auto drawing = std::find_if(shown.rbegin(), shown.rend(), [this](const Control* c) {
+        return hook_.DrawsGraphics(c->id);
+    });
+    painted_ = drawing != shown.rend() ? hook_.GraphicsArea() : QRect();
+    for (const Control* c : shown) {
+        paintOne(*c, drawing != shown.rend() && c == *drawing);
+        if (c->replica) {
+            painted_ |= c->rect.toQRect();
+        }
     }
     if (onPainted) {
         onPainted();
+    }
+}
+
+void Compositor::paintOne(const Control& control, bool drawsGraphics) {
+    if (control.replica) {
+        paintControl(control, drawsGraphics);
+    } else {
+        queryPanelControl(control.id, drawsGraphics);
     }
 }
 
@@ -85,14 +107,7 @@ void Compositor::paintControl(const Control& control, bool drawsGraphics) {
     dc.font = &dialogFont_;
     dc.drawsGraphics = drawsGraphics;
     BrushHandle brush = hook_.OnCtlColor(dc, control.id);
-    Canvas canvas(image_);
-    canvas.fillRect(control.rect, brush ? *brush : QBrush(colours::DialogFace));
-    if (control.kind == ControlKind::BitmapStatic) {
-        canvas.drawBitmap(control.rect, control.bitmap);
-    } else {
-        canvas.drawText(control.rect, control.text, dc, control.style & kAlignmentMask,
-                        control.verticallyCentred);
-    }
+    faces_.paint(image_, control, dc, brush ? brush->color() : QColor(colours::DialogFace));
 }
 
 }  // namespace mirelta

@@ -4,8 +4,10 @@
 #include <QFont>
 #include <QImage>
 #include <functional>
+#include <span>
 
 #include "platform/brushes.h"
+#include "platform/control_faces.h"
 #include "platform/control_table.h"
 #include "platform/device_context.h"
 #include "platform/window_template.h"
@@ -41,6 +43,9 @@ class Compositor {
 
     void repaintWindow();
     void repaintControl(int id);
+    // The same picture as repaintControl on each in turn; only the last query that draws
+    // graphics draws them, as in a whole-window repaint.
+    void repaintControls(std::span<const int> ids);
 
     QImage& image() { return image_; }
     const QImage& image() const { return image_; }
@@ -52,12 +57,15 @@ class Compositor {
   private:
     void paintControl(const Control& control, bool drawsGraphics);
     void queryPanelControl(int id, bool drawsGraphics);
+    // Paints one control, or asks a panel control, with or without the hook's graphics.
+    void paintOne(const Control& control, bool drawsGraphics);
     int lastDrawingQuery() const;
 
     ControlTable& controls_;
     ColourHook& hook_;
     QImage image_;
     QFont dialogFont_;
+    ControlFaces faces_;
     QRect painted_;
 };
 

@@ -14,15 +14,30 @@ ControlTable::ControlTable() : controls_(MainWindowTemplate()) {
         }
     }
     std::sort(paintOrder_.begin(), paintOrder_.end());
+
+    // Every repaint looks controls up by id many times; the ids are few and close together.
+    for (const Control& c : controls_) {
+        if (c.id != kUnnamedControl) {
+            firstId_ = std::min(firstId_, c.id);
+            lastId_ = std::max(lastId_, c.id);
+        }
+    }
+    if (firstId_ <= lastId_) {
+        indexById_.assign(static_cast<std::size_t>(lastId_ - firstId_ + 1), kNoControl);
+    }
+    for (std::size_t k = controls_.size(); k-- > 0;) {
+        if (const int id = controls_[k].id; id != kUnnamedControl) {
+            indexById_[static_cast<std::size_t>(id - firstId_)] = k;  // the first one wins
+        }
+    }
 }
 
 const Control* ControlTable::find(int id) const {
-    if (id == kUnnamedControl) {
+    if (id == kUnnamedControl || id < firstId_ || id > lastId_) {
         return nullptr;
     }
-    auto it = std::find_if(controls_.begin(), controls_.end(),
-                           [id](const Control& c) { return c.id == id; });
-    return it == controls_.end() ? nullptr : &*it;
+    const std::size_t index = indexById_[static_cast<std::size_t>(id - firstId_)];
+    return index == kNoControl ? nullptr : &controls_[index];
 }
 
 Control* ControlTable::findMutable(int id) {

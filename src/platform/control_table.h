@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -73,8 +74,13 @@ class ControlTable {
     Control* findMutable(int id);
     void notify(int id, ControlChange change);
 
-    std::vector<Control> controls_;
+    static constexpr std::size_t kNoControl = static_cast<std::size_t>(-1);
+
+    std::vector<Control> controls_;  // fixed in number and order once made
     std::vector<int> paintOrder_;
+    int firstId_ = std::numeric_limits<int>::max();
+    int lastId_ = std::numeric_limits<int>::min();
+    std::vector<std::size_t> indexById_;  // by id - firstId_
 };
 
 }  // namespace mirelta

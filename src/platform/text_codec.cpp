@@ -6,7 +6,8 @@
 namespace mirelta {
 
 QString DecodeLocalText(const std::string& bytes) {
-    QStringDecoder decoder("GBK");
+    // Setting up the codec costs more than most decodes; a stateless one can be reused.
+    thread_local QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     if (!decoder.isValid()) {
         return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }

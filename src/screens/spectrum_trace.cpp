@@ -2,11 +2,11 @@
 #include <algorithm>
 #include <array>
 
+#include "format/value_format.h"
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/main_window_logic.h"
 #include "screens/spectrum_plot.h"
-#include "format/value_format.h"
 
 namespace mirelta {
 
@@ -103,13 +103,22 @@ void MainWindowLogic::DrawSpectrumTrace() {
 }
 
 void MainWindowLogic::UpdateScaleLabels() {
-    for (int row = 0; row < spectrum_plot::kScaleLabels; ++row) {
-        const int id = spectrum_plot::kFirstScaleLabel + row;
-        if (controls_.has(id)) {
-            controls_.setText(id, spectrum_plot::ScaleText(RefLevelBottom_, row));
+    std::array<int, spectrum_plot::kScaleLabels + 1> changed{};
+    withRepaintsHeld([&] {
+        for (int row = 0; row < spectrum_plot::kScaleLabels; ++row) {
+            const int id = spectrum_plot::kFirstScaleLabel + row;
+            changed[static_cast<std::size_t>(row)] = id;
+            if (controls_.has(id)) {
+                controls_.setText(id, spectrum_plot::ScaleText(RefLevelBottom_, row));
+            }
         }
+    });
+    if (ScreenMode_ != ShownScreen::Spectrum) {
+        return;  // no other screen shows the window
     }
-    compositor_.repaintControl(ids::SidePanelLabel);
+    // The side panel's query redraws the trace against the new window, after the labels.
+    changed.back() = ids::SidePanelLabel;
+    compositor_.repaintControls(changed);
 }
 
 void MainWindowLogic::RefLevelUp() {

@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <string>
+#include <unordered_map>
+
+#include "platform/control_table.h"
+#include "platform/device_context.h"
+
+namespace mirelta {
+
+// Control faces (a control's background fill with its text or bitmap clipped inside) kept
+// ready-made. Laying out text and setting up a painter are the dearest parts of a repaint, while
+// most controls come out the same at every repaint. Text and bitmaps drawn at whole-pixel offsets
+// rasterise the same wherever they lie, so copying a face drawn at the origin gives the very
+// pixels that drawing it in place would.
+class ControlFaces {
+  public:
+    void paint(QImage& target, const Control& control, const DeviceContext& dc,
+               const QColor& background);
+
+    std::size_t size() const { return faces_.size(); }
+
+  private:
+    struct Key {
+        QSize size;
+        QRgb background;
+        QRgb textColour;
+        QFont font;
+        int horizontalAlignment;
+        bool verticallyCentred;
+        std::string text;
+        qint64 bitmap;  // the bitmap's cache key; 0 for a text control
+        friend bool operator==(const Key&, const Key&) = default;
+    };
+    struct KeyHash {
+        std::size_t operator()(const Key& key) const;
+    };
+
+    const QImage& face(const Key& key, const Control& control, const DeviceContext& dc);
+
+    std::unordered_map<Key, QImage, KeyHash> faces_;
+};
+
+}  // namespace mirelta

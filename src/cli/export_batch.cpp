@@ -126,18 +126,53 @@ class Progress {
     std::mutex mutex_;
 };
 
+// Windows kept between jobs: a window that has drawn a screen once keeps its control faces, and
+// making one costs more than drawing a small file's pictures. Export never moves the reference
+// window or the pointer, so after an Open a used window draws as a new one would.
+class WindowShelf {
+  public:
+    explicit WindowShelf(int language) : language_(language) {}
+
+    std::unique_ptr<HeadlessWindow> take() {
+        {
+            const std::lock_guard lock(mutex_);
+            if (!windows_.empty()) {
+                std::unique_ptr<HeadlessWindow> window = std::move(windows_.back());
+                windows_.pop_back();
+                return window;
+            }
+        }
+        auto window = std::make_unique<HeadlessWindow>();
+        window->chooseLanguage(language_);
+        return window;
+    }
+
+    void putBack(std::unique_ptr<HeadlessWindow> window) {
+        const std::lock_guard lock(mutex_);
+        windows_.push_back(std::move(window));
+    }
+
+  private:
+    int language_;
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<HeadlessWindow>> windows_;
+};
+
 JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& image,
-                 const ExportSettings& settings, Progress& progress) {
+                 HeadlessWindow& window, Progress& progress, const ExportSettings& settings) {
     JobResult result;
-    HeadlessWindow window;
-    window.chooseLanguage(settings.language);
     window.logic.OpenImage(source.path, ReadResult{{}, std::make_unique<SourceImage>(image)});
     const ControlTable& controls = window.logic.controls();
     for (const Slice& slice : job.slices) {
         const Kind& kind = kKinds[slice.kind];
-        window.chooseScreen(kind.screen);
+        // A screen or entry already showing is not chosen again: that would draw the same again.
+        if (static_cast<int>(window.logic.ScreenMode()) != kind.screen) {
+            window.chooseScreen(kind.screen);
+        }
         for (int entry = slice.first; entry < slice.end; ++entry) {
-            window.pickRecord(kind.screen, entry);
+            if (controls.selection(kind.list) != entry) {
+                window.pickRecord(kind.screen, entry);
+            }
             window.tick();
             const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
             const auto file =
@@ -196,12 +231,16 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
     std::vector<JobResult> results(jobs.size());
     {
         Progress progress(outcome.listed);
+        WindowShelf shelf(settings.language);
         QThreadPool pool;
         pool.setMaxThreadCount(threads);
         for (std::size_t k = 0; k < jobs.size(); ++k) {
             pool.start([&, k] {
                 const std::size_t source = jobs[k].source;
-                results[k] = RunJob(jobs[k], sources[source], *images[source], settings, progress);
+                std::unique_ptr<HeadlessWindow> window = shelf.take();
+                results[k] =
+                    RunJob(jobs[k], sources[source], *images[source], *window, progress, settings);
+                shelf.putBack(std::move(window));
             });
         }
         pool.waitForDone();

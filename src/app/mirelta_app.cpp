@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <iostream>
 
+#include "app/first_paint_exit.h"
 #include "app/mirelta_dlg.h"
 #include "app/qt_prompts.h"
 #include "app/state_line.h"
@@ -17,6 +18,10 @@ int CMireltaApp::InitInstance(const QString& file) {
     prompts.setOwner(&dlg);
     const StateOnSignal state([&dlg] { std::cout << StateLine(dlg.logic()) << std::endl; },
                               nullptr);
+    if (qEnvironmentVariableIsSet("MIRELTA_EXIT_AFTER_FIRST_PAINT")) {
+        ExitAfterFirstPaint(*dlg.findChild<ReplicaView*>(),
+                            [&dlg, file] { return file.isEmpty() || dlg.logic().showsScreen(); });
+    }
     if (!file.isEmpty()) {
         // Once the window is up, so that an error message has its owner on screen.
         QTimer::singleShot(0, &dlg, [&dlg, file] { dlg.OpenDroppedOrGiven(file); });

@@ -28,6 +28,12 @@ void ReplicaView::paintEvent(QPaintEvent* event) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(rect(), Qt::AlignCenter, hint_);
     }
+    if (!painted_) {
+        painted_ = true;
+        if (onFirstPainted) {
+            onFirstPainted();
+        }
+    }
 }
 
 }  // namespace mirelta

@@ -8,6 +8,7 @@
 #include "fixtures/image_builder.h"
 #include "platform/colours.h"
 #include "platform/scripted_prompts.h"
+#include "platform/window_template.h"
 #include "screens/main_window_logic.h"
 
 namespace mirelta {
@@ -32,10 +33,10 @@ fixtures::ImageBuilder SweepImage() {
 struct SpectrumWindow {
     SpectrumWindow() {
         logic.OnInitDialog();
-        logic.image() = std::make_unique<SourceImage>(SweepImage().image());
-        logic.lists() = Load(*logic.image());
-        logic.ScreenMode() = ShownScreen::Spectrum;
-        logic.ShowScreen(logic.ScreenMode());
+        logic.OpenImage("sweep.dat",
+                        ReadResult{{}, std::make_unique<SourceImage>(SweepImage().image())});
+        logic.controls().setSelection(ids::UiList, 2);
+        logic.OnUiListChange();
     }
     ScriptedPrompts prompts;
     MainWindowLogic logic{prompts};

@@ -178,7 +178,7 @@ void ConstellationScreen::refresh() {
 }
 
 void ConstellationScreen::drawGraphics() {
-    ConstellationRecord& r = window_.selectedConstellation();
+    ConstellationRecord& r = window_.selectedConstellationRecord();
     Canvas canvas = window_.clientCanvas();
     for (int y : {108, 148, 188, 258, 338}) {
         canvas.fillRect({30, y, 330, y + 2}, Brushes().FrameGreyBrush);

@@ -79,11 +79,13 @@ class MainWindowLogic : public ColourHook {
     // Redraws the trace with the cross-hair where the pointer is now.
     void RedrawTrace();
 
-    FindRecord& selectedFind() { return lists_.find[lists_.selectedFind % lists_.find.size()]; }
-    ConstellationRecord& selectedConstellation() {
+    const FindRecord& selectedFind() const {
+        return lists_.find[lists_.selectedFind % lists_.find.size()];
+    }
+    const ConstellationRecord& selectedConstellation() const {
         return lists_.constellation[lists_.selectedConstellation % lists_.constellation.size()];
     }
-    SpectrumRecord& selectedSpectrum() {
+    const SpectrumRecord& selectedSpectrum() const {
         return lists_.spectrum[lists_.selectedSpectrum % lists_.spectrum.size()];
     }
     bool fileLoaded() const { return image_ != nullptr; }
@@ -100,35 +102,26 @@ class MainWindowLogic : public ColourHook {
     Screen* screenOf(ShownScreen mode);
     const Screen* screenOf(ShownScreen mode) const;
 
-    // State of the main window.
-    std::unique_ptr<SourceImage>& image() { return image_; }
-    const std::unique_ptr<SourceImage>& image() const { return image_; }
-    std::string& sourcePath() { return sourcePath_; }
+    // State of the main window, changed only through the handlers above and the setters below.
+    const SourceImage* image() const { return image_.get(); }
     const std::string& sourcePath() const { return sourcePath_; }
-    RecordLists& lists() { return lists_; }
     const RecordLists& lists() const { return lists_; }
-    ShownScreen& ScreenMode() { return ScreenMode_; }
-    const ShownScreen& ScreenMode() const { return ScreenMode_; }
-    UiLanguage& Language() { return Language_; }
-    const UiLanguage& Language() const { return Language_; }
-    bool& DrawEnabled() { return DrawEnabled_; }
-    const bool& DrawEnabled() const { return DrawEnabled_; }
-    std::int16_t& RefLevelTop() { return RefLevelTop_; }
-    const std::int16_t& RefLevelTop() const { return RefLevelTop_; }
-    std::int16_t& RefLevelBottom() { return RefLevelBottom_; }
-    const std::int16_t& RefLevelBottom() const { return RefLevelBottom_; }
-    std::int16_t& FreqStep() { return FreqStep_; }
-    const std::int16_t& FreqStep() const { return FreqStep_; }
-    std::int32_t& CursorX() { return CursorX_; }
-    const std::int32_t& CursorX() const { return CursorX_; }
-    std::int32_t& CursorY() { return CursorY_; }
-    const std::int32_t& CursorY() const { return CursorY_; }
-    std::string& toolTipText() { return toolTipText_; }
+    ShownScreen ScreenMode() const { return ScreenMode_; }
+    UiLanguage Language() const { return Language_; }
+    bool DrawEnabled() const { return DrawEnabled_; }
+    std::int16_t RefLevelTop() const { return RefLevelTop_; }
+    std::int16_t RefLevelBottom() const { return RefLevelBottom_; }
+    std::int16_t FreqStep() const { return FreqStep_; }
+    std::int32_t CursorX() const { return CursorX_; }
+    std::int32_t CursorY() const { return CursorY_; }
     const std::string& toolTipText() const { return toolTipText_; }
-    QFont& LabelFontLarge() { return LabelFontLarge_; }
     const QFont& LabelFontLarge() const { return LabelFontLarge_; }
-    QFont& LabelFontSmall() { return LabelFontSmall_; }
     const QFont& LabelFontSmall() const { return LabelFontSmall_; }
+
+    // The labels' language, shown from the next ShowScreen on; the Language list's handler sets
+    // it and shows it at once.
+    void SetLanguage(UiLanguage language) { Language_ = language; }
+
     Prompts& prompts() { return prompts_; }
     const Prompts& prompts() const { return prompts_; }
     ControlTable& controls() { return controls_; }
@@ -161,6 +154,20 @@ class MainWindowLogic : public ColourHook {
     const std::function<void(const std::string& path)>& onOpened() const { return onOpened_; }
 
   private:
+    // The screens are parts of this window: they set the span's step and draw with its brushes.
+    friend class FindScreen;
+    friend class ConstellationScreen;
+    friend class SpectrumScreen;
+
+    void setFreqStep(std::int16_t step) { FreqStep_ = step; }
+    // Drawing a constellation decodes its samples in the record itself.
+    ConstellationRecord& selectedConstellationRecord() {
+        return lists_.constellation[lists_.selectedConstellation % lists_.constellation.size()];
+    }
+    SpectrumRecord& selectedSpectrumRecord() {
+        return lists_.spectrum[lists_.selectedSpectrum % lists_.spectrum.size()];
+    }
+
     // Runs the changes with the repaints of single controls held back, for a caller that repaints
     // the whole window right after.
     void withRepaintsHeld(const std::function<void()>& changes);

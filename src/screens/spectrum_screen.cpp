@@ -157,7 +157,7 @@ void SpectrumScreen::layout() {
           LevelText(record.cursorLevel()));
 
     const Span span = SpanOf(record.spanCode());
-    window_.FreqStep() = span.freqStep;
+    window_.setFreqStep(span.freqStep);
     // Without a caption of its own the custom text shows "...".
     label(ids::spectrum::Span, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
           span.text ? std::optional<std::string>(span.text) : std::nullopt);
@@ -190,7 +190,7 @@ void SpectrumScreen::refresh() {
     text(ids::spectrum::CursorLevel, LevelText(record.cursorLevel()));
     const Span span = SpanOf(record.spanCode());
     text(ids::spectrum::Span, span.text ? span.text : "");
-    window_.FreqStep() = span.freqStep;
+    window_.setFreqStep(span.freqStep);
 }
 
 namespace {

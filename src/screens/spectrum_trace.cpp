@@ -62,7 +62,7 @@ bool InsidePlot(std::int32_t x, std::int32_t y) {
 
 void MainWindowLogic::DrawSpectrumTrace() {
     Canvas canvas = clientCanvas();
-    SpectrumRecord& record = selectedSpectrum();
+    SpectrumRecord& record = selectedSpectrumRecord();
     const std::optional<std::uint32_t> pitch =
         spectrum_plot::PointPitch(record.leftFrequency(), record.rightFrequency());
     if (!pitch) {

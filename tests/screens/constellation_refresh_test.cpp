@@ -93,7 +93,7 @@ TEST(ConstellationRefresh, ChannelLabelAndCaptionsStayAsLaidOut) {
     WindowHarness w;
     OpenTwo(w);
     w.chooseLanguage(1);
-    w.logic.Language() = UiLanguage::English;  // a pick looks up no table text
+    w.logic.SetLanguage(UiLanguage::English);  // a pick looks up no table text
     w.pickConstellation(1);
     EXPECT_EQ(w.text(1009), "...");
     EXPECT_EQ(w.text(1030), "qualit\xA8\xA6");

@@ -87,11 +87,12 @@ TEST_F(FindColours, IconsAndPanelControlsGetTheDefaultAnswer) {
 TEST_F(FindColours, EveryQueryDrawsTheGraphicsOnlyWhileDrawingIsOn) {
     QImage& image = w.logic.compositor().image();
     DeviceContext dc;
+    w.logic.ShowScreen(ShownScreen::None);  // no screen to show leaves drawing off
     image.fill(Qt::black);
-    w.logic.DrawEnabled() = false;
     w.logic.OnCtlColor(dc, 1017);
     EXPECT_EQ(w.pixel(100, 48), qRgb(0, 0, 0));
-    w.logic.DrawEnabled() = true;
+    w.logic.ShowScreen(ShownScreen::Find);
+    image.fill(Qt::black);
     w.logic.OnCtlColor(dc, 1017);  // even an icon's query draws
     EXPECT_EQ(w.pixel(100, 48), qRgb(0, 0, 255));
     EXPECT_EQ(w.pixel(100, 92), colours::FrameGrey.rgb());

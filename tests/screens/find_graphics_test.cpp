@@ -154,9 +154,12 @@ TEST(FindGraphics, PickingAWeakerRecordWipesTheExtraSegments) {
 TEST(FindGraphics, RepaintingOneLabelRedrawsTheBarsForTheSelectedRecord) {
     WindowHarness w;
     fixtures::ImageBuilder image;
-    image.addFind(0, {.strength = 40});
+    image.addFind(0, {.strength = 20});
     ASSERT_TRUE(w.open(image));
-    w.logic.selectedFind().bytes[74] = 20;  // strength
+    QImage& replica = w.logic.compositor().image();
+    for (int x = 0; x < replica.width(); ++x) {
+        replica.setPixel(x, kStrengthRow, kWhite);
+    }
     w.logic.compositor().repaintControl(1008);
     EXPECT_EQ(RedRunStarts(w, kStrengthRow).size(), 2u);
 }

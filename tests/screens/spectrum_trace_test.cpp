@@ -250,8 +250,11 @@ TEST(SpectrumNoPitch, ThePlotIsClearedOfAnEarlierTrace) {
     WindowHarness w;
     ASSERT_TRUE(w.open(image));
     w.chooseScreen(kSpectrumEntry);
-    // Only the trace redraw runs here, with no window repaint behind it.
-    w.logic.lists().selectedSpectrum = 1;
+    const QImage earlierTrace = w.logic.compositor().image().copy();
+    w.pickSpectrum(1);
+    // Only the trace redraw runs here, over the first record's trace.
+    w.logic.compositor().image() = earlierTrace;
+    ASSERT_GT(GreenPlotPixels(w), 0);
     w.logic.RedrawTrace();
     EXPECT_EQ(GreenPlotPixels(w), 0);
     EXPECT_EQ(ForeignPlotPixels(w), 0);

@@ -173,6 +173,20 @@ TEST_F(SpectrumReference, UpButtonAtTheTopStillRedraws) {
     EXPECT_EQ(w.pixel(300, 200), kInk);  // 55 dB is below the 70/100 window
 }
 
+TEST_F(SpectrumReference, LabelsRepaintedTogetherLookAsWhenRepaintedOneByOne) {
+    const std::vector<int> labels{1008, 1009, 1010, 1011, 1012, 1013, 1014, ids::SidePanelLabel};
+    w.logic.TrackCursor(QPoint(300, 200));  // a cross-hair in the trace as well
+    QImage& replica = w.logic.compositor().image();
+    replica.fill(Qt::black);
+    for (const int id : labels) {
+        w.logic.compositor().repaintControl(id);
+    }
+    const QImage oneByOne = replica.copy();
+    replica.fill(Qt::black);
+    w.logic.compositor().repaintControls(labels);
+    EXPECT_EQ(replica, oneByOne);
+}
+
 TEST_F(SpectrumReference, ButtonsMoveTheWindowWhereverThePointerIs) {
     w.logic.TrackCursor(QPoint(10, 10));
     w.logic.RefLevelUp();

@@ -80,10 +80,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
 }
 
 void CMireltaDlg::OnInitDialog() {
-    // Decoding every size of the icon costs more than drawing the first picture; it can follow.
-    view_->onFirstPainted = [this] {
-        QTimer::singleShot(0, this, [this] { setWindowIcon(ApplicationIcon()); });
-    };
+    setWindowIcon(ApplicationIcon());
     logic_.OnInitDialog();
 
     QPalette tip = QToolTip::palette();

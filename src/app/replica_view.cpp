@@ -28,12 +28,6 @@ void ReplicaView::paintEvent(QPaintEvent* event) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(rect(), Qt::AlignCenter, hint_);
     }
-    if (!painted_) {
-        painted_ = true;
-        if (onFirstPainted) {
-            onFirstPainted();
-        }
-    }
 }
 
 }  // namespace mirelta

@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 namespace mirelta {
 
@@ -17,16 +16,12 @@ class ReplicaView : public QWidget {
     // A line shown over the empty replica until a file is open; empty hides it.
     void setHint(const QString& hint);
 
-    // Called once, after the first paint: start-up work that can wait for the first picture.
-    std::function<void()> onFirstPainted;
-
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     const QImage& image_;
     QString hint_;
-    bool painted_ = false;
 };
 
 }  // namespace mirelta

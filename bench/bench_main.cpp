@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one main() of the benchmarks: fonts and painting need a GUI application, never a display.
-#include <benchmark/benchmark.h>
-
+// The main() of the benchmarks without widgets: fonts and painting need a GUI application, never
+// a display.
 #include <QGuiApplication>
+
+#include "run_benchmarks.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirelta::bench::RunBenchmarks(argc, argv);
 }

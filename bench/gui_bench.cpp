@@ -21,6 +21,7 @@
 #include "bench_images.h"
 #include "platform/window_template.h"
 #include "ratio_loop.h"
+#include "run_benchmarks.h"
 
 namespace mirelta::bench {
 namespace {
@@ -129,11 +130,5 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", (mirelta::bench::kScratch / "config").string().c_str());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirelta"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return mirelta::bench::RunBenchmarks(argc, argv);
 }

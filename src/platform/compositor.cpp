@@ -26,6 +26,7 @@ Compositor::Compositor(ControlTable& controls, ColourHook& hook)
 }
 
 void Compositor::repaintWindow() {
+    faces_.startRepaint();
     image_.fill(colours::DialogFace);
     const int drawingQuery = lastDrawingQuery();
     for (int id : controls_.replicaPaintOrder()) {

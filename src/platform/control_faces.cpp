@@ -10,10 +10,12 @@ namespace mirelta {
 
 namespace {
 
-// Far more faces than one window shows; past it the cache starts again rather than grow.
-constexpr std::size_t kMostFaces = 512;
-// A face larger than the replica is drawn in place rather than kept.
-constexpr qsizetype kLargestFace = 720 * 480;
+// Whole repaints a face is kept for unused: enough for the three screens in turn.
+constexpr unsigned kRepaintsKept = 4;
+// Several screens' faces; past it, between whole repaints, the cache starts again.
+constexpr std::size_t kMostFaces = 256;
+// A face larger than this is drawn in place: a title's layout is cheap beside its memory.
+constexpr qsizetype kLargestFace = 16384;
 
 void DrawFace(Canvas& canvas, const Rect& rect, const Control& control, const DeviceContext& dc,
               QRgb background) {
@@ -40,9 +42,17 @@ std::size_t ControlFaces::KeyHash::operator()(const Key& key) const {
     return hash;
 }
 
+void ControlFaces::startRepaint() {
+    ++repaint_;
+    std::erase_if(faces_, [this](const auto& entry) {
+        return repaint_ - entry.second.lastUsed > kRepaintsKept;
+    });
+}
+
 const QImage& ControlFaces::face(const Key& key, const Control& control, const DeviceContext& dc) {
     if (const auto found = faces_.find(key); found != faces_.end()) {
-        return found->second;
+        found->second.lastUsed = repaint_;
+        return found->second.image;
     }
     if (faces_.size() >= kMostFaces) {
         faces_.clear();
@@ -50,7 +60,7 @@ const QImage& ControlFaces::face(const Key& key, const Control& control, const D
     QImage face(key.size, QImage::Format_RGB32);
     Canvas canvas(face);
     DrawFace(canvas, Rect{0, 0, key.size.width(), key.size.height()}, control, dc, key.background);
-    return faces_.emplace(key, std::move(face)).first->second;
+    return faces_.emplace(key, Face{std::move(face), repaint_}).first->second.image;
 }
 
 void ControlFaces::paint(QImage& target, const Control& control, const DeviceContext& dc,

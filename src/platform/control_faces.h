@@ -18,10 +18,16 @@ namespace mirelta {
 // most controls come out the same at every repaint. Text and bitmaps drawn at whole-pixel offsets
 // rasterise the same wherever they lie, so copying a face drawn at the origin gives the very
 // pixels that drawing it in place would.
+//
+// Only the faces of the last few whole repaints are kept: that is every screen a user or an
+// export goes through in turn, while texts that change with the pointer or the record age out
+// instead of piling up.
 class ControlFaces {
   public:
     void paint(QImage& target, const Control& control, const DeviceContext& dc,
                const QColor& background);
+    // A whole repaint begins: faces no repaint of late has used are let go.
+    void startRepaint();
 
     std::size_t size() const { return faces_.size(); }
 
@@ -41,9 +47,15 @@ class ControlFaces {
         std::size_t operator()(const Key& key) const;
     };
 
+    struct Face {
+        QImage image;
+        unsigned lastUsed;  // the whole repaint that last used it
+    };
+
     const QImage& face(const Key& key, const Control& control, const DeviceContext& dc);
 
-    std::unordered_map<Key, QImage, KeyHash> faces_;
+    std::unordered_map<Key, Face, KeyHash> faces_;
+    unsigned repaint_ = 0;
 };
 
 }  // namespace mirelta

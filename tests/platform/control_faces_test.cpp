@@ -108,6 +108,17 @@ TEST_F(ControlFacesTest, FacesStayRightPastTheCacheLimit) {
     expectSameAsInPlace(TextControl({300, 300, 380, 320}, "Label 3", 0, true), {0, 0, 80, 20});
 }
 
+TEST_F(ControlFacesTest, FacesNoRecentRepaintUsedAreLetGo) {
+    QImage image(720, 480, QImage::Format_RGB32);
+    const Control kept = TextControl({0, 0, 80, 20}, "Kept", 0, true);
+    faces.paint(image, TextControl({0, 30, 80, 50}, "Dropped", 0, true), dc, QColor(kBackground));
+    for (int k = 0; k < 5; ++k) {
+        faces.startRepaint();
+        faces.paint(image, kept, dc, QColor(kBackground));
+    }
+    EXPECT_EQ(faces.size(), 1u);
+}
+
 TEST_F(ControlFacesTest, AnotherColourOrFontIsAnotherFace) {
     const Control control = TextControl({10, 10, 110, 30}, "Same text", 0, true);
     QImage image(720, 480, QImage::Format_RGB32);

@@ -10,8 +10,8 @@ namespace mirelta {
 
 namespace {
 
-// Whole repaints a face is kept for unused: enough for the three screens in turn.
-constexpr unsigned kRepaintsKept = 4;
+// Whole repaints a face is kept for unused: enough for every screen in both languages in turn.
+constexpr unsigned kRepaintsKept = 16;
 // Several screens' faces; past it, between whole repaints, the cache starts again.
 constexpr std::size_t kMostFaces = 256;
 // A face larger than this is drawn in place: a title's layout is cheap beside its memory.

@@ -112,7 +112,7 @@ TEST_F(ControlFacesTest, FacesNoRecentRepaintUsedAreLetGo) {
     QImage image(720, 480, QImage::Format_RGB32);
     const Control kept = TextControl({0, 0, 80, 20}, "Kept", 0, true);
     faces.paint(image, TextControl({0, 30, 80, 50}, "Dropped", 0, true), dc, QColor(kBackground));
-    for (int k = 0; k < 5; ++k) {
+    for (int k = 0; k < 20; ++k) {
         faces.startRepaint();
         faces.paint(image, kept, dc, QColor(kBackground));
     }

@@ -31,7 +31,7 @@ void Compositor::repaintWindow() {
     const int drawingQuery = lastDrawingQuery();
     for (int id : controls_.replicaPaintOrder()) {
         if (const Control* c = controls_.find(id); c && c->visible) {
-            paintControl(*c, id == drawingQuery);
+            paintControl(*c, id == drawingQuery, true);
         }
     }
     // The side-panel label lies outside the replica, but its colour query draws on it.
@@ -73,7 +73,7 @@ void Compositor::repaintControls(std::span<const int> ids) {
 
 void Compositor::paintOne(const Control& control, bool drawsGraphics) {
     if (control.replica) {
-        paintControl(control, drawsGraphics);
+        paintControl(control, drawsGraphics, false);
     } else {
         queryPanelControl(control.id, drawsGraphics);
     }
@@ -103,12 +103,13 @@ void Compositor::queryPanelControl(int id, bool drawsGraphics) {
     }
 }
 
-void Compositor::paintControl(const Control& control, bool drawsGraphics) {
+void Compositor::paintControl(const Control& control, bool drawsGraphics, bool keepFace) {
     DeviceContext dc;
     dc.font = &dialogFont_;
     dc.drawsGraphics = drawsGraphics;
     BrushHandle brush = hook_.OnCtlColor(dc, control.id);
-    faces_.paint(image_, control, dc, brush ? brush->color() : QColor(colours::DialogFace));
+    faces_.paint(image_, control, dc, brush ? brush->color() : QColor(colours::DialogFace),
+                 keepFace);
 }
 
 }  // namespace mirelta

@@ -55,7 +55,8 @@ class Compositor {
     const QRect& paintedRect() const { return painted_; }
 
   private:
-    void paintControl(const Control& control, bool drawsGraphics);
+    // `keepFace`: in a whole repaint, where faces come again; single repaints change texts.
+    void paintControl(const Control& control, bool drawsGraphics, bool keepFace);
     void queryPanelControl(int id, bool drawsGraphics);
     // Paints one control, or asks a panel control, with or without the hook's graphics.
     void paintOne(const Control& control, bool drawsGraphics);

@@ -12,8 +12,8 @@ namespace {
 
 // Whole repaints a face is kept for unused: enough for every screen in both languages in turn.
 constexpr unsigned kRepaintsKept = 16;
-// Several screens' faces; past it, between whole repaints, the cache starts again.
-constexpr std::size_t kMostFaces = 256;
+// A few screens' faces; past it the cache starts again rather than grow.
+constexpr std::size_t kMostBytes = 2 << 20;
 // A face larger than this is drawn in place: a title's layout is cheap beside its memory.
 constexpr qsizetype kLargestFace = 16384;
 
@@ -45,26 +45,35 @@ std::size_t ControlFaces::KeyHash::operator()(const Key& key) const {
 void ControlFaces::startRepaint() {
     ++repaint_;
     std::erase_if(faces_, [this](const auto& entry) {
-        return repaint_ - entry.second.lastUsed > kRepaintsKept;
+        const bool unused = repaint_ - entry.second.lastUsed > kRepaintsKept;
+        bytes_ -= unused ? static_cast<std::size_t>(entry.second.image.sizeInBytes()) : 0;
+        return unused;
     });
 }
 
-const QImage& ControlFaces::face(const Key& key, const Control& control, const DeviceContext& dc) {
+const QImage* ControlFaces::face(const Key& key, const Control& control, const DeviceContext& dc,
+                                 bool keep) {
     if (const auto found = faces_.find(key); found != faces_.end()) {
         found->second.lastUsed = repaint_;
-        return found->second.image;
+        return &found->second.image;
     }
-    if (faces_.size() >= kMostFaces) {
-        faces_.clear();
+    if (!keep) {
+        return nullptr;
     }
     QImage face(key.size, QImage::Format_RGB32);
     Canvas canvas(face);
     DrawFace(canvas, Rect{0, 0, key.size.width(), key.size.height()}, control, dc, key.background);
-    return faces_.emplace(key, Face{std::move(face), repaint_}).first->second.image;
+    const auto bytes = static_cast<std::size_t>(face.sizeInBytes());
+    if (bytes_ + bytes > kMostBytes) {
+        faces_.clear();
+        bytes_ = 0;
+    }
+    bytes_ += bytes;
+    return &faces_.emplace(key, Face{std::move(face), repaint_}).first->second.image;
 }
 
 void ControlFaces::paint(QImage& target, const Control& control, const DeviceContext& dc,
-                         const QColor& background) {
+                         const QColor& background, bool keep) {
     const Rect& rect = control.rect;
     const QRect area = rect.toQRect().intersected(target.rect());
     if (area.isEmpty()) {
@@ -85,10 +94,14 @@ void ControlFaces::paint(QImage& target, const Control& control, const DeviceCon
                   !bitmap && control.verticallyCentred,
                   bitmap ? std::string() : control.text,
                   bitmap ? control.bitmap.cacheKey() : 0};
-    const QImage& face = this->face(key, control, dc);
+    const QImage* face = this->face(key, control, dc, keep);
+    if (face == nullptr) {
+        DrawFace(canvas, rect, control, dc, background.rgb());
+        return;
+    }
     const auto rowBytes = static_cast<std::size_t>(area.width()) * sizeof(QRgb);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const auto* from = reinterpret_cast<const QRgb*>(face.constScanLine(y - rect.top)) +
+        const auto* from = reinterpret_cast<const QRgb*>(face->constScanLine(y - rect.top)) +
                            (area.left() - rect.left);
         std::memcpy(reinterpret_cast<QRgb*>(target.scanLine(y)) + area.left(), from, rowBytes);
     }

@@ -24,8 +24,10 @@ namespace mirelta {
 // instead of piling up.
 class ControlFaces {
   public:
+    // `keep`: a new face is kept for later. Repaints of single controls pass false: those are
+    // mostly texts that change, such as the read-out under the pointer.
     void paint(QImage& target, const Control& control, const DeviceContext& dc,
-               const QColor& background);
+               const QColor& background, bool keep);
     // A whole repaint begins: faces no repaint of late has used are let go.
     void startRepaint();
 
@@ -52,9 +54,12 @@ class ControlFaces {
         unsigned lastUsed;  // the whole repaint that last used it
     };
 
-    const QImage& face(const Key& key, const Control& control, const DeviceContext& dc);
+    // The face of `key`, drawn now unless kept from before; null when it is neither kept nor
+    // to be kept.
+    const QImage* face(const Key& key, const Control& control, const DeviceContext& dc, bool keep);
 
     std::unordered_map<Key, Face, KeyHash> faces_;
+    std::size_t bytes_ = 0;
     unsigned repaint_ = 0;
 };
 

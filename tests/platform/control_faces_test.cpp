@@ -60,10 +60,10 @@ class ControlFacesTest : public ::testing::Test {
         image.fill(Qt::black);
         const Rect target = control.rect;
         control.rect = first;
-        faces.paint(image, control, dc, QColor(kBackground));
+        faces.paint(image, control, dc, QColor(kBackground), true);
         image.fill(Qt::black);
         control.rect = target;
-        faces.paint(image, control, dc, QColor(kBackground));
+        faces.paint(image, control, dc, QColor(kBackground), true);
         EXPECT_EQ(image, DrawnInPlace(control, dc));
     }
 
@@ -102,7 +102,7 @@ TEST_F(ControlFacesTest, FacesStayRightPastTheCacheLimit) {
     QImage image(720, 480, QImage::Format_RGB32);
     for (int k = 0; k < 700; ++k) {
         faces.paint(image, TextControl({0, 0, 80, 20}, "Label " + std::to_string(k), 0, true), dc,
-                    QColor(kBackground));
+                    QColor(kBackground), true);
     }
     EXPECT_LE(faces.size(), 700u);
     expectSameAsInPlace(TextControl({300, 300, 380, 320}, "Label 3", 0, true), {0, 0, 80, 20});
@@ -111,10 +111,11 @@ TEST_F(ControlFacesTest, FacesStayRightPastTheCacheLimit) {
 TEST_F(ControlFacesTest, FacesNoRecentRepaintUsedAreLetGo) {
     QImage image(720, 480, QImage::Format_RGB32);
     const Control kept = TextControl({0, 0, 80, 20}, "Kept", 0, true);
-    faces.paint(image, TextControl({0, 30, 80, 50}, "Dropped", 0, true), dc, QColor(kBackground));
+    faces.paint(image, TextControl({0, 30, 80, 50}, "Dropped", 0, true), dc, QColor(kBackground),
+                true);
     for (int k = 0; k < 20; ++k) {
         faces.startRepaint();
-        faces.paint(image, kept, dc, QColor(kBackground));
+        faces.paint(image, kept, dc, QColor(kBackground), true);
     }
     EXPECT_EQ(faces.size(), 1u);
 }
@@ -122,7 +123,7 @@ TEST_F(ControlFacesTest, FacesNoRecentRepaintUsedAreLetGo) {
 TEST_F(ControlFacesTest, AnotherColourOrFontIsAnotherFace) {
     const Control control = TextControl({10, 10, 110, 30}, "Same text", 0, true);
     QImage image(720, 480, QImage::Format_RGB32);
-    faces.paint(image, control, dc, QColor(kBackground));
+    faces.paint(image, control, dc, QColor(kBackground), true);
     dc.textColour = Qt::white;
     expectSameAsInPlace(control, control.rect);
     font.setPixelSize(11);

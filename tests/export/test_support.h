@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/scratch_folder.h"
+
 namespace mirelta::test {
 
 inline constexpr QRgb kTeal = qRgb(58, 116, 116);
@@ -28,17 +30,6 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
 // Names of everything in a folder, sorted; used to see that no temporary file stays behind.
 std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
 
-// A fresh empty folder, removed with its contents on destruction.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
+using fixtures::ScratchFolder;
 
 }  // namespace mirelta::test

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/verdict_band.h"
 
+#include <QPalette>
+
 #include "assess/verdict_line.h"
 
 namespace mirelta {
@@ -8,13 +10,17 @@ namespace {
 
 const QRect kBand(4, 484, 712, 22);
 
-QString StyleOf(Verdict verdict) {
-    const char* background = verdict == Verdict::Pass       ? "rgb(150,220,150)"
-                             : verdict == Verdict::Marginal ? "rgb(255,200,90)"
-                             : verdict == Verdict::Fail     ? "rgb(240,120,120)"
-                                                            : "rgb(220,220,220)";
-    return QStringLiteral("QLabel { color: black; background: %1; padding-left: 4px; }")
-        .arg(QLatin1String(background));
+QColor BackgroundOf(Verdict verdict) {
+    switch (verdict) {
+        case Verdict::Pass:
+            return {150, 220, 150};
+        case Verdict::Marginal:
+            return {255, 200, 90};
+        case Verdict::Fail:
+            return {240, 120, 120};
+        default:
+            return {220, 220, 220};
+    }
 }
 
 }  // namespace
@@ -24,6 +30,10 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
     setGeometry(kBand);
     // The band only reports; a click on it, the context menu's included, belongs to the window.
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // A palette, not a style sheet: the band is recoloured on every pick, and a style sheet
+    // re-polishes the widget each time.
+    setAutoFillBackground(true);
+    setIndent(7);
     hide();
 }
 
@@ -44,7 +54,10 @@ void VerdictBand::follow(MainWindowLogic& logic, const Thresholds& thresholds) {
     const QString line = QString::fromStdString(VerdictLine(*assessment));
     if (line != text()) {
         setText(line);
-        setStyleSheet(StyleOf(assessment->verdict));
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, BackgroundOf(assessment->verdict));
+        colours.setColor(QPalette::WindowText, Qt::black);
+        setPalette(colours);
     }
     show();
 }

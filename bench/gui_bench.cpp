@@ -40,9 +40,9 @@ fs::path WriteFullImage() {
 // Every program ends itself right after its first painted frame. They run on the platform this
 // benchmark runs on (bench/run chooses offscreen, so no display is needed).
 void StartUntilPainted(const std::string& program) {
-    const std::string command = "MIRELTA_EXIT_AFTER_FIRST_PAINT=1 XDG_CONFIG_HOME=" +
-                                (kScratch / "config").string() + " timeout 30 " + program +
-                                " >/dev/null 2>&1";
+    const std::string command =
+        "MIRELTA_EXIT_AFTER_FIRST_PAINT=1 XDG_CONFIG_HOME=" + (kScratch / "config").string() +
+        " timeout 30 " + program + " >/dev/null 2>&1";
     benchmark::DoNotOptimize(std::system(command.c_str()));
 }
 

@@ -74,11 +74,20 @@ fixtures::ImageBuilder FullImage() {
     return image;
 }
 
-fixtures::ImageBuilder SnapshotImage(int seed) {
+fixtures::ImageBuilder SnapshotImage(int seed, int kinds) {
     fixtures::ImageBuilder image;
-    image.addFind(0, Find(seed % 32));
-    image.addConstellation(0, Constellation(seed % 16));
-    image.addSpectrum(0, Spectrum(seed));
+    for (int k = 0; k < kinds; ++k) {
+        switch ((seed + k) % 3) {
+            case 0:
+                image.addFind(0, Find(seed % 32));
+                break;
+            case 1:
+                image.addConstellation(0, Constellation(seed % 16));
+                break;
+            default:
+                image.addSpectrum(0, Spectrum(seed));
+        }
+    }
     return image;
 }
 

@@ -8,7 +8,8 @@ namespace mirelta::bench {
 // A memory with every slot used: 32 Find, 16 Constellation and 32 Spectrum records.
 fixtures::ImageBuilder FullImage();
 
-// A memory with one record of each kind; `seed` varies the values.
-fixtures::ImageBuilder SnapshotImage(int seed);
+// A memory with one record of each of `kinds` kinds (1 to 3), the first of them chosen by
+// `seed`, which also varies the values.
+fixtures::ImageBuilder SnapshotImage(int seed, int kinds);
 
 }  // namespace mirelta::bench

@@ -140,9 +140,11 @@ differing() { compare -metric AE "$1" "$2" null: 2>&1; }
 
 # replica_matches NAME RENDER-ARGS...: renders the state with mirelta-cli, then polls the
 # window until its replica equals that picture pixel for pixel. With `area` set (WxH+X+Y),
-# only that part of the replica is compared.
+# only that part of the replica is compared. With `again` set to a command (the input that
+# leads to the state), it is run before each of up to three polls: input that the window
+# lost under load is given again, as a user would.
 replica_matches() {
-  local name=$1 ; shift
+  local name=$1 attempt ; shift
   "$cli" render "$@" -o "$work/$name-expected.png" >/dev/null 2>"$work/$name-render.log" ||
     fail "$name: mirelta-cli render $* failed: $(cat "$work/$name-render.log")"
   replica_equal() {
@@ -150,6 +152,11 @@ replica_matches() {
       [ "$(differing "$work/$name-replica.png[${area:-720x480+0+0}]" \
         "$work/$name-expected.png[${area:-720x480+0+0}]")" = "0" ]
   }
-  poll 5 replica_equal || fail "$name: $(differing "$work/$name-replica.png[${area:-720x480+0+0}]" \
+  for attempt in 1 2 3; do
+    [ -z "${again:-}" ] || $again
+    poll 5 replica_equal && return 0
+    [ -n "${again:-}" ] || break
+  done
+  fail "$name: $(differing "$work/$name-replica.png[${area:-720x480+0+0}]" \
     "$work/$name-expected.png[${area:-720x480+0+0}]") pixels differ from render $*"
 }

@@ -4,24 +4,12 @@
 #include <QPalette>
 
 #include "assess/verdict_line.h"
+#include "report/verdict_colour.h"
 
 namespace mirelta {
 namespace {
 
 const QRect kBand(4, 484, 712, 22);
-
-QColor BackgroundOf(Verdict verdict) {
-    switch (verdict) {
-        case Verdict::Pass:
-            return {150, 220, 150};
-        case Verdict::Marginal:
-            return {255, 200, 90};
-        case Verdict::Fail:
-            return {240, 120, 120};
-        default:
-            return {220, 220, 220};
-    }
-}
 
 }  // namespace
 
@@ -55,7 +43,7 @@ void VerdictBand::follow(MainWindowLogic& logic, const Thresholds& thresholds) {
     if (line != text()) {
         setText(line);
         QPalette colours = palette();
-        colours.setColor(QPalette::Window, BackgroundOf(assessment->verdict));
+        colours.setColor(QPalette::Window, VerdictColour(assessment->verdict));
         colours.setColor(QPalette::WindowText, Qt::black);
         setPalette(colours);
     }

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <array>
 
+#include "report/verdict_colour.h"
+
 namespace mirelta {
 namespace {
 
@@ -17,20 +19,6 @@ QFont ReportFont(double points, bool bold = false) {
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
-}
-
-QColor VerdictColour(Verdict verdict) {
-    switch (verdict) {
-        case Verdict::Pass:
-            return {150, 220, 150};
-        case Verdict::Marginal:
-            return {255, 200, 90};
-        case Verdict::Fail:
-            return {240, 120, 120};
-        case Verdict::NotRated:
-            break;
-    }
-    return {220, 220, 220};
 }
 
 QString KindName(SnapshotKind kind, ReportLanguage language) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's window with none of the viewer's work: the same size, the operator panel's widgets
-// from the window template and a blank replica; no file, no drawing of a screen, no settings.
-// Its start-up shows what the toolkit alone costs for a window of this shape.
+// from the window template (which decodes its bitmaps) and a blank replica; no file, no drawing
+// of a screen, no icon, no settings. Its start-up shows what the toolkit alone costs for a window
+// of this shape.
 #include <QApplication>
 #include <QDialog>
 

@@ -21,7 +21,7 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
     // A palette, not a style sheet: the band is recoloured on every pick, and a style sheet
     // re-polishes the widget each time.
     setAutoFillBackground(true);
-    setIndent(7);
+    setIndent(7);  // where the text stood with the style sheet's padding
     hide();
 }
 

@@ -22,6 +22,9 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
     // re-polishes the widget each time.
     setAutoFillBackground(true);
     setIndent(7);  // where the text stood with the style sheet's padding
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
     hide();
 }
 
@@ -44,7 +47,6 @@ void VerdictBand::follow(MainWindowLogic& logic, const Thresholds& thresholds) {
         setText(line);
         QPalette colours = palette();
         colours.setColor(QPalette::Window, VerdictColour(assessment->verdict));
-        colours.setColor(QPalette::WindowText, Qt::black);
         setPalette(colours);
     }
     show();

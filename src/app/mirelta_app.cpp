@@ -16,11 +16,11 @@ int CMireltaApp::InitInstance(const QString& file) {
     QtPrompts prompts;
     CMireltaDlg dlg(prompts);
     prompts.setOwner(&dlg);
-    const StateOnSignal state([&dlg] { std::cout << StateLine(dlg.logic()) << std::endl; },
+    const StateOnSignal state([&dlg] { std::cout << StateLine(dlg.document()) << std::endl; },
                               nullptr);
     if (qEnvironmentVariableIsSet("MIRELTA_EXIT_AFTER_FIRST_PAINT")) {
         ExitAfterFirstPaint(*dlg.findChild<ReplicaView*>(),
-                            [&dlg, file] { return file.isEmpty() || dlg.logic().showsScreen(); });
+                            [&dlg, file] { return file.isEmpty() || dlg.document().ScreenMode() != ScreenKind::None; });
     }
     if (!file.isEmpty()) {
         // Once the window is up, so that an error message has its owner on screen.

@@ -31,7 +31,7 @@ constexpr QRect kEmptyFileNoteRect(9, 484, 711, 40);
 }  // namespace
 
 CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
-    : QDialog(parent), prompts_(prompts), logic_(prompts) {
+    : QDialog(parent), prompts_(prompts), document_(prompts) {
     setWindowTitle(QStringLiteral("Mirelta"));
     setFixedSize(kClientWidth, kClientHeight);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -43,11 +43,11 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     setMouseTracking(true);
     setAcceptDrops(true);
 
-    view_ = new ReplicaView(logic_.compositor().image(), this);
+    view_ = new ReplicaView(document_.clientImage(), this);
     view_->move(0, 0);
-    panel_ = std::make_unique<PanelWidgets>(logic_.controls(), this);
+    panel_ = std::make_unique<PanelWidgets>(document_.controls(), this);
     panel_->onClicked = [this](int id) { routeClick(id); };
-    panel_->onActivated = [this](int id, int entry) { routeListChoice(id, entry); };
+    panel_->onActivated = [this](int id, int entry) { document_.choose(id, entry); };
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control != view_) {
             control->installEventFilter(this);
@@ -56,24 +56,25 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
 
     verdict_ = new VerdictBand(this);
     thresholds_ = LoadThresholds();
-    reportActions_ = std::make_unique<ReportActions>(this, logic_, prompts_);
+    reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
     emptyFileNote_->setAlignment(Qt::AlignCenter);
     emptyFileNote_->hide();
 
-    logic_.compositor().onPainted = [this] {
-        view_->update(logic_.compositor().paintedRect());
-        verdict_->follow(logic_, thresholds_);
-    };
-    logic_.onOpenPath() = [this](const std::string& path) { OpenSource(path); };
-    logic_.onPanelChange() = [this](int id, ControlChange) { panel_->sync(id); };
-    logic_.onFocusReplica() = [this] { view_->setFocus(); };
-    logic_.onToolTipText() = [this](const std::string&) {
+    connect(&document_, &Document::painted, this, [this](const QRect& rect) {
+        view_->update(rect);
+        verdict_->follow(document_, thresholds_);
+    });
+    connect(&document_, &Document::sourceChosen, this,
+            [this](const QString& path) { OpenSource(path.toStdString()); });
+    connect(&document_, &Document::panelChanged, this, [this](int id) { panel_->sync(id); });
+    connect(&document_, &Document::replicaFocusWanted, this, [this] { view_->setFocus(); });
+    connect(&document_, &Document::toolTipText, this, [this] {
         if (QToolTip::isVisible()) {
             showToolTip(QCursor::pos());
         }
-    };
+    });
 
     OnInitDialog();
     AddDesktopActions();
@@ -81,20 +82,20 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
 
 void CMireltaDlg::OnInitDialog() {
     setWindowIcon(ApplicationIcon());
-    logic_.OnInitDialog();
+    document_.OnInitDialog();
 
     QPalette tip = QToolTip::palette();
     tip.setColor(QPalette::ToolTipText, colours::Blue);
     QToolTip::setPalette(tip);
 
-    connect(&readoutTimer_, &QTimer::timeout, this, [this] { logic_.RefreshCursorReadout(); });
+    connect(&readoutTimer_, &QTimer::timeout, this, [this] { document_.RefreshCursorReadout(); });
     readoutTimer_.start(kReadoutPeriodMs);
 
     // The cross-hair follows the pointer: at most one trace redraw per displayed frame.
     traceRedraw_.setSingleShot(true);
     traceRedraw_.setInterval(kFrameMs);
     connect(&traceRedraw_, &QTimer::timeout, this, [this] {
-        logic_.RedrawTrace();
+        document_.RedrawTrace();
         // The read-out of this drawing, without waiting for the next pointer move.
         if (QToolTip::isVisible()) {
             showToolTip(QCursor::pos());
@@ -102,7 +103,7 @@ void CMireltaDlg::OnInitDialog() {
     });
 
     auto* open = new QShortcut(QKeySequence::Open, this);
-    connect(open, &QShortcut::activated, this, [this] { logic_.Open(); });
+    connect(open, &QShortcut::activated, this, [this] { document_.Open(); });
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, [this] { OnOK(); });
     auto* quit = new QShortcut(QKeySequence::Quit, this);
@@ -113,51 +114,20 @@ void CMireltaDlg::OnInitDialog() {
 
 void CMireltaDlg::routeClick(int id) {
     switch (id) {
-        case ids::Open:
-            logic_.Open();
-            break;
         case ids::Save:
             OnOK();
             break;
         case ids::Exit:
             OnCancel();
             break;
-        case ids::Up:
-            logic_.RefLevelUp();
-            break;
-        case ids::Down:
-            logic_.RefLevelDown();
-            break;
         default:
-            break;
-    }
-}
-
-void CMireltaDlg::routeListChoice(int id, int entry) {
-    logic_.controls().setSelection(id, entry);
-    switch (id) {
-        case ids::UiList:
-            logic_.OnUiListChange();
-            break;
-        case ids::FindList:
-            logic_.OnFindListChange();
-            break;
-        case ids::ConstellationList:
-            logic_.OnConstellationListChange();
-            break;
-        case ids::SpectrumList:
-            logic_.OnSpectrumListChange();
-            break;
-        case ids::LanguageList:
-            logic_.OnLanguageListChange();
-            break;
-        default:
+            document_.click(id);
             break;
     }
 }
 
 void CMireltaDlg::OnOK() {
-    if (!logic_.showsScreen()) {
+    if (document_.ScreenMode() == ScreenKind::None) {
         prompts_.messageBox("Please open a source file at first!");
         return;
     }
@@ -169,8 +139,8 @@ void CMireltaDlg::OnOK() {
 }
 
 void CMireltaDlg::SaveScreenBitmap(const std::string& path) {
-    logic_.compositor().repaintWindow();
-    WriteScreenCapture(logic_.compositor().image(), logic_.controls().rect(ids::ScreenArea), path,
+    document_.repaint();
+    WriteScreenCapture(document_.clientImage(), document_.controls().rect(ids::ScreenArea), path,
                        BmpDepthForScreenDepth(screenDepth()), prompts_, std::cout);
 }
 
@@ -213,8 +183,10 @@ void CMireltaDlg::OpenSource(const std::string& path) {
 }
 
 void CMireltaDlg::finishOpen(const std::string& path, ReadResult read) {
-    logic_.OpenImage(path, std::move(read));
-    emptyFileNote_->setVisible(logic_.holdsNoMeasurements());
+    document_.OpenImage(path, std::move(read));
+    const RecordLists& lists = document_.lists();
+    emptyFileNote_->setVisible(document_.fileLoaded() && lists.findCount == 0 &&
+                               lists.constellationCount == 0 && lists.spectrumCount == 0);
 }
 
 bool CMireltaDlg::event(QEvent* event) {
@@ -232,11 +204,12 @@ bool CMireltaDlg::event(QEvent* event) {
 }
 
 void CMireltaDlg::showToolTip(const QPoint& globalPosition) {
-    if (logic_.toolTipText().empty()) {
+    const std::string& text = document_.spectrum().toolTipText();
+    if (text.empty()) {
         QToolTip::hideText();
         return;
     }
-    QToolTip::showText(globalPosition, QString::fromStdString(logic_.toolTipText()), this);
+    QToolTip::showText(globalPosition, QString::fromStdString(text), this);
 }
 
 void CMireltaDlg::mouseMoveEvent(QMouseEvent* event) {
@@ -256,12 +229,12 @@ bool CMireltaDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMireltaDlg::trackPointer(QPoint position) {
-    const bool wasInPlot = InsidePlot(logic_.CursorX(), logic_.CursorY());
-    logic_.TrackCursor(position);
+    const bool wasInPlot = InsidePlot(document_.spectrum().CursorX(), document_.spectrum().CursorY());
+    document_.TrackCursor(position);
     // Every move inside the plot redraws the cross-hair, and so does the move that leaves the
     // plot for the rest of the window: the cross-hair goes with it.
     const bool inPlot = InsidePlot(position.x(), position.y());
-    if (logic_.ScreenMode() == ShownScreen::Spectrum && (inPlot || wasInPlot) &&
+    if (document_.ScreenMode() == ScreenKind::Spectrum && (inPlot || wasInPlot) &&
         !traceRedraw_.isActive()) {
         traceRedraw_.start();
     }
@@ -272,7 +245,7 @@ void CMireltaDlg::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();
     while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
         const int step = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
-        logic_.RefLevelByWheel(static_cast<std::int16_t>(step));
+        document_.RefLevelByWheel(static_cast<std::int16_t>(step));
         wheelRemainder_ -= step;
     }
     QDialog::wheelEvent(event);

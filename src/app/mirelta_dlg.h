@@ -14,14 +14,14 @@
 #include "app/report_actions.h"
 #include "app/verdict_band.h"
 #include "platform/prompts.h"
-#include "screens/main_window_logic.h"
+#include "screens/document.h"
 
 class QMenu;
 
 namespace mirelta {
 
 // The main window: the replica view and the operator panel, routing the toolkit's events to the
-// handlers of the main window's logic.
+// document.
 class CMireltaDlg : public QDialog {
   public:
     explicit CMireltaDlg(Prompts& prompts, QWidget* parent = nullptr);
@@ -29,7 +29,7 @@ class CMireltaDlg : public QDialog {
     CMireltaDlg(const CMireltaDlg&) = delete;
     CMireltaDlg& operator=(const CMireltaDlg&) = delete;
 
-    MainWindowLogic& logic() { return logic_; }
+    const Document& document() const { return document_; }
     const PanelWidgets& panel() const { return *panel_; }
 
     void OnOK();
@@ -66,7 +66,6 @@ class CMireltaDlg : public QDialog {
     void OnInitDialog();
     void AddDesktopActions();
     void routeClick(int id);
-    void routeListChoice(int id, int entry);
     void showToolTip(const QPoint& globalPosition);
     void trackPointer(QPoint position);
     void finishOpen(const std::string& path, ReadResult read);
@@ -74,7 +73,7 @@ class CMireltaDlg : public QDialog {
 
     Prompts& prompts_;
     DesktopSettings settings_;
-    MainWindowLogic logic_;
+    Document document_;
     ReplicaView* view_;
     std::unique_ptr<PanelWidgets> panel_;
     VerdictBand* verdict_;

@@ -14,13 +14,13 @@ namespace mirelta {
 
 namespace {
 
-int RecordListOf(ShownScreen screenMode) {
+int RecordListOf(ScreenKind screenMode) {
     switch (screenMode) {
-        case ShownScreen::Find:
+        case ScreenKind::Find:
             return ids::FindList;
-        case ShownScreen::Constellation:
+        case ScreenKind::Constellation:
             return ids::ConstellationList;
-        case ShownScreen::Spectrum:
+        case ScreenKind::Spectrum:
             return ids::SpectrumList;
         default:
             return 0;
@@ -31,10 +31,10 @@ int RecordListOf(ShownScreen screenMode) {
 
 void CMireltaDlg::AddDesktopActions() {
     view_->setHint(QStringLiteral("Open a meter file (Ctrl+O) or drop it here"));
-    logic_.onOpened() = [this](const std::string& path) {
-        settings_.addRecentFile(QString::fromStdString(path));
+    connect(&document_, &Document::opened, this, [this](const QString& path) {
+        settings_.addRecentFile(path);
         view_->setHint(QString());
-    };
+    });
 
     auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
     connect(next, &QShortcut::activated, this, [this] { StepRecord(1); });
@@ -45,9 +45,9 @@ void CMireltaDlg::AddDesktopActions() {
 }
 
 void CMireltaDlg::StepRecord(int step) {
-    const int list = RecordListOf(logic_.ScreenMode());
-    const Control* control = logic_.controls().find(list);
-    if (control == nullptr || !logic_.fileLoaded()) {
+    const int list = RecordListOf(document_.ScreenMode());
+    const Control* control = document_.controls().find(list);
+    if (control == nullptr || !document_.fileLoaded()) {
         return;
     }
     const int entry = control->selection + step;
@@ -55,18 +55,17 @@ void CMireltaDlg::StepRecord(int step) {
         return;
     }
     // Exactly what picking the entry in the list does, then the list shows it.
-    routeListChoice(list, entry);
+    document_.choose(list, entry);
     panel_->sync(list);
 }
 
 void CMireltaDlg::CopyReplica() {
-    if (!logic_.fileLoaded()) {
+    if (!document_.fileLoaded()) {
         prompts_.messageBox("Please open a source file at first!");
         return;
     }
-    logic_.compositor().repaintWindow();
-    QGuiApplication::clipboard()->setImage(
-        logic_.compositor().image().copy(logic_.controls().rect(ids::ScreenArea).toQRect()));
+    document_.repaint();
+    QGuiApplication::clipboard()->setImage(document_.replica());
 }
 
 void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {

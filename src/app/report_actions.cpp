@@ -14,11 +14,12 @@
 namespace mirelta {
 namespace {
 
-ReportRequest RequestFor(const MainWindowLogic& logic) {
+ReportRequest RequestFor(const Document& document) {
     return ReportRequest{
-        .sourcePath = logic.sourcePath(),
+        .sourcePath = document.sourcePath(),
+        .image = document.image(),
         .title = {},
-        .language = logic.Language() == UiLanguage::French ? ReportLanguage::French
+        .language = document.Language() == UiLanguage::French ? ReportLanguage::French
                                                            : ReportLanguage::English,
         .thresholds = LoadThresholds(),
     };
@@ -26,8 +27,8 @@ ReportRequest RequestFor(const MainWindowLogic& logic) {
 
 }  // namespace
 
-ReportActions::ReportActions(QWidget* window, MainWindowLogic& logic, Prompts& prompts)
-    : window_(window), logic_(logic), prompts_(prompts) {
+ReportActions::ReportActions(QWidget* window, Document& document, Prompts& prompts)
+    : window_(window), document_(document), prompts_(prompts) {
     auto* report = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
     QObject::connect(report, &QShortcut::activated, window, [this] { writeReport(); });
     auto* print = new QShortcut(QKeySequence::Print, window);
@@ -44,7 +45,7 @@ void ReportActions::addTo(QMenu& menu) {
 }
 
 bool ReportActions::haveFile() {
-    if (!logic_.fileLoaded()) {
+    if (!document_.fileLoaded()) {
         prompts_.messageBox("Please open a source file at first!");
         return false;
     }
@@ -60,7 +61,7 @@ void ReportActions::writeReport() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Error error = WriteReportFile(RequestFor(logic_), *path);
+    const Error error = WriteReportFile(RequestFor(document_), *path);
     QApplication::restoreOverrideCursor();
     if (!error.ok()) {
         prompts_.messageBox("Cannot save the report to\n" + *path, error.detail);
@@ -79,12 +80,11 @@ void ReportActions::print() {
         return;
     }
     if (printer.printRange() == QPrinter::Selection) {
-        logic_.compositor().repaintWindow();
-        PrintReplica(printer, logic_.compositor().image().copy(
-                                  logic_.controls().rect(ids::ScreenArea).toQRect()));
+        document_.repaint();
+        PrintReplica(printer, document_.replica());
         return;
     }
-    if (const Error error = PrintReport(printer, RequestFor(logic_)); !error.ok()) {
+    if (const Error error = PrintReport(printer, RequestFor(document_)); !error.ok()) {
         prompts_.messageBox("Cannot print the report", error.detail);
     }
 }

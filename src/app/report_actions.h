@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "platform/prompts.h"
-#include "screens/main_window_logic.h"
+#include "screens/document.h"
 
 class QMenu;
 
@@ -14,7 +14,7 @@ namespace mirelta {
 // (the print dialog's "Selection") or the whole report.
 class ReportActions {
   public:
-    ReportActions(QWidget* window, MainWindowLogic& logic, Prompts& prompts);
+    ReportActions(QWidget* window, Document& document, Prompts& prompts);
 
     void addTo(QMenu& menu);
     void writeReport();
@@ -24,7 +24,7 @@ class ReportActions {
     bool haveFile();
 
     QWidget* window_;
-    MainWindowLogic& logic_;
+    Document& document_;
     Prompts& prompts_;
 };
 

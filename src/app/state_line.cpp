@@ -5,23 +5,23 @@
 
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
-#include "screens/screen_mode.h"
 
 namespace mirelta {
 
-std::string StateLine(const MainWindowLogic& logic) {
-    const ControlTable& controls = logic.controls();
+std::string StateLine(const Document& document) {
+    const ControlTable& controls = document.controls();
+    const SpectrumScreen& spectrum = document.spectrum();
     std::ostringstream line;
     line << "state"
-         << "\tscreen_mode=" << static_cast<int>(logic.ScreenMode())
-         << "\tlanguage=" << (logic.Language() == UiLanguage::French ? "fr" : "en")
+         << "\tscreen_mode=" << static_cast<int>(document.ScreenMode())
+         << "\tlanguage=" << (document.Language() == UiLanguage::French ? "fr" : "en")
          << "\tfind=" << controls.selection(ids::FindList)
          << "\tconstellation=" << controls.selection(ids::ConstellationList)
          << "\tspectrum=" << controls.selection(ids::SpectrumList)
-         << "\tref_level_bottom=" << logic.RefLevelBottom() << "\tcursor=" << logic.CursorX() << ','
-         << logic.CursorY() << "\tbrushes=" << logic.controlBrushes().count()
+         << "\tref_level_bottom=" << spectrum.RefLevelBottom() << "\tcursor=" << spectrum.CursorX()
+         << ',' << spectrum.CursorY() << "\tbrushes=" << document.brushCount()
          << "\ttitle=" << DecodeLocalTextToUtf8(controls.text(ids::Title))
-         << "\ttooltip=" << logic.toolTipText();
+         << "\ttooltip=" << spectrum.toolTipText();
     return line.str();
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "screens/main_window_logic.h"
+#include "screens/document.h"
 
 namespace mirelta {
 
@@ -11,6 +11,6 @@ namespace mirelta {
 // tab-separated key=value fields, free texts last, in the terms that `mirelta-cli describe`
 // uses (screen_mode, language, each record list's entry, reference window, cursor, title,
 // tool-tip) plus the count of background brushes the window holds.
-std::string StateLine(const MainWindowLogic& logic);
+std::string StateLine(const Document& document);
 
 }  // namespace mirelta

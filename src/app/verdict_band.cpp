@@ -28,14 +28,15 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
     hide();
 }
 
-void VerdictBand::follow(MainWindowLogic& logic, const Thresholds& thresholds) {
+void VerdictBand::follow(const Document& document, const Thresholds& thresholds) {
     std::optional<Assessment> assessment;
-    if (logic.fileLoaded() && logic.ScreenMode() == ShownScreen::Find &&
-        logic.lists().findCount > 0) {
-        assessment = Assess(logic.selectedFind(), thresholds);
-    } else if (logic.fileLoaded() && logic.ScreenMode() == ShownScreen::Constellation &&
-               logic.lists().constellationCount > 0) {
-        assessment = Assess(logic.selectedConstellation(), thresholds);
+    const RecordLists& lists = document.lists();
+    if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Find &&
+        lists.findCount > 0) {
+        assessment = Assess(lists.find[lists.selectedFind], thresholds);
+    } else if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Constellation &&
+               lists.constellationCount > 0) {
+        assessment = Assess(lists.constellation[lists.selectedConstellation], thresholds);
     }
     if (!assessment) {
         clear();

@@ -4,7 +4,7 @@
 #include <QLabel>
 
 #include "assess/assessment.h"
-#include "screens/main_window_logic.h"
+#include "screens/document.h"
 
 namespace mirelta {
 
@@ -14,7 +14,7 @@ class VerdictBand : public QLabel {
   public:
     explicit VerdictBand(QWidget* parent);
 
-    void follow(MainWindowLogic& logic, const Thresholds& thresholds);
+    void follow(const Document& document, const Thresholds& thresholds);
 };
 
 }  // namespace mirelta

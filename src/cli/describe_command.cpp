@@ -4,7 +4,7 @@
 
 #include "cli/command.h"
 #include "cli/failure.h"
-#include "cli/headless_window.h"
+#include "cli/offscreen_gui.h"
 #include "cli/json_writer.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
@@ -58,8 +58,9 @@ void WriteControl(JsonWriter& json, const Control& c) {
     json.endObject();
 }
 
-void WriteState(std::ostream& out, const HeadlessWindow& window) {
-    const MainWindowLogic& logic = window.logic;
+void WriteState(std::ostream& out, const HeadlessDriver& driver) {
+    const Document& logic = driver.document();
+    const SpectrumScreen& spectrum = logic.spectrum();
     JsonWriter json(out);
     json.beginObject();
     json.field("screen_mode", static_cast<int>(logic.ScreenMode()));
@@ -67,18 +68,18 @@ void WriteState(std::ostream& out, const HeadlessWindow& window) {
     json.field("title", DecodeLocalTextToUtf8(logic.controls().text(ids::Title)));
     json.key("draw_enabled");
     json.flag(logic.DrawEnabled());
-    json.field("ref_level_bottom", logic.RefLevelBottom());
-    json.field("ref_level_top", logic.RefLevelTop());
-    json.field("freq_step", logic.FreqStep());
+    json.field("ref_level_bottom", spectrum.RefLevelBottom());
+    json.field("ref_level_top", spectrum.RefLevelTop());
+    json.field("freq_step", spectrum.FreqStep());
     json.key("cursor");
     json.beginArray();
-    json.value(static_cast<std::int64_t>(logic.CursorX()));
-    json.value(static_cast<std::int64_t>(logic.CursorY()));
+    json.value(static_cast<std::int64_t>(spectrum.CursorX()));
+    json.value(static_cast<std::int64_t>(spectrum.CursorY()));
     json.endArray();
-    json.field("tooltip", logic.toolTipText());
+    json.field("tooltip", spectrum.toolTipText());
     json.key("messages");
     json.beginArray();
-    for (const std::string& message : window.prompts.messages) {
+    for (const std::string& message : driver.prompts().messages) {
         json.value(message);
     }
     json.endArray();
@@ -98,11 +99,11 @@ int RunDescribe(const QCommandLineParser& parser) {
         return Fail(kDescribeCommand, error);
     }
     const OffscreenGui gui;
-    HeadlessWindow window;
-    if (const Error error = window.drive(options); !error.ok()) {
+    HeadlessDriver driver;
+    if (const Error error = DriveWindow(driver, options); !error.ok()) {
         return Fail(kDescribeCommand, error, options.source.path);
     }
-    WriteState(std::cout, window);
+    WriteState(std::cout, driver);
     return ExitCode(ErrorKind::None);
 }
 

@@ -13,7 +13,7 @@
 #include "cli/exit_codes.h"
 #include "cli/export_batch.h"
 #include "cli/failure.h"
-#include "cli/headless_window.h"
+#include "cli/offscreen_gui.h"
 #include "cli/picture_output.h"
 #include "cli/window_options.h"
 

@@ -15,7 +15,7 @@
 #include "cli/command.h"
 #include "cli/exit_codes.h"
 #include "cli/failure.h"
-#include "cli/headless_window.h"
+#include "screens/headless_driver.h"
 #include "cli/loaded_file.h"
 #include "cli/picture_output.h"
 #include "cli/safe_file_name.h"
@@ -133,21 +133,21 @@ class WindowShelf {
   public:
     explicit WindowShelf(int language) : language_(language) {}
 
-    std::unique_ptr<HeadlessWindow> take() {
+    std::unique_ptr<HeadlessDriver> take() {
         {
             const std::lock_guard lock(mutex_);
             if (!windows_.empty()) {
-                std::unique_ptr<HeadlessWindow> window = std::move(windows_.back());
+                std::unique_ptr<HeadlessDriver> window = std::move(windows_.back());
                 windows_.pop_back();
                 return window;
             }
         }
-        auto window = std::make_unique<HeadlessWindow>();
-        window->chooseLanguage(language_);
+        auto window = std::make_unique<HeadlessDriver>();
+        window->chooseLanguage(static_cast<UiLanguage>(language_));
         return window;
     }
 
-    void putBack(std::unique_ptr<HeadlessWindow> window) {
+    void putBack(std::unique_ptr<HeadlessDriver> window) {
         const std::lock_guard lock(mutex_);
         windows_.push_back(std::move(window));
     }
@@ -155,30 +155,31 @@ class WindowShelf {
   private:
     int language_;
     std::mutex mutex_;
-    std::vector<std::unique_ptr<HeadlessWindow>> windows_;
+    std::vector<std::unique_ptr<HeadlessDriver>> windows_;
 };
 
 JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& image,
-                 HeadlessWindow& window, Progress& progress, const ExportSettings& settings) {
+                 HeadlessDriver& window, Progress& progress, const ExportSettings& settings) {
     JobResult result;
-    window.logic.OpenImage(source.path, ReadResult{{}, std::make_unique<SourceImage>(image)});
-    const ControlTable& controls = window.logic.controls();
+    window.open(source.path, image);
+    Document& document = window.document();
+    const ControlTable& controls = document.controls();
     for (const Slice& slice : job.slices) {
         const Kind& kind = kKinds[slice.kind];
         // A screen or entry already showing is not chosen again: that would draw the same again.
-        if (static_cast<int>(window.logic.ScreenMode()) != kind.screen) {
-            window.chooseScreen(kind.screen);
+        if (static_cast<int>(document.ScreenMode()) != kind.screen) {
+            document.choose(ids::UiList, kind.screen);
         }
         for (int entry = slice.first; entry < slice.end; ++entry) {
             if (controls.selection(kind.list) != entry) {
-                window.pickRecord(kind.screen, entry);
+                document.choose(kind.list, entry);
             }
-            window.tick();
+            document.RefreshCursorReadout();
             const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
             const auto file =
                 source.folder / ExportFileName(kind.name, entry, label, settings.format);
             const Error written = WritePicture(
-                ScreenAreaOf(window.logic.compositor().image(), controls.rect(ids::ScreenArea)),
+                ScreenAreaOf(document.clientImage(), controls.rect(ids::ScreenArea)),
                 settings.format, settings.depth, file, Durability::Unsynced);
             if (written.ok()) {
                 ++result.written;
@@ -237,7 +238,7 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
         for (std::size_t k = 0; k < jobs.size(); ++k) {
             pool.start([&, k] {
                 const std::size_t source = jobs[k].source;
-                std::unique_ptr<HeadlessWindow> window = shelf.take();
+                std::unique_ptr<HeadlessDriver> window = shelf.take();
                 results[k] =
                     RunJob(jobs[k], sources[source], *images[source], *window, progress, settings);
                 shelf.putBack(std::move(window));

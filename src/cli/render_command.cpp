@@ -2,7 +2,7 @@
 // mirelta-cli render: the replica image of the same state that describe prints.
 #include "cli/command.h"
 #include "cli/failure.h"
-#include "cli/headless_window.h"
+#include "cli/offscreen_gui.h"
 #include "cli/picture_output.h"
 #include "platform/window_template.h"
 
@@ -44,12 +44,11 @@ int RunRender(const QCommandLineParser& parser) {
         return Fail(kRenderCommand, error);
     }
     const OffscreenGui gui;
-    HeadlessWindow window;
-    if (const Error error = window.drive(options); !error.ok()) {
+    HeadlessDriver driver;
+    if (const Error error = DriveWindow(driver, options); !error.ok()) {
         return Fail(kRenderCommand, error, options.source.path);
     }
-    const QImage replica = window.logic.compositor().image().copy(
-        window.logic.controls().rect(ids::ScreenArea).toQRect());
+    const QImage replica = driver.replica();
     if (const Error written = WritePicture(replica, options.format, options.depth, options.output);
         !written.ok()) {
         return Fail(kRenderCommand, written, options.output);

@@ -7,7 +7,7 @@
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/failure.h"
-#include "cli/headless_window.h"
+#include "cli/offscreen_gui.h"
 #include "cli/threshold_options.h"
 #include "cli/window_options.h"
 #include "report/report_file.h"
@@ -29,6 +29,7 @@ std::vector<QCommandLineOption> ReportOptions() {
 }
 
 struct ReportOptionValues {
+    SourceOptions source;
     std::string output;
     ReportRequest request;
 };
@@ -55,8 +56,8 @@ Error Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
         return UsageError("-o OUT.pdf is missing");
     }
     out.output = Value(parser, "output");
+    out.source = source;
     out.request.sourcePath = source.path;
-    out.request.readDeadline = source.deadline;
     return {};
 }
 
@@ -65,6 +66,11 @@ int RunReport(const QCommandLineParser& parser) {
     if (const Error error = Parse(parser, options); !error.ok()) {
         return Fail(kReportCommand, error);
     }
+    ReadResult read = ReadSourceFile(options.source.path, options.source.deadline);
+    if (!read.error.ok()) {
+        return Fail(kReportCommand, read.error, options.source.path);
+    }
+    options.request.image = read.image.get();
     const OffscreenGui gui;
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const auto progress = [terminal](int done, int total) {
@@ -76,9 +82,7 @@ int RunReport(const QCommandLineParser& parser) {
     if (terminal) {
         std::fputc('\n', stderr);
     }
-    const bool wasReading =
-        error.kind == ErrorKind::CannotOpen || error.kind == ErrorKind::ShortRead;
-    return Fail(kReportCommand, error, wasReading ? options.request.sourcePath : options.output);
+    return Fail(kReportCommand, error, options.output);
 }
 
 }  // namespace

@@ -38,11 +38,11 @@ QString ReportTitle(const ReportRequest& request) {
 
 Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
                     const ReportProgress& progress) {
-    SnapshotCamera camera;
-    if (Error error = camera.open(request.sourcePath, request.readDeadline); !error.ok()) {
+    HeadlessDriver camera;
+    if (Error error = camera.open(request.sourcePath, *request.image); !error.ok()) {
         return error;
     }
-    ReportContent content = ContentOf(request, camera.logic.lists());
+    ReportContent content = ContentOf(request, camera.document().lists());
     content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));

@@ -17,21 +17,21 @@
 
 namespace mirelta {
 
+// The report of a file already read: its name and its image, as the document holds them.
 struct ReportRequest {
     std::string sourcePath;
-    std::chrono::milliseconds readDeadline = kDefaultReadDeadline;
+    const SourceImage* image = nullptr;
     QString title;  // empty: the default title in the report's language
     ReportLanguage language = ReportLanguage::English;
     Thresholds thresholds;
 };
 
-// The whole report as PDF bytes, or why the source file could not be read.
+// The whole report as PDF bytes, or why it could not be made.
 struct ReportPdf {
     Error error;
     QByteArray bytes;
 };
-// Paints the whole report on a fresh paged device (a PDF writer or a printer); fails when the
-// source file cannot be read.
+// Paints the whole report on a fresh paged device (a PDF writer or a printer).
 Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
                     const ReportProgress& progress = {});
 

@@ -21,9 +21,9 @@ QFont ReportFont(double points, bool bold = false) {
     return font;
 }
 
-QString KindName(SnapshotKind kind, ReportLanguage language) {
-    return CaptionText(kind == SnapshotKind::Find            ? Caption::Find
-                       : kind == SnapshotKind::Constellation ? Caption::Constellation
+QString KindName(ScreenKind kind, ReportLanguage language) {
+    return CaptionText(kind == ScreenKind::Find            ? Caption::Find
+                       : kind == ScreenKind::Constellation ? Caption::Constellation
                                                              : Caption::Spectrum,
                        language);
 }
@@ -179,7 +179,7 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
     painter.drawImage(picture, r.picture);
 
     std::vector<std::pair<Caption, QString>> values;
-    if (r.kind == SnapshotKind::Spectrum) {
+    if (r.kind == ScreenKind::Spectrum) {
         values = {{Caption::LeftEdge, r.leftEdge},
                   {Caption::RightEdge, r.rightEdge},
                   {Caption::Span, r.span}};
@@ -207,7 +207,7 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
     }
     flow.advance(picture.height() + flow.mm(5));
 
-    if (r.kind != SnapshotKind::Spectrum) {
+    if (r.kind != ScreenKind::Spectrum) {
         flow.line(CaptionText(Caption::Assessment, lang), ReportFont(12, true));
         painter.setFont(ReportFont(11, true));
         const QRectF band(0, flow.y(), flow.width(), flow.mm(9));

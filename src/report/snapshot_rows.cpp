@@ -11,8 +11,8 @@ namespace {
 
 constexpr const char* kNone = "-";
 
-QString Shown(const SnapshotCamera& camera, int id) {
-    return DecodeLocalText(camera.shownText(id)).trimmed();
+QString Shown(const HeadlessDriver& camera, int id) {
+    return DecodeLocalText(camera.document().controls().text(id)).trimmed();
 }
 
 QString Number(std::int64_t value) {
@@ -44,7 +44,7 @@ void Judge(SnapshotRow& row, const Assessment& a, ReportLanguage language, std::
     row.merMargin = Db(a.merMargin);
 }
 
-SnapshotRow FindRow(const SnapshotCamera& camera, const FindRecord& r, const Thresholds& t,
+SnapshotRow FindRow(const HeadlessDriver& camera, const FindRecord& r, const Thresholds& t,
                     ReportLanguage language) {
     SnapshotRow row;
     row.label = DecodeLocalText(r.listLabel());
@@ -61,7 +61,7 @@ SnapshotRow FindRow(const SnapshotCamera& camera, const FindRecord& r, const Thr
     return row;
 }
 
-SnapshotRow ConstellationRow(const SnapshotCamera& camera, const ConstellationRecord& r,
+SnapshotRow ConstellationRow(const HeadlessDriver& camera, const ConstellationRecord& r,
                              const Thresholds& t, ReportLanguage language) {
     SnapshotRow row;
     row.label = DecodeLocalText(r.listLabel());
@@ -79,7 +79,7 @@ SnapshotRow ConstellationRow(const SnapshotCamera& camera, const ConstellationRe
     return row;
 }
 
-SnapshotRow SpectrumRow(const SnapshotCamera& camera, const SpectrumRecord& r) {
+SnapshotRow SpectrumRow(const HeadlessDriver& camera, const SpectrumRecord& r) {
     SnapshotRow row;
     row.label = DecodeLocalText(r.listLabel());
     row.frequency = Number(r.leftFrequency()) + QStringLiteral(" - ") + Number(r.rightFrequency());
@@ -116,13 +116,14 @@ QString VerdictSentence(const Assessment& a, ReportLanguage language) {
     return line;
 }
 
-std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Thresholds& thresholds,
+std::vector<SnapshotRow> CollectSnapshots(HeadlessDriver& camera, const Thresholds& thresholds,
                                           ReportLanguage language, const ReportProgress& progress) {
-    camera.chooseLanguage(language == ReportLanguage::French ? 1 : 0);
-    const RecordLists& lists = camera.logic.lists();
+    camera.chooseLanguage(language == ReportLanguage::French ? UiLanguage::French
+                                                             : UiLanguage::English);
+    const RecordLists& lists = camera.document().lists();
     const int total = lists.findCount + lists.constellationCount + lists.spectrumCount;
     std::vector<SnapshotRow> rows;
-    const auto add = [&](SnapshotKind kind, int index, SnapshotRow row) {
+    const auto add = [&](ScreenKind kind, int index, SnapshotRow row) {
         row.kind = kind;
         row.index = index;
         row.picture = camera.replica();
@@ -132,17 +133,17 @@ std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Threshol
         }
     };
     for (int k = 0; k < lists.findCount; ++k) {
-        camera.show(SnapshotKind::Find, k);
-        add(SnapshotKind::Find, k, FindRow(camera, lists.find[k], thresholds, language));
+        camera.show(ScreenKind::Find, k);
+        add(ScreenKind::Find, k, FindRow(camera, lists.find[k], thresholds, language));
     }
     for (int k = 0; k < lists.constellationCount; ++k) {
-        camera.show(SnapshotKind::Constellation, k);
-        add(SnapshotKind::Constellation, k,
+        camera.show(ScreenKind::Constellation, k);
+        add(ScreenKind::Constellation, k,
             ConstellationRow(camera, lists.constellation[k], thresholds, language));
     }
     for (int k = 0; k < lists.spectrumCount; ++k) {
-        camera.show(SnapshotKind::Spectrum, k);
-        add(SnapshotKind::Spectrum, k, SpectrumRow(camera, lists.spectrum[k]));
+        camera.show(ScreenKind::Spectrum, k);
+        add(ScreenKind::Spectrum, k, SpectrumRow(camera, lists.spectrum[k]));
     }
     return rows;
 }

@@ -8,14 +8,14 @@
 
 #include "assess/assessment.h"
 #include "report/report_captions.h"
-#include "report/snapshot_camera.h"
+#include "screens/headless_driver.h"
 
 namespace mirelta {
 
 // One snapshot as the report shows it: the values as its screen shows them, its assessment and
 // its replica picture. Values a kind does not have are "-".
 struct SnapshotRow {
-    SnapshotKind kind = SnapshotKind::Find;
+    ScreenKind kind = ScreenKind::Find;
     int index = 0;
     QString label;
     QString frequency;
@@ -39,8 +39,8 @@ struct SnapshotRow {
 
 using ReportProgress = std::function<void(int done, int total)>;
 
-// Shows every listed snapshot on the camera, in list order, Find first.
-std::vector<SnapshotRow> CollectSnapshots(SnapshotCamera& camera, const Thresholds& thresholds,
+// Shows every listed snapshot, in list order, Find first.
+std::vector<SnapshotRow> CollectSnapshots(HeadlessDriver& camera, const Thresholds& thresholds,
                                           ReportLanguage language, const ReportProgress& progress);
 
 // The one-line verdict in the report's language; the verdict word stays as it is.

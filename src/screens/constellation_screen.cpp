@@ -7,7 +7,6 @@
 
 #include "platform/colours.h"
 #include "platform/window_template.h"
-#include "screens/main_window_logic.h"
 #include "screens/text_table.h"
 #include "format/value_format.h"
 
@@ -83,7 +82,7 @@ void PlotSample(Canvas& canvas, ConstellationRecord& r, int k) {
 }  // namespace
 
 void ConstellationScreen::layout() {
-    const ConstellationValues v = ValuesOf(window_.selectedConstellation());
+    const ConstellationValues v = ValuesOf(*record_);
     const LayoutRow rows[] = {
         {ids::ContentPanel, {350, 50, 720, 440}, text_id::Empty, kStyleUnchanged, {}},
         {ids::constellation::ChannelCaption, {30, 70, 100, 108}, 25, kAlignLeft, {}},
@@ -130,9 +129,9 @@ void ConstellationScreen::layout() {
     };
     for (const LayoutRow& row : rows) {
         if (row.textId == kMoveOnly) {
-            window_.controls().move(row.id, row.rect);
+            context_.controls().move(row.id, row.rect);
         } else {
-            window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
+            context_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
     }
 }
@@ -141,45 +140,45 @@ void ConstellationScreen::show() {
     layout();
     for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, ids::Battery,
                    ids::OkKey, ids::ExitKey, ids::F4Key}) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id : {ids::Icon13v, ids::Icon22k, ids::F1Key, ids::F2Key, ids::F3Key, ids::Ruler,
                    ids::Marker, ids::Icon18v}) {
-        window_.controls().hide(id);
+        context_.controls().hide(id);
     }
     for (int id = ids::constellation::ChannelCaption; id <= ids::constellation::Mer; ++id) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id = ids::constellation::CnCaption; id <= ids::constellation::ConfirmCaption; ++id) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
-    window_.controls().show(ids::constellation::ExitCaption);
-    window_.controls().show(ids::constellation::SaveCaption);
+    context_.controls().show(ids::constellation::ExitCaption);
+    context_.controls().show(ids::constellation::SaveCaption);
     // The Find screen's labels that this screen does not reuse.
     for (int id = ids::find::CnCaption; id <= ids::find::Quality; ++id) {
-        window_.controls().hide(id);
+        context_.controls().hide(id);
     }
     for (int id : {ids::find::ConfirmCaption, ids::find::ExitCaption, ids::find::AddTpCaption,
                    ids::find::SaveLnbCaption}) {
-        window_.controls().hide(id);
+        context_.controls().hide(id);
     }
 }
 
 void ConstellationScreen::refresh() {
-    const ConstellationValues v = ValuesOf(window_.selectedConstellation());
-    window_.controls().setText(ids::constellation::Modulation, v.modulation);
-    window_.controls().setText(ids::constellation::Frequency, v.frequency);
-    window_.controls().setText(ids::constellation::Mer, v.mer);
-    window_.controls().setText(ids::constellation::Cn, v.cn);
-    window_.controls().setText(ids::constellation::Fec, v.fec);
-    window_.controls().setText(ids::constellation::Ber, v.ber);
-    window_.controls().setText(ids::constellation::Quality, v.quality);
-    window_.controls().setText(ids::constellation::Strength, v.strength);
+    const ConstellationValues v = ValuesOf(*record_);
+    context_.controls().setText(ids::constellation::Modulation, v.modulation);
+    context_.controls().setText(ids::constellation::Frequency, v.frequency);
+    context_.controls().setText(ids::constellation::Mer, v.mer);
+    context_.controls().setText(ids::constellation::Cn, v.cn);
+    context_.controls().setText(ids::constellation::Fec, v.fec);
+    context_.controls().setText(ids::constellation::Ber, v.ber);
+    context_.controls().setText(ids::constellation::Quality, v.quality);
+    context_.controls().setText(ids::constellation::Strength, v.strength);
 }
 
 void ConstellationScreen::drawGraphics() {
-    ConstellationRecord& r = window_.selectedConstellationRecord();
-    Canvas canvas = window_.clientCanvas();
+    ConstellationRecord& r = *record_;
+    Canvas canvas = context_.canvas();
     for (int y : {108, 148, 188, 258, 338}) {
         canvas.fillRect({30, y, 330, y + 2}, Brushes().FrameGreyBrush);
     }
@@ -211,22 +210,22 @@ BrushHandle ConstellationScreen::answer(DeviceContext& dc, int controlId,
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return window_.controlBrushes().get(colours::Ink);
+        return context_.brush(colours::Ink);
     }
     if (within(ids::constellation::ChannelCaption, ids::constellation::MerCaption) ||
         within(ids::constellation::CnCaption, ids::constellation::Strength)) {
-        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
+        return context_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     }
     if (controlId == ids::constellation::Mer) {
-        return window_.PaintLabel(dc, LabelFont::Large, colours::Red, colours::PanelGrey);
+        return context_.PaintLabel(dc, LabelFont::Large, colours::Red, colours::PanelGrey);
     }
     if (controlId == ids::constellation::QAxis || controlId == ids::constellation::IAxis) {
-        return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
+        return context_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
     }
     if (controlId == ids::constellation::ConfirmCaption ||
         controlId == ids::constellation::ExitCaption ||
         controlId == ids::constellation::SaveCaption) {
-        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
+        return context_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
     }
     return defaultAnswer;
 }

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/constellation_record.h"
 #include "screens/screen.h"
+#include "screens/screen_context.h"
 
 namespace mirelta {
-
-class MainWindowLogic;
 
 // The Constellation Analyzer screen: its read-outs, bars and I/Q plot.
 class ConstellationScreen final : public Screen {
   public:
-    explicit ConstellationScreen(MainWindowLogic& window) : window_(window) {}
+    ConstellationScreen(ScreenContext& context, SelectedRecord<ConstellationRecord> record)
+        : context_(context), record_(record) {}
 
     void layout() override;
     void show() override;
@@ -22,7 +23,8 @@ class ConstellationScreen final : public Screen {
   private:
     void drawGraphics();
 
-    MainWindowLogic& window_;
+    ScreenContext& context_;
+    SelectedRecord<ConstellationRecord> record_;
 };
 
 }  // namespace mirelta

@@ -7,7 +7,6 @@
 
 #include "platform/colours.h"
 #include "platform/window_template.h"
-#include "screens/main_window_logic.h"
 #include "screens/text_table.h"
 #include "format/value_format.h"
 
@@ -83,7 +82,7 @@ void DrawSegments(Canvas& canvas, int count, int top, int bottom) {
 }  // namespace
 
 void FindScreen::layout() {
-    const FindRecord& r = window_.selectedFind();
+    const FindRecord& r = *record_;
     const FindValues v = ValuesOf(r);
 
     const std::array<std::pair<int, Rect>, 6> icons{{
@@ -95,8 +94,8 @@ void FindScreen::layout() {
         {ids::F4Key, {495, 442, 535, 472}},
     }};
     for (const auto& [id, rect] : icons) {
-        if (window_.controls().has(id)) {
-            window_.controls().move(id, rect);
+        if (context_.controls().has(id)) {
+            context_.controls().move(id, rect);
         }
     }
 
@@ -144,8 +143,8 @@ void FindScreen::layout() {
         {ids::find::Quality, {610, 390, 700, 438}, text_id::Custom, kAlignLeft, v.quality},
     };
     for (const LabelRow& row : labels) {
-        if (window_.controls().has(row.id)) {
-            window_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
+        if (context_.controls().has(row.id)) {
+            context_.SetLabel(row.id, row.rect, row.textId, row.style, row.text);
         }
     }
 }
@@ -153,60 +152,60 @@ void FindScreen::layout() {
 void FindScreen::show() {
     layout();
     for (int id : {ids::ScreenArea, ids::Title, ids::BottomBar, ids::ContentPanel, ids::Battery}) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
-    const bool vertical = window_.selectedFind().polarisation() != 0;
-    window_.controls().setVisible(ids::Icon13v, vertical);
-    window_.controls().setVisible(ids::Icon18v, !vertical);
+    const bool vertical = record_->polarisation() != 0;
+    context_.controls().setVisible(ids::Icon13v, vertical);
+    context_.controls().setVisible(ids::Icon18v, !vertical);
     // The 22k icon is left to ShowScreen, which shows it on entry whatever the LNB type.
     for (int id : {ids::OkKey, ids::ExitKey, ids::F2Key, ids::F4Key}) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id : {ids::F1Key, ids::F3Key, ids::Ruler, ids::Marker}) {
-        window_.controls().hide(id);
+        context_.controls().hide(id);
     }
     for (int id = ids::find::SatelliteCaption; id <= ids::find::PolarisationCaption; ++id) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id = ids::find::SearchCaption; id <= ids::find::PowerUnit; ++id) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id = ids::find::SatCaption; id <= ids::find::Quality; ++id) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id : {ids::find::ConfirmCaption, ids::find::ExitCaption, ids::find::AddTpCaption,
                    ids::find::SaveLnbCaption}) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
 }
 
 void FindScreen::refresh() {
-    const FindRecord& r = window_.selectedFind();
+    const FindRecord& r = *record_;
     const FindValues v = ValuesOf(r);
     const bool vertical = r.polarisation() != 0;
-    window_.controls().setVisible(ids::Icon13v, vertical);
-    window_.controls().setVisible(ids::Icon18v, !vertical);
-    window_.controls().setVisible(ids::Icon22k, r.lnbType() == kUniversalLnbType);
+    context_.controls().setVisible(ids::Icon13v, vertical);
+    context_.controls().setVisible(ids::Icon18v, !vertical);
+    context_.controls().setVisible(ids::Icon22k, r.lnbType() == kUniversalLnbType);
 
-    window_.controls().setText(ids::find::Satellite, v.satellite);
-    window_.controls().setText(ids::find::LnbType, v.lnbName);
-    window_.controls().setText(ids::find::LoLow, v.loLow);
-    window_.controls().setText(ids::find::LoHigh, v.loHigh);
-    window_.controls().setText(ids::find::Frequency, v.frequency);
-    window_.controls().setText(ids::find::SymbolRate, v.symbolRate);
-    window_.controls().setText(ids::find::Polarisation, v.polarisation);
-    window_.SetLabel(ids::find::Lock, std::nullopt, LockTextId(r), kAlignCentre);
-    window_.controls().setText(ids::find::Power, v.power);
-    window_.controls().setText(ids::find::Cn, v.cn);
-    window_.controls().setText(ids::find::Ber, v.ber);
-    window_.controls().setText(ids::find::Fec, v.fec);
-    window_.controls().setText(ids::find::Strength, v.strength);
-    window_.controls().setText(ids::find::Quality, v.quality);
+    context_.controls().setText(ids::find::Satellite, v.satellite);
+    context_.controls().setText(ids::find::LnbType, v.lnbName);
+    context_.controls().setText(ids::find::LoLow, v.loLow);
+    context_.controls().setText(ids::find::LoHigh, v.loHigh);
+    context_.controls().setText(ids::find::Frequency, v.frequency);
+    context_.controls().setText(ids::find::SymbolRate, v.symbolRate);
+    context_.controls().setText(ids::find::Polarisation, v.polarisation);
+    context_.SetLabel(ids::find::Lock, std::nullopt, LockTextId(r), kAlignCentre);
+    context_.controls().setText(ids::find::Power, v.power);
+    context_.controls().setText(ids::find::Cn, v.cn);
+    context_.controls().setText(ids::find::Ber, v.ber);
+    context_.controls().setText(ids::find::Fec, v.fec);
+    context_.controls().setText(ids::find::Strength, v.strength);
+    context_.controls().setText(ids::find::Quality, v.quality);
 }
 
 void FindScreen::drawGraphics() {
-    const FindRecord& r = window_.selectedFind();
-    Canvas canvas = window_.clientCanvas();
+    const FindRecord& r = *record_;
+    Canvas canvas = context_.canvas();
     for (int y = 94; y < 339; y += 35) {
         canvas.fillRect({30, y - 2, 490, y}, Brushes().FrameGreyBrush);
     }
@@ -232,25 +231,25 @@ BrushHandle FindScreen::answer(DeviceContext& dc, int controlId, BrushHandle def
         return controlId >= first && controlId <= last;
     };
     if (controlId == ids::ContentPanel) {
-        return window_.controlBrushes().get(colours::Ink);
+        return context_.brush(colours::Ink);
     }
     if (controlId == ids::find::SaveLnbCaption || controlId == ids::find::ConfirmCaption ||
         controlId == ids::find::ExitCaption || controlId == ids::find::AddTpCaption) {
-        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
+        return context_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
     }
     if (within(ids::find::SatelliteCaption, ids::find::PolarisationCaption) ||
         within(ids::find::SearchCaption, ids::find::SearchOk)) {
-        return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
+        return context_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
     }
     if (controlId == ids::find::Lock || controlId == ids::find::Power) {
-        return window_.PaintLabel(dc, LabelFont::Large, colours::HighlightBlue, colours::Ink);
+        return context_.PaintLabel(dc, LabelFont::Large, colours::HighlightBlue, colours::Ink);
     }
     if (controlId == ids::find::PowerCaption || controlId == ids::find::PowerUnit ||
         within(ids::find::SatCaption, ids::find::Fec)) {
-        return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
+        return context_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
     }
     if (within(ids::find::StrengthCaption, ids::find::Quality)) {
-        return window_.PaintLabel(dc, LabelFont::Large, colours::Ink, colours::PanelGrey);
+        return context_.PaintLabel(dc, LabelFont::Large, colours::Ink, colours::PanelGrey);
     }
     return defaultAnswer;
 }

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "data/find_record.h"
 #include "screens/screen.h"
+#include "screens/screen_context.h"
 
 namespace mirelta {
-
-class MainWindowLogic;
 
 // The Satellite Finding screen: its labels, lock and power read-outs and the strength and quality
 // bars.
 class FindScreen final : public Screen {
   public:
-    explicit FindScreen(MainWindowLogic& window) : window_(window) {}
+    FindScreen(ScreenContext& context, SelectedRecord<FindRecord> record)
+        : context_(context), record_(record) {}
 
     void layout() override;
     void show() override;
@@ -23,7 +24,8 @@ class FindScreen final : public Screen {
   private:
     void drawGraphics();
 
-    MainWindowLogic& window_;
+    ScreenContext& context_;
+    SelectedRecord<FindRecord> record_;
 };
 
 }  // namespace mirelta

@@ -5,9 +5,6 @@
 
 namespace mirelta {
 
-// The screen the replica shows (ScreenMode); the numbers are the meter's.
-enum class ShownScreen : std::int32_t { Find = 0, Constellation = 1, Spectrum = 2, None = 3 };
-
 // The labels' language; the numbers are the Language list's entries.
 enum class UiLanguage : std::int32_t { English = 0, French = 1 };
 

@@ -5,7 +5,6 @@
 
 #include "platform/colours.h"
 #include "platform/window_template.h"
-#include "screens/main_window_logic.h"
 #include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
 #include "format/value_format.h"
@@ -127,23 +126,23 @@ std::string LevelText(std::int32_t level) {
 }  // namespace
 
 void SpectrumScreen::layout() {
-    const SpectrumRecord& record = window_.selectedSpectrum();
+    const SpectrumRecord& record = *record_;
     const auto label = [this](int id, Rect rect, int textId, int style,
                               std::optional<std::string> text = std::nullopt) {
-        if (window_.controls().has(id)) {
-            window_.SetLabel(id, rect, textId, style, std::move(text));
+        if (context_.controls().has(id)) {
+            context_.SetLabel(id, rect, textId, style, std::move(text));
         }
     };
 
     label(ids::ContentPanel, spectrum_plot::kPlot, text_id::Empty, kStyleUnchanged);
     for (const IconPlace& icon : kIcons) {
-        if (window_.controls().has(icon.id)) {
-            window_.controls().move(icon.id, icon.rect);
+        if (context_.controls().has(icon.id)) {
+            context_.controls().move(icon.id, icon.rect);
         }
     }
     for (int row = 0; row < static_cast<int>(kScaleRects.size()); ++row) {
         label(spectrum_plot::kFirstScaleLabel + row, kScaleRects[row], text_id::Custom, kAlignRight,
-              spectrum_plot::ScaleText(window_.RefLevelBottom(), row));
+              spectrum_plot::ScaleText(RefLevelBottom_, row));
     }
     label(ids::spectrum::LeftEdge, {30, 361, 180, 391}, text_id::Custom, kAlignCentre,
           MegahertzText(record.leftFrequency()));
@@ -157,7 +156,7 @@ void SpectrumScreen::layout() {
           LevelText(record.cursorLevel()));
 
     const Span span = SpanOf(record.spanCode());
-    window_.setFreqStep(span.freqStep);
+    FreqStep_ = span.freqStep;
     // Without a caption of its own the custom text shows "...".
     label(ids::spectrum::Span, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
           span.text ? std::optional<std::string>(span.text) : std::nullopt);
@@ -170,18 +169,18 @@ void SpectrumScreen::layout() {
 void SpectrumScreen::show() {
     layout();
     for (int id : kShown) {
-        window_.controls().show(id);
+        context_.controls().show(id);
     }
     for (int id : kHidden) {
-        window_.controls().hide(id);
+        context_.controls().hide(id);
     }
 }
 
 void SpectrumScreen::refresh() {
-    const SpectrumRecord& record = window_.selectedSpectrum();
+    const SpectrumRecord& record = *record_;
     const auto text = [this](int id, const std::string& value) {
-        if (window_.controls().has(id)) {
-            window_.controls().setText(id, value);
+        if (context_.controls().has(id)) {
+            context_.controls().setText(id, value);
         }
     };
     text(ids::spectrum::LeftEdge, MegahertzText(record.leftFrequency()));
@@ -190,7 +189,7 @@ void SpectrumScreen::refresh() {
     text(ids::spectrum::CursorLevel, LevelText(record.cursorLevel()));
     const Span span = SpanOf(record.spanCode());
     text(ids::spectrum::Span, span.text ? span.text : "");
-    window_.setFreqStep(span.freqStep);
+    FreqStep_ = span.freqStep;
 }
 
 namespace {
@@ -228,19 +227,19 @@ BrushHandle SpectrumScreen::answer(DeviceContext& dc, int controlId, BrushHandle
         case SpectrumAnswer::Plot:
             return &Brushes().InkBrush;
         case SpectrumAnswer::ScaleOrEdge:
-            return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
+            return context_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::PanelGrey);
         case SpectrumAnswer::ReadOut:
-            return window_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
+            return context_.PaintLabel(dc, LabelFont::Small, colours::White, colours::Ink);
         case SpectrumAnswer::BottomBar:
-            return window_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
+            return context_.PaintLabel(dc, LabelFont::Small, colours::Ink, colours::FrameGrey);
         case SpectrumAnswer::Drawing:
             break;
     }
     // The drawing group: the separator under the title bar, then the trace.
     if (dc.drawsGraphics) {
-        Canvas canvas = window_.clientCanvas();
+        Canvas canvas = context_.canvas();
         canvas.fillRect({0, 48, 720, 50}, Brushes().BlueBrush);
-        window_.DrawSpectrumTrace();
+        DrawSpectrumTrace();
     }
     return defaultAnswer;
 }

@@ -5,7 +5,7 @@
 #include "format/value_format.h"
 #include "platform/colours.h"
 #include "platform/window_template.h"
-#include "screens/main_window_logic.h"
+#include "screens/spectrum_screen.h"
 #include "screens/spectrum_plot.h"
 
 namespace mirelta {
@@ -60,9 +60,9 @@ bool InsidePlot(std::int32_t x, std::int32_t y) {
     return x > kPlot.left && x < kPlot.right && y > kPlot.top && y < kPlot.bottom;
 }
 
-void MainWindowLogic::DrawSpectrumTrace() {
-    Canvas canvas = clientCanvas();
-    SpectrumRecord& record = selectedSpectrumRecord();
+void SpectrumScreen::DrawSpectrumTrace() {
+    Canvas canvas = context_.canvas();
+    SpectrumRecord& record = *record_;
     const std::optional<std::uint32_t> pitch =
         spectrum_plot::PointPitch(record.leftFrequency(), record.rightFrequency());
     if (!pitch) {
@@ -102,36 +102,36 @@ void MainWindowLogic::DrawSpectrumTrace() {
     toolTipText_ = Printf("[ %dMHz : %d ]", frequency, level);
 }
 
-void MainWindowLogic::UpdateScaleLabels() {
+void SpectrumScreen::UpdateScaleLabels() {
     std::array<int, spectrum_plot::kScaleLabels + 1> changed{};
-    withRepaintsHeld([&] {
+    context_.withRepaintsHeld([&] {
         for (int row = 0; row < spectrum_plot::kScaleLabels; ++row) {
             const int id = spectrum_plot::kFirstScaleLabel + row;
             changed[static_cast<std::size_t>(row)] = id;
-            if (controls_.has(id)) {
-                controls_.setText(id, spectrum_plot::ScaleText(RefLevelBottom_, row));
+            if (context_.controls().has(id)) {
+                context_.controls().setText(id, spectrum_plot::ScaleText(RefLevelBottom_, row));
             }
         }
     });
-    if (ScreenMode_ != ShownScreen::Spectrum) {
+    if (!isShown()) {
         return;  // no other screen shows the window
     }
     // The side panel's query redraws the trace against the new window, after the labels.
     changed.back() = ids::SidePanelLabel;
-    compositor_.repaintControls(changed);
+    context_.repaintControls(changed);
 }
 
-void MainWindowLogic::RefLevelUp() {
+void SpectrumScreen::RefLevelUp() {
     StepUp(RefLevelBottom_, RefLevelTop_);
     UpdateScaleLabels();
 }
 
-void MainWindowLogic::RefLevelDown() {
+void SpectrumScreen::RefLevelDown() {
     StepDown(RefLevelBottom_, RefLevelTop_);
     UpdateScaleLabels();
 }
 
-void MainWindowLogic::StepRefLevelTo(int bottom) {
+void SpectrumScreen::StepRefLevelTo(int bottom) {
     while (RefLevelBottom_ < bottom) {
         RefLevelUp();
     }
@@ -140,8 +140,8 @@ void MainWindowLogic::StepRefLevelTo(int bottom) {
     }
 }
 
-void MainWindowLogic::RefLevelByWheel(std::int16_t delta) {
-    if (ScreenMode_ != ShownScreen::Spectrum || !InsidePlot(CursorX_, CursorY_)) {
+void SpectrumScreen::RefLevelByWheel(std::int16_t delta) {
+    if (!isShown() || !InsidePlot(CursorX_, CursorY_)) {
         return;
     }
     // One step per message whatever the delta; a step against a limit redraws nothing.
@@ -152,31 +152,31 @@ void MainWindowLogic::RefLevelByWheel(std::int16_t delta) {
     }
 }
 
-void MainWindowLogic::TrackCursor(QPoint position) {
+bool SpectrumScreen::TrackCursor(QPoint position) {
     CursorX_ = position.x();
     CursorY_ = position.y();
-    if (ScreenMode_ == ShownScreen::Spectrum && InsidePlot(CursorX_, CursorY_) && onToolTipText_) {
-        onToolTipText_(toolTipText_);
-    }
+    return isShown() && InsidePlot(CursorX_, CursorY_);
 }
 
-void MainWindowLogic::RefreshCursorReadout() {
-    if (ScreenMode_ != ShownScreen::Spectrum) {
+void SpectrumScreen::RefreshCursorReadout() {
+    if (!isShown()) {
         return;
     }
-    const SpectrumRecord& record = selectedSpectrum();
+    const SpectrumRecord& record = *record_;
     // Ten times a second: a text that stays the same repaints nothing.
-    const auto show = [this](int id, const std::string& text) {
-        if (controls_.has(id) && controls_.text(id) != text) {
-            controls_.setText(id, text);
+    ControlTable& controls = context_.controls();
+    const auto show = [&controls](int id, const std::string& text) {
+        if (controls.has(id) && controls.text(id) != text) {
+            controls.setText(id, text);
         }
     };
     show(ids::spectrum::CursorFrequency, Printf("%d", record.cursorFrequency()));
     show(ids::spectrum::CursorLevel, Printf("%d", record.cursorLevel()));
 }
 
-void MainWindowLogic::RedrawTrace() {
-    compositor_.repaintControl(ids::SidePanelLabel);
+void SpectrumScreen::RedrawTrace() {
+    const int sidePanel[] = {ids::SidePanelLabel};
+    context_.repaintControls(sidePanel);
 }
 
 }  // namespace mirelta

@@ -120,9 +120,9 @@ fixtures::ImageBuilder RecordSet() {
 
 // Drives every screen in one language the way a user would and checksums each picture.
 void WalkScreens(WindowHarness& w, const std::string& prefix, Checksums& out) {
-    MainWindowLogic& logic = w.logic;
+    Document& logic = w.document;
     const auto snap = [&](const std::string& step) {
-        out[prefix + step] = Checksum(logic.compositor().image());
+        out[prefix + step] = Checksum(logic.clientImage());
     };
     const int finds = logic.controls().itemCount(ids::FindList);
     const int constellations = logic.controls().itemCount(ids::ConstellationList);
@@ -151,13 +151,13 @@ void WalkScreens(WindowHarness& w, const std::string& prefix, Checksums& out) {
         snap(at + "/cursor");
         logic.RefreshCursorReadout();
         snap(at + "/readout");
-        logic.RefLevelUp();
+        logic.click(ids::Up);
         snap(at + "/up");
         logic.RefLevelByWheel(-120);
-        logic.RefLevelDown();
+        logic.click(ids::Down);
         snap(at + "/down");
         logic.TrackCursor(QPoint(10, 10));
-        logic.compositor().repaintWindow();
+        logic.repaint();
         snap(at + "/outside");
     }
 }
@@ -175,15 +175,15 @@ Checksums AllPictures() {
     Checksums sums;
     {
         WindowHarness w;
-        sums["start"] = Checksum(w.logic.compositor().image());
+        sums["start"] = Checksum(w.document.clientImage());
         EXPECT_TRUE(w.open(RecordSet()));
-        sums["records/open"] = Checksum(w.logic.compositor().image());
+        sums["records/open"] = Checksum(w.document.clientImage());
         for (const auto& [step, sum] : WalkBothLanguages(w)) {
             sums["records/" + step] = sum;
         }
     }
     WindowHarness w;
-    EXPECT_TRUE(w.logic.OpenPath(MIRELTA_DEMO_FILE).ok());
+    EXPECT_TRUE(w.document.OpenPath(MIRELTA_DEMO_FILE).ok());
     for (const auto& [step, sum] : WalkBothLanguages(w)) {
         sums["demo/" + step] = sum;
     }

@@ -5,39 +5,30 @@
 
 namespace mirelta::testing {
 
-WindowHarness::WindowHarness() {
-    logic.OnInitDialog();
-}
-
 bool WindowHarness::open(const fixtures::ImageBuilder& image, const std::string& name) {
     const auto path = tempPath(name);
     image.writeTo(path);
-    return logic.OpenPath(path.string()).ok();
+    return document.OpenPath(path.string()).ok();
 }
 
 void WindowHarness::chooseScreen(int uiEntry) {
-    logic.controls().setSelection(ids::UiList, uiEntry);
-    logic.OnUiListChange();
+    document.choose(ids::UiList, uiEntry);
 }
 
 void WindowHarness::chooseLanguage(int entry) {
-    logic.controls().setSelection(ids::LanguageList, entry);
-    logic.OnLanguageListChange();
+    document.choose(ids::LanguageList, entry);
 }
 
 void WindowHarness::pickFind(int entry) {
-    logic.controls().setSelection(ids::FindList, entry);
-    logic.OnFindListChange();
+    document.choose(ids::FindList, entry);
 }
 
 void WindowHarness::pickConstellation(int entry) {
-    logic.controls().setSelection(ids::ConstellationList, entry);
-    logic.OnConstellationListChange();
+    document.choose(ids::ConstellationList, entry);
 }
 
 void WindowHarness::pickSpectrum(int entry) {
-    logic.controls().setSelection(ids::SpectrumList, entry);
-    logic.OnSpectrumListChange();
+    document.choose(ids::SpectrumList, entry);
 }
 
 }  // namespace mirelta::testing

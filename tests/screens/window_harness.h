@@ -7,16 +7,13 @@
 
 #include "fixtures/image_builder.h"
 #include "fixtures/scratch_folder.h"
-#include "platform/scripted_prompts.h"
-#include "screens/main_window_logic.h"
+#include "screens/headless_driver.h"
 
 namespace mirelta::testing {
 
-// The main window's logic after start-up, with scripted prompts and a private temp folder.
+// The document after start-up, with scripted prompts and a private temp folder.
 class WindowHarness {
   public:
-    WindowHarness();
-
     // Writes the image to a temp file and opens it as the Open button would.
     bool open(const fixtures::ImageBuilder& image, const std::string& name = "test.dat");
     std::filesystem::path tempPath(const std::string& name) const { return folder_ / name; }
@@ -27,12 +24,13 @@ class WindowHarness {
     void pickConstellation(int entry);
     void pickSpectrum(int entry);
 
-    QRgb pixel(int x, int y) const { return logic.compositor().image().pixel(x, y); }
-    std::string text(int id) const { return logic.controls().text(id); }
-    bool visible(int id) const { return logic.controls().isVisible(id); }
+    QRgb pixel(int x, int y) const { return document.clientImage().pixel(x, y); }
+    std::string text(int id) const { return document.controls().text(id); }
+    bool visible(int id) const { return document.controls().isVisible(id); }
 
-    ScriptedPrompts prompts;
-    MainWindowLogic logic{prompts};
+    HeadlessDriver driver;
+    ScriptedPrompts& prompts = driver.prompts();
+    Document& document = driver.document();
 
   private:
     fixtures::ScratchFolder folder_;

@@ -111,8 +111,7 @@ void BM_IdleSpectrum(benchmark::State& state) {
         CMireltaDlg window(prompts);
         prompts.setOwner(&window);
         window.OpenSource(image.string());
-        window.logic().controls().setSelection(ids::UiList, 2);
-        window.logic().OnUiListChange();
+        window.document().show(ScreenKind::Spectrum);
         window.show();
         Settle();
         PaintCounter counter;

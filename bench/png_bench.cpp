@@ -11,7 +11,7 @@
 #include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
 #include "ratio_loop.h"
-#include "screens/main_window_logic.h"
+#include "screens/headless_driver.h"
 
 namespace mirelta::bench {
 namespace {
@@ -20,16 +20,13 @@ namespace {
 std::vector<QImage> Screens() {
     const auto path = std::filesystem::temp_directory_path() / "mirelta-png-bench.dat";
     FullImage().writeTo(path);
-    ScriptedPrompts prompts;
-    MainWindowLogic logic(prompts);
-    logic.OnInitDialog();
-    logic.OpenPath(path.string());
+    HeadlessDriver driver;
+    driver.open(path.string());
     std::filesystem::remove(path);
     std::vector<QImage> screens;
-    for (int entry = 0; entry < 3; ++entry) {
-        logic.controls().setSelection(ids::UiList, entry);
-        logic.OnUiListChange();
-        screens.push_back(logic.compositor().image().copy());
+    for (const ScreenKind kind : kSnapshotKinds) {
+        driver.document().show(kind);
+        screens.push_back(driver.document().clientImage().copy());
     }
     return screens;
 }

@@ -11,37 +11,34 @@
 #include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
 #include "ratio_loop.h"
-#include "screens/main_window_logic.h"
+#include "screens/headless_driver.h"
 
 namespace mirelta::bench {
 namespace {
 
 struct ScreenCase {
-    int uiEntry;
+    ScreenKind kind;
     int list;
-    void (MainWindowLogic::*onListChange)();
 };
 
 const ScreenCase kScreens[] = {
-    {0, ids::FindList, &MainWindowLogic::OnFindListChange},
-    {1, ids::ConstellationList, &MainWindowLogic::OnConstellationListChange},
-    {2, ids::SpectrumList, &MainWindowLogic::OnSpectrumListChange},
+    {ScreenKind::Find, ids::FindList},
+    {ScreenKind::Constellation, ids::ConstellationList},
+    {ScreenKind::Spectrum, ids::SpectrumList},
 };
 
-// The window's logic with a full memory open on the given screen, counting its paints.
+// The document with a full memory open on the given screen, counting its paints.
 struct OpenWindow {
     explicit OpenWindow(const ScreenCase& screen) {
         const auto path = std::filesystem::temp_directory_path() / "mirelta-bench-full.dat";
         FullImage().writeTo(path);
-        logic.OnInitDialog();
-        logic.OpenPath(path.string());
+        driver.open(path.string());
         std::filesystem::remove(path);
-        logic.controls().setSelection(ids::UiList, screen.uiEntry);
-        logic.OnUiListChange();
-        logic.compositor().onPainted = [this] { ++paints; };
+        logic.show(screen.kind);
+        QObject::connect(&logic, &Document::painted, [this] { ++paints; });
     }
-    ScriptedPrompts prompts;
-    MainWindowLogic logic{prompts};
+    HeadlessDriver driver;
+    Document& logic = driver.document();
     long paints = 0;
 };
 
@@ -56,7 +53,7 @@ std::function<void()> Fill() {
 void BM_Repaint(benchmark::State& state) {
     OpenWindow window(kScreens[state.range(0)]);
     RatioLoop(
-        state, [&] { window.logic.compositor().repaintWindow(); }, Fill());
+        state, [&] { window.logic.repaint(); }, Fill());
 }
 BENCHMARK(BM_Repaint)->ArgName("screen")->DenseRange(0, 2)->Unit(benchmark::kMicrosecond);
 
@@ -68,8 +65,7 @@ void BM_Pick(benchmark::State& state) {
         state,
         [&] {
             entry = (entry + 1) % 8;
-            window.logic.controls().setSelection(screen.list, entry);
-            (window.logic.*screen.onListChange)();
+            window.logic.choose(screen.list, entry);
         },
         Fill());
     state.counters["paints"] =

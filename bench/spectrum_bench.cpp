@@ -9,7 +9,7 @@
 #include "platform/colours.h"
 #include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
-#include "screens/main_window_logic.h"
+#include "screens/headless_driver.h"
 
 namespace mirelta {
 namespace {
@@ -29,17 +29,14 @@ fixtures::ImageBuilder SweepImage() {
     return fixtures::ImageBuilder().addSpectrum(0, fields);
 }
 
-// The main window's logic showing the Spectrum screen for the bench sweep.
+// The document showing the Spectrum screen for the bench sweep.
 struct SpectrumWindow {
     SpectrumWindow() {
-        logic.OnInitDialog();
-        logic.OpenImage("sweep.dat",
-                        ReadResult{{}, std::make_unique<SourceImage>(SweepImage().image())});
-        logic.controls().setSelection(ids::UiList, 2);
-        logic.OnUiListChange();
+        driver.open("sweep.dat", SweepImage().image());
+        logic.show(ScreenKind::Spectrum);
     }
-    ScriptedPrompts prompts;
-    MainWindowLogic logic{prompts};
+    HeadlessDriver driver;
+    Document& logic = driver.document();
 };
 
 void BM_PlainFill(benchmark::State& state) {
@@ -54,8 +51,8 @@ BENCHMARK(BM_PlainFill)->Unit(benchmark::kMicrosecond);
 void BM_WindowRepaint(benchmark::State& state) {
     SpectrumWindow window;
     for (auto _ : state) {
-        window.logic.compositor().repaintWindow();
-        benchmark::DoNotOptimize(window.logic.compositor().image().constBits());
+        window.logic.repaint();
+        benchmark::DoNotOptimize(window.logic.clientImage().constBits());
     }
 }
 BENCHMARK(BM_WindowRepaint)->Unit(benchmark::kMicrosecond);
@@ -67,7 +64,7 @@ void BM_PointerMove(benchmark::State& state) {
         x = x < 680 ? x + 3 : 100;
         window.logic.TrackCursor(QPoint(x, 200));
         window.logic.RedrawTrace();
-        benchmark::DoNotOptimize(window.logic.compositor().image().constBits());
+        benchmark::DoNotOptimize(window.logic.clientImage().constBits());
     }
 }
 BENCHMARK(BM_PointerMove)->Unit(benchmark::kMicrosecond);

@@ -17,9 +17,8 @@
 #include "data/source_image.h"
 #include "export/bmp_writer.h"
 #include "fuzz_check.h"
-#include "platform/scripted_prompts.h"
 #include "platform/window_template.h"
-#include "screens/main_window_logic.h"
+#include "screens/headless_driver.h"
 
 namespace mirelta::fuzz {
 namespace {
@@ -34,7 +33,7 @@ struct Window {
     Window() {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
-        logic.OnInitDialog();
+        driver = std::make_unique<HeadlessDriver>();
         const char* shm = "/dev/shm";
         path = (std::filesystem::is_directory(shm) ? std::filesystem::path(shm)
                                                    : std::filesystem::temp_directory_path()) /
@@ -46,8 +45,7 @@ struct Window {
     char name[16] = "pipeline_fuzzer";
     char* argv[2] = {name, nullptr};
     std::unique_ptr<QGuiApplication> app;
-    ScriptedPrompts prompts;
-    MainWindowLogic logic{prompts};
+    std::unique_ptr<HeadlessDriver> driver;
     std::filesystem::path path;
 };
 
@@ -65,7 +63,7 @@ int MaskBits(const std::uint8_t* data, std::size_t offset, int bytes) {
     return bits;
 }
 
-void CheckLists(const MainWindowLogic& logic, const std::uint8_t* data) {
+void CheckLists(const Document& logic, const std::uint8_t* data) {
     const std::uint32_t signature = static_cast<std::uint32_t>(data[0]) | data[1] << 8 |
                                     data[2] << 16 | static_cast<std::uint32_t>(data[3]) << 24;
     const bool valid = signature == kValidSignature;
@@ -77,15 +75,15 @@ void CheckLists(const MainWindowLogic& logic, const std::uint8_t* data) {
           "find list length");
 }
 
-void CheckState(const MainWindowLogic& logic) {
-    Check(logic.RefLevelBottom() >= 0 && logic.RefLevelBottom() <= 70 &&
-              logic.RefLevelTop() == logic.RefLevelBottom() + 30 && logic.RefLevelBottom() % 5 == 0,
+void CheckState(const Document& logic) {
+    Check(logic.spectrum().RefLevelBottom() >= 0 && logic.spectrum().RefLevelBottom() <= 70 &&
+              logic.spectrum().RefLevelTop() == logic.spectrum().RefLevelBottom() + 30 && logic.spectrum().RefLevelBottom() % 5 == 0,
           "reference window");
-    Check(logic.controlBrushes().count() <= kMostBrushes, "control brushes");
+    Check(logic.brushCount() <= kMostBrushes, "control brushes");
 }
 
-void EncodeEachDepth(MainWindowLogic& logic, int a, int b) {
-    const QImage& replica = logic.compositor().image();
+void EncodeEachDepth(Document& logic, int a, int b) {
+    const QImage& replica = logic.clientImage();
     const int x = a * 720 / 256;
     const int y = b * 480 / 256;
     const int width = std::min(1 + a * 7 % 64, 720 - x);
@@ -96,43 +94,22 @@ void EncodeEachDepth(MainWindowLogic& logic, int a, int b) {
     }
 }
 
-void Choose(MainWindowLogic& logic, int list, int entry) {
-    logic.controls().setSelection(list, entry);
-    switch (list) {
-        case ids::UiList:
-            logic.OnUiListChange();
-            break;
-        case ids::LanguageList:
-            logic.OnLanguageListChange();
-            break;
-        case ids::FindList:
-            logic.OnFindListChange();
-            break;
-        case ids::ConstellationList:
-            logic.OnConstellationListChange();
-            break;
-        default:
-            logic.OnSpectrumListChange();
-            break;
-    }
-}
-
-void PickRecord(MainWindowLogic& logic, int a) {
-    const int list = logic.ScreenMode() == ShownScreen::Find            ? ids::FindList
-                     : logic.ScreenMode() == ShownScreen::Constellation ? ids::ConstellationList
+void PickRecord(Document& logic, int a) {
+    const int list = logic.ScreenMode() == ScreenKind::Find            ? ids::FindList
+                     : logic.ScreenMode() == ScreenKind::Constellation ? ids::ConstellationList
                                                                         : ids::SpectrumList;
     if (const int count = logic.controls().itemCount(list); count > 0) {
-        Choose(logic, list, a % count);
+        logic.choose(list, a % count);
     }
 }
 
-void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8_t b,
+void RunStep(Document& logic, std::uint8_t op, std::uint8_t a, std::uint8_t b,
              int& wholeRepaintsLeft) {
     switch (op % 8) {
         case 0:
             if (wholeRepaintsLeft > 0 && static_cast<int>(logic.ScreenMode()) != a % 3) {
                 --wholeRepaintsLeft;
-                Choose(logic, ids::UiList, a % 3);
+                logic.choose(ids::UiList, a % 3);
             }
             break;
         case 1:
@@ -141,7 +118,7 @@ void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8
         case 2:
             if (wholeRepaintsLeft > 0 && static_cast<int>(logic.Language()) != a % 2) {
                 --wholeRepaintsLeft;
-                Choose(logic, ids::LanguageList, a % 2);
+                logic.choose(ids::LanguageList, a % 2);
             }
             break;
         case 3:
@@ -153,9 +130,9 @@ void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8
             break;
         case 5:
             if (a % 2 != 0) {
-                logic.RefLevelUp();
+                logic.click(ids::Up);
             } else {
-                logic.RefLevelDown();
+                logic.click(ids::Down);
             }
             break;
         case 6:
@@ -169,12 +146,12 @@ void RunStep(MainWindowLogic& logic, std::uint8_t op, std::uint8_t a, std::uint8
 
 // The start of every input: Find screen, English, the reference window at 70/40, no pointer.
 // Opening shows the Find screen already; steps that change nothing are skipped for speed.
-void Reset(MainWindowLogic& logic) {
-    if (logic.ScreenMode() != ShownScreen::Find) {
-        Choose(logic, ids::UiList, 0);
+void Reset(Document& logic) {
+    if (logic.ScreenMode() != ScreenKind::Find) {
+        logic.choose(ids::UiList, 0);
     }
     if (logic.Language() != UiLanguage::English) {
-        Choose(logic, ids::LanguageList, 0);
+        logic.choose(ids::LanguageList, 0);
     }
     logic.StepRefLevelTo(40);
     logic.TrackCursor(QPoint(0, 0));
@@ -194,27 +171,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    window.prompts.messages.clear();
-    window.prompts.details.clear();
-    const bool opened = window.logic.OpenPath(window.path.string()).ok();
+    ScriptedPrompts& prompts = window.driver->prompts();
+    prompts.messages.clear();
+    prompts.details.clear();
+    Document& document = window.driver->document();
+    const bool opened = document.OpenPath(window.path.string()).ok();
     Check(opened == (size >= kSourceImageSize), "only a short file fails to open");
     if (!opened) {
-        Check(window.prompts.messages.size() == 1 &&
-                  window.prompts.messages[0].starts_with("Read file error!"),
+        Check(prompts.messages.size() == 1 &&
+                  prompts.messages[0].starts_with("Read file error!"),
               "short file message");
         return 0;
     }
-    Check(window.prompts.messages.empty(), "no message for a whole file");
-    CheckLists(window.logic, data);
-    Reset(window.logic);
+    Check(prompts.messages.empty(), "no message for a whole file");
+    CheckLists(document, data);
+    Reset(document);
     const std::size_t steps = std::min((size - kSourceImageSize) / 3, kMaxSteps);
     int wholeRepaintsLeft = kMostWholeRepaints;
     for (std::size_t k = 0; k < steps; ++k) {
         const std::uint8_t* step = data + kSourceImageSize + 3 * k;
-        RunStep(window.logic, step[0], step[1], step[2], wholeRepaintsLeft);
-        CheckState(window.logic);
+        RunStep(document, step[0], step[1], step[2], wholeRepaintsLeft);
+        CheckState(document);
     }
-    EncodeEachDepth(window.logic, size % 256, data[size - 1]);
-    CheckLists(window.logic, data);
+    EncodeEachDepth(document, size % 256, data[size - 1]);
+    CheckLists(document, data);
     return 0;
 }

@@ -29,6 +29,7 @@ class CMireltaDlg : public QDialog {
     CMireltaDlg(const CMireltaDlg&) = delete;
     CMireltaDlg& operator=(const CMireltaDlg&) = delete;
 
+    Document& document() { return document_; }
     const Document& document() const { return document_; }
     const PanelWidgets& panel() const { return *panel_; }
 

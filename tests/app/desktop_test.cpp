@@ -142,7 +142,7 @@ TEST_F(Desktop, PageDownAndPageUpStepThroughTheRecordListAsAPickWould) {
     showActive();
     QTest::keyClick(&dlg, Qt::Key_PageDown);
     EXPECT_EQ(findList()->currentIndex(), 1);
-    EXPECT_EQ(dlg.logic().compositor().image(), picked.logic().compositor().image());
+    EXPECT_EQ(dlg.document().clientImage(), picked.document().clientImage());
 
     const struct {
         Qt::Key key;
@@ -154,7 +154,7 @@ TEST_F(Desktop, PageDownAndPageUpStepThroughTheRecordListAsAPickWould) {
             QTest::keyClick(&dlg, step.key);
         }
         EXPECT_EQ(findList()->currentIndex(), step.entry);
-        EXPECT_EQ(dlg.logic().controls().selection(ids::FindList), step.entry);
+        EXPECT_EQ(dlg.document().controls().selection(ids::FindList), step.entry);
     }
 }
 
@@ -169,7 +169,7 @@ TEST_F(Desktop, CtrlCCopiesTheReplica) {
     const QImage copied = QGuiApplication::clipboard()->image();
     EXPECT_EQ(copied.size(), QSize(720, 480));
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
-              dlg.logic().compositor().image().copy(0, 0, 720, 480));
+              dlg.document().clientImage().copy(0, 0, 720, 480));
 }
 
 TEST_F(Desktop, TheEmptyReplicaShowsAHintUntilAFileIsOpen) {
@@ -180,7 +180,7 @@ TEST_F(Desktop, TheEmptyReplicaShowsAHintUntilAFileIsOpen) {
     ASSERT_NE(view, nullptr);
     const auto shownOverReplica = [&] {
         const QImage shown = view->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        return shown != dlg.logic().compositor().image().copy(QRect(QPoint(0, 0), shown.size()));
+        return shown != dlg.document().clientImage().copy(QRect(QPoint(0, 0), shown.size()));
     };
     EXPECT_TRUE(shownOverReplica());
     dlg.OpenDroppedOrGiven(QString::fromStdString(writeFile("one.dat", {"Astra"})));

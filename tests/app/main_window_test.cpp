@@ -29,7 +29,7 @@ class MainWindow : public ::testing::Test {
         fixtures::ImageBuilder image;
         image.addFind(0, fixtures::FindFields{.label = "Astra", .strength = 60, .lockFlag = 1});
         image.writeTo(path);
-        EXPECT_TRUE(dlg.logic().OpenPath(path.string()).ok());
+        EXPECT_TRUE(dlg.document().OpenPath(path.string()).ok());
         return path.string();
     }
 
@@ -102,8 +102,8 @@ TEST_F(MainWindow, SaveOffersBmpThenPngAndWritesTheReplica) {
     QImage saved(QString::fromStdString(target.string()));
     ASSERT_FALSE(saved.isNull());
     EXPECT_EQ(saved.size(), QSize(720, 480));
-    EXPECT_EQ(saved.pixel(10, 10), dlg.logic().compositor().image().pixel(10, 10));
-    EXPECT_EQ(saved.pixel(300, 470), dlg.logic().compositor().image().pixel(300, 470));
+    EXPECT_EQ(saved.pixel(10, 10), dlg.document().clientImage().pixel(10, 10));
+    EXPECT_EQ(saved.pixel(300, 470), dlg.document().clientImage().pixel(300, 470));
 }
 
 TEST_F(MainWindow, SaveAsPngWritesAPng) {
@@ -117,7 +117,7 @@ TEST_F(MainWindow, SaveAsPngWritesAPng) {
     ASSERT_GE(bytes.size(), 8u);
     EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
     EXPECT_EQ(QImage(QString::fromStdString(target.string())),
-              dlg.logic().compositor().image().convertToFormat(QImage::Format_RGB32));
+              dlg.document().clientImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(MainWindow, FailedSaveNamesThePathAndKeepsTheOldFile) {

@@ -51,7 +51,7 @@ class SpectrumWindow : public ::testing::Test {
     static bool runEventsUntil(Done done) {
         return QTest::qWaitFor(done, 5000);
     }
-    QRgb pixel(int x, int y) { return dlg.logic().compositor().image().pixel(x, y); }
+    QRgb pixel(int x, int y) { return dlg.document().clientImage().pixel(x, y); }
 
     ScriptedPrompts prompts;
     CMireltaDlg dlg{prompts};
@@ -59,18 +59,18 @@ class SpectrumWindow : public ::testing::Test {
 };
 
 TEST_F(SpectrumWindow, ListChoiceShowsTheSpectrum) {
-    EXPECT_EQ(dlg.logic().ScreenMode(), ShownScreen::Spectrum);
+    EXPECT_EQ(dlg.document().ScreenMode(), ScreenKind::Spectrum);
     EXPECT_TRUE(dlg.panel().widget(ids::SpectrumList)->isEnabled());
     EXPECT_FALSE(dlg.panel().widget(ids::FindList)->isEnabled());
 }
 
 TEST_F(SpectrumWindow, CrossHairFollowsThePointerWithinAFrame) {
     moveTo(QPoint(300, 200));
-    EXPECT_EQ(dlg.logic().CursorX(), 300);
+    EXPECT_EQ(dlg.document().spectrum().CursorX(), 300);
     EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "drawn on the next frame, not at once";
     ASSERT_TRUE(runEventsUntil([&] { return pixel(300, 100) == qRgb(255, 0, 0); }));
     EXPECT_EQ(pixel(150, 200), qRgb(255, 0, 0));
-    EXPECT_EQ(dlg.logic().toolTipText(), "[ 1702MHz : 50 ]");
+    EXPECT_EQ(dlg.document().spectrum().toolTipText(), "[ 1702MHz : 50 ]");
     moveTo(QPoint(400, 120));
     ASSERT_TRUE(runEventsUntil([&] { return pixel(400, 100) == qRgb(255, 0, 0); }));
     EXPECT_NE(pixel(300, 100), qRgb(255, 0, 0)) << "the old cross-hair is gone";
@@ -100,7 +100,7 @@ TEST_F(SpectrumWindow, CrossHairGoesWhenThePointerLeavesThePlotForTheWindowOnly)
 
 TEST_F(SpectrumWindow, ToolTipShowsTheLastReadOutOverTheWindowOnly) {
     moveTo(QPoint(300, 200));
-    ASSERT_TRUE(runEventsUntil([&] { return !dlg.logic().toolTipText().empty(); }));
+    ASSERT_TRUE(runEventsUntil([&] { return !dlg.document().spectrum().toolTipText().empty(); }));
     const auto askForTip = [this](QPoint at) {
         QHelpEvent help(QEvent::ToolTip, at, dlg.mapToGlobal(at));
         QCoreApplication::sendEvent(&dlg, &help);
@@ -114,30 +114,30 @@ TEST_F(SpectrumWindow, ToolTipShowsTheLastReadOutOverTheWindowOnly) {
 
 TEST_F(SpectrumWindow, ReadOutReachesTheLabelsOnTheTimer) {
     moveTo(QPoint(100, 200));
-    ASSERT_TRUE(runEventsUntil([&] { return dlg.logic().controls().text(1026) == "2102"; }));
-    EXPECT_EQ(dlg.logic().controls().text(1031), "50");
+    ASSERT_TRUE(runEventsUntil([&] { return dlg.document().controls().text(1026) == "2102"; }));
+    EXPECT_EQ(dlg.document().controls().text(1031), "50");
 }
 
 TEST_F(SpectrumWindow, EachWheelNotchMovesTheWindowFiveDecibels) {
     moveTo(QPoint(300, 200));
     wheel(120);
-    EXPECT_EQ(dlg.logic().RefLevelBottom(), 45);
-    EXPECT_EQ(dlg.logic().controls().text(1008), "75");
+    EXPECT_EQ(dlg.document().spectrum().RefLevelBottom(), 45);
+    EXPECT_EQ(dlg.document().controls().text(1008), "75");
     wheel(-120);
     wheel(-120);
-    EXPECT_EQ(dlg.logic().RefLevelBottom(), 35);
+    EXPECT_EQ(dlg.document().spectrum().RefLevelBottom(), 35);
     // A fine-grained wheel adds up to a notch before it steps.
     wheel(40);
     wheel(40);
-    EXPECT_EQ(dlg.logic().RefLevelBottom(), 35);
+    EXPECT_EQ(dlg.document().spectrum().RefLevelBottom(), 35);
     wheel(40);
-    EXPECT_EQ(dlg.logic().RefLevelBottom(), 40);
+    EXPECT_EQ(dlg.document().spectrum().RefLevelBottom(), 40);
 }
 
 TEST_F(SpectrumWindow, WheelOutsideThePlotDoesNothing) {
     moveTo(QPoint(30, 30));
     wheel(120);
-    EXPECT_EQ(dlg.logic().RefLevelBottom(), 40);
+    EXPECT_EQ(dlg.document().spectrum().RefLevelBottom(), 40);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::vector<QCommandLineOption> DumpOptions() {
     return options;
 }
 
-Error ParseKind(const QCommandLineParser& parser, std::optional<RecordKind>& out) {
+Error ParseKind(const QCommandLineParser& parser, std::optional<ScreenKind>& out) {
     if (!parser.isSet("kind")) {
         return {};
     }
@@ -35,11 +35,11 @@ Error ParseKind(const QCommandLineParser& parser, std::optional<RecordKind>& out
     }
     const std::string name = Value(parser, "kind");
     if (name == "find") {
-        out = RecordKind::Find;
+        out = ScreenKind::Find;
     } else if (name == "constellation") {
-        out = RecordKind::Constellation;
+        out = ScreenKind::Constellation;
     } else if (name == "spectrum") {
-        out = RecordKind::Spectrum;
+        out = ScreenKind::Spectrum;
     } else {
         return UsageError("--kind must be find, constellation or spectrum");
     }
@@ -48,7 +48,7 @@ Error ParseKind(const QCommandLineParser& parser, std::optional<RecordKind>& out
 
 int RunDump(const QCommandLineParser& parser) {
     SourceOptions source;
-    std::optional<RecordKind> kind;
+    std::optional<ScreenKind> kind;
     Thresholds thresholds;
     Error error = ParseSourceOptions(parser, source);
     if (error.ok()) {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
-#include "cli/assessment_fields.h"
 #include "cli/dump_forms.h"
-#include "cli/record_fields.h"
+#include "export/record_fields.h"
 
 namespace mirelta::cli {
 namespace {
@@ -39,11 +38,12 @@ bool HasAssessment(const Record&) {
     return true;
 }
 
-void WriteAssessment(std::ostream&, const SpectrumRecord&, const Thresholds&) {}
+void WriteAssessment(std::ostream&, const SpectrumRecord&, int, const Thresholds&) {}
 
 template <typename Record>
-void WriteAssessment(std::ostream& out, const Record& record, const Thresholds& thresholds) {
-    const AssessmentColumns columns = ColumnsOf(Assess(record, thresholds));
+void WriteAssessment(std::ostream& out, const Record& record, int index,
+                     const Thresholds& thresholds) {
+    const AssessmentColumns columns = ColumnsOf(ValuesOf(record, index, thresholds));
     out << ',' << CsvCell(columns.requiredCn) << ',' << CsvCell(columns.margin) << ','
         << CsvCell(columns.merMargin) << ',' << CsvCell(columns.verdict);
 }
@@ -110,7 +110,7 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
         for (const Field& field : FieldsOf(records[k])) {
             out << ',' << std::visit([](const auto& v) { return CsvCell(v); }, field.value);
         }
-        WriteAssessment(out, records[k], thresholds);
+        WriteAssessment(out, records[k], static_cast<int>(k), thresholds);
         WriteArrays(out, records[k]);
         out << '\n';
     }
@@ -118,28 +118,30 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
 
 }  // namespace
 
-void DumpCsvTable(const LoadedFile& file, RecordKind kind, std::ostream& out,
+void DumpCsvTable(const LoadedFile& file, ScreenKind kind, std::ostream& out,
                   const Thresholds& thresholds) {
     switch (kind) {
-        case RecordKind::Find:
+        case ScreenKind::Find:
             WriteSection(out, "find", file.lists->find, file.findSlots, thresholds);
             break;
-        case RecordKind::Constellation:
+        case ScreenKind::Constellation:
             WriteSection(out, "constellation", file.lists->constellation, file.constellationSlots,
                          thresholds);
             break;
-        case RecordKind::Spectrum:
+        case ScreenKind::Spectrum:
             WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
+            break;
+        case ScreenKind::None:
             break;
     }
 }
 
 void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds) {
-    DumpCsvTable(file, RecordKind::Find, out, thresholds);
+    DumpCsvTable(file, ScreenKind::Find, out, thresholds);
     out << '\n';
-    DumpCsvTable(file, RecordKind::Constellation, out, thresholds);
+    DumpCsvTable(file, ScreenKind::Constellation, out, thresholds);
     out << '\n';
-    DumpCsvTable(file, RecordKind::Spectrum, out, thresholds);
+    DumpCsvTable(file, ScreenKind::Spectrum, out, thresholds);
 }
 
 }  // namespace mirelta::cli

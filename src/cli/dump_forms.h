@@ -5,6 +5,7 @@
 
 #include "assess/assessment.h"
 #include "cli/loaded_file.h"
+#include "data/screen_kind.h"
 
 namespace mirelta::cli {
 
@@ -14,9 +15,8 @@ void DumpText(const LoadedFile& file, std::ostream& out);
 void DumpJson(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds);
 void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds);
 
-// One kind's records as a single CSV table with one header row.
-enum class RecordKind { Find, Constellation, Spectrum };
-void DumpCsvTable(const LoadedFile& file, RecordKind kind, std::ostream& out,
+// One kind's records as a single CSV table with one header row; ScreenKind::None writes nothing.
+void DumpCsvTable(const LoadedFile& file, ScreenKind kind, std::ostream& out,
                   const Thresholds& thresholds);
 
 }  // namespace mirelta::cli

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/assessment_fields.h"
 #include "cli/dump_forms.h"
 #include "cli/json_writer.h"
-#include "cli/record_fields.h"
+#include "export/record_fields.h"
 
 namespace mirelta::cli {
 namespace {
@@ -22,11 +21,12 @@ void WriteNumberOrNull(JsonWriter& json, const std::optional<std::int64_t>& numb
     }
 }
 
-void WriteAssessment(JsonWriter&, const SpectrumRecord&, const Thresholds&) {}
+void WriteAssessment(JsonWriter&, const SpectrumRecord&, int, const Thresholds&) {}
 
 template <typename Record>
-void WriteAssessment(JsonWriter& json, const Record& record, const Thresholds& thresholds) {
-    const AssessmentColumns columns = ColumnsOf(Assess(record, thresholds));
+void WriteAssessment(JsonWriter& json, const Record& record, int index,
+                     const Thresholds& thresholds) {
+    const AssessmentColumns columns = ColumnsOf(ValuesOf(record, index, thresholds));
     json.key("requiredCn");
     WriteNumberOrNull(json, columns.requiredCn);
     json.key("margin");
@@ -71,7 +71,7 @@ void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& 
         json.field("index", static_cast<std::int64_t>(k));
         json.field("slot", slots[k]);
         WriteFields(json, FieldsOf(records[k]));
-        WriteAssessment(json, records[k], thresholds);
+        WriteAssessment(json, records[k], static_cast<int>(k), thresholds);
         WriteExtras(json, records[k]);
         json.endObject();
     }

@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "cli/dump_forms.h"
-#include "cli/record_fields.h"
+#include "export/record_fields.h"
 
 namespace mirelta::cli {
 namespace {

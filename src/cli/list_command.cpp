@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "assess/snapshot_values.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/failure.h"
@@ -20,31 +21,33 @@ struct ListEntry {
     std::string verdict;  // empty for a spectrum sweep, which is not judged
 };
 
-std::string VerdictOf(const SpectrumRecord&, const Thresholds&) {
-    return {};
-}
-
-template <typename Record>
-std::string VerdictOf(const Record& record, const Thresholds& thresholds) {
-    return VerdictText(Assess(record, thresholds).verdict);
-}
-
-template <typename Record, std::size_t N>
-std::vector<ListEntry> Entries(const std::array<Record, N>& records,
-                               const std::vector<int>& slotNumbers, const Thresholds& thresholds) {
-    std::vector<ListEntry> entries;
-    for (std::size_t k = 0; k < slotNumbers.size(); ++k) {
-        entries.push_back({slotNumbers[k], DecodeLocalTextToUtf8(records[k].listLabel()),
-                           VerdictOf(records[k], thresholds)});
-    }
-    return entries;
-}
-
 struct Lists {
     std::vector<ListEntry> find;
     std::vector<ListEntry> constellation;
     std::vector<ListEntry> spectrum;
 };
+
+Lists ListsOf(const LoadedFile& file, const Thresholds& thresholds) {
+    Lists lists;
+    for (const SnapshotValues& v : SnapshotModel(*file.lists, thresholds)) {
+        const auto k = static_cast<std::size_t>(v.index);
+        const std::string label = DecodeLocalTextToUtf8(v.label);
+        switch (v.kind) {
+            case ScreenKind::Find:
+                lists.find.push_back({file.findSlots[k], label, v.verdict});
+                break;
+            case ScreenKind::Constellation:
+                lists.constellation.push_back({file.constellationSlots[k], label, v.verdict});
+                break;
+            case ScreenKind::Spectrum:
+                lists.spectrum.push_back({file.spectrumSlots[k], label, {}});
+                break;
+            case ScreenKind::None:
+                break;
+        }
+    }
+    return lists;
+}
 
 void PrintJson(const Lists& lists) {
     JsonWriter json(std::cout);
@@ -110,9 +113,7 @@ int RunList(const QCommandLineParser& parser) {
     if (const Error opened = OpenSource(source, file); !opened.ok()) {
         return Fail(kListCommand, opened, source.path);
     }
-    const Lists lists{Entries(file.lists->find, file.findSlots, thresholds),
-                      Entries(file.lists->constellation, file.constellationSlots, thresholds),
-                      Entries(file.lists->spectrum, file.spectrumSlots, thresholds)};
+    const Lists lists = ListsOf(file, thresholds);
     if (parser.isSet("json")) {
         PrintJson(lists);
     } else {

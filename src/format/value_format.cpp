@@ -115,6 +115,10 @@ std::string ModulationText(const ConstellationRecord& record) {
     }
 }
 
+const char* PolarisationText(std::uint8_t polarisation) {
+    return polarisation != 0 ? "Ver" : "Hor";
+}
+
 std::string CnText(std::uint32_t hundredths) {
     const int whole = static_cast<int>(hundredths / 100);
     const int tenths = static_cast<int>((hundredths % 100) / 10);

@@ -38,6 +38,9 @@ std::string FecText(const ConstellationRecord& record);
 
 std::string ModulationText(const ConstellationRecord& record);
 
+// "Ver" for a vertical (non-zero) polarisation, else "Hor".
+const char* PolarisationText(std::uint8_t polarisation);
+
 std::string CnText(std::uint32_t hundredths);
 std::string BerText(std::uint32_t mantissa, std::uint8_t exponent);
 // The Find screen's C/N and BER texts: "None" while the record was not locked.

@@ -1,17 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/record_fields.h"
+#include "export/record_fields.h"
 
-#include "platform/text_codec.h"
 #include "format/value_format.h"
+#include "platform/text_codec.h"
 
-namespace mirelta::cli {
-namespace {
-
-const char* PolarisationText(std::uint8_t polarisation) {
-    return polarisation != 0 ? "Ver" : "Hor";
-}
-
-}  // namespace
+namespace mirelta {
 
 std::vector<Field> FieldsOf(const FindRecord& r) {
     return {
@@ -84,4 +77,16 @@ std::vector<Field> FieldsOf(const SpectrumRecord& r) {
     };
 }
 
-}  // namespace mirelta::cli
+AssessmentColumns ColumnsOf(const SnapshotValues& values) {
+    const Assessment& a = values.assessment;
+    AssessmentColumns columns;
+    if (a.reference) {
+        columns.requiredCn = a.reference->requiredCn;
+    }
+    columns.margin = a.cnMargin;
+    columns.merMargin = a.merMargin;
+    columns.verdict = values.verdict;
+    return columns;
+}
+
+}  // namespace mirelta

@@ -2,15 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "assess/snapshot_values.h"
 #include "data/constellation_record.h"
 #include "data/find_record.h"
 #include "data/spectrum_record.h"
 
-namespace mirelta::cli {
+namespace mirelta {
 
 // One named scalar of a dumped record: a raw number or a text (UTF-8).
 struct Field {
@@ -25,4 +27,18 @@ std::vector<Field> FieldsOf(const FindRecord& record);
 std::vector<Field> FieldsOf(const ConstellationRecord& record);
 std::vector<Field> FieldsOf(const SpectrumRecord& record);
 
-}  // namespace mirelta::cli
+// The assessment columns of a Find or Constellation record, in hundredths of a dB like the saved
+// C/N and MER; empty where there is no figure. The margin is the C/N margin alone.
+struct AssessmentColumns {
+    std::optional<std::int64_t> requiredCn;
+    std::optional<std::int64_t> margin;
+    std::optional<std::int64_t> merMargin;
+    std::string verdict;
+};
+
+inline constexpr const char* kAssessmentColumnNames[] = {"requiredCn", "margin", "merMargin",
+                                                         "verdict"};
+
+AssessmentColumns ColumnsOf(const SnapshotValues& values);
+
+}  // namespace mirelta

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The snapshot model's texts where a kind's screen and rating disagree with the plain reading.
+#include "assess/snapshot_values.h"
+
+#include <gtest/gtest.h>
+
+#include "fixtures/image_builder.h"
+
+namespace mirelta {
+namespace {
+
+using fixtures::ConstellationFields;
+using fixtures::FindFields;
+using fixtures::ImageBuilder;
+using fixtures::SpectrumFields;
+
+struct Texts {
+    std::string power, cn, mer, ber, mode, requiredCn, margin, merMargin, verdict;
+};
+
+void ExpectTexts(const SnapshotValues& v, const Texts& t) {
+    EXPECT_EQ(v.power, t.power);
+    EXPECT_EQ(v.cn, t.cn);
+    EXPECT_EQ(v.mer, t.mer);
+    EXPECT_EQ(v.ber, t.ber);
+    EXPECT_EQ(v.mode, t.mode);
+    EXPECT_EQ(v.requiredCn, t.requiredCn);
+    EXPECT_EQ(v.margin, t.margin);
+    EXPECT_EQ(v.merMargin, t.merMargin);
+    EXPECT_EQ(v.verdict, t.verdict);
+}
+
+// DVB-S2 MODCOD 7 is QPSK 3/4, which needs 4.03 dB; DVB-S 4/5 (code 4) has no figure.
+TEST(SnapshotValues, FindTexts) {
+    struct Case {
+        const char* name;
+        FindFields fields;
+        Texts texts;
+    };
+    const Case cases[] = {
+        {"unlocked reads None and fails",
+         {.quality = 90,
+          .strength = 90,
+          .powerLevel = 655,
+          .cn = 900,
+          .berExponent = 3,
+          .system = 3,
+          .modcod = 7,
+          .lockFlag = 0},
+         {"65.5", "None", "-", "None", "DVB-S2 None", "-", "-", "-", "FAIL"}},
+        {"power below the quality threshold",
+         {.quality = 4,
+          .strength = 90,
+          .powerLevel = 655,
+          .cn = 1202,
+          .berMantissa = 123,
+          .berExponent = 4,
+          .system = 3,
+          .modcod = 7,
+          .lockFlag = 1},
+         {"0.0", "12.0 dB", "-", "1.23 E-4", "DVB-S2 QPSK 3/4", "4.0", "7.9", "-", "PASS"}},
+        {"unrated mode keeps the shown FEC",
+         {.quality = 50,
+          .strength = 5,
+          .powerLevel = 7,
+          .cn = 99,
+          .berExponent = 9,
+          .system = 1,
+          .codeRate = 4,
+          .lockFlag = 1},
+         {"0.7", "0.9 dB", "-", "9.99 E-8", "DVB-S 4/5", "-", "-", "-", "not rated"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectTexts(ValuesOf(fixtures::FindRecordOf(c.fields), 0, Thresholds{}), c.texts);
+    }
+}
+
+TEST(SnapshotValues, ConstellationTexts) {
+    struct Case {
+        const char* name;
+        ConstellationFields fields;
+        Texts texts;
+    };
+    const Case cases[] = {
+        {"margin follows the smaller MER margin",
+         {.system = 3, .modcod = 7, .cn = 1000, .mer = 659},
+         {"-", "10.0 dB", "6.5 dB", "9.99 E-8", "DVB-S2 QPSK 3/4", "4.0", "2.5", "2.5",
+          "MARGINAL"}},
+        {"margin follows the smaller C/N margin",
+         {.system = 3, .modcod = 7, .cn = 500, .mer = 1234},
+         {"-", "5.0 dB", "12.3 dB", "9.99 E-8", "DVB-S2 QPSK 3/4", "4.0", "0.9", "8.3",
+          "MARGINAL"}},
+        {"unrated mode falls back to modulation and FEC",
+         {.system = 1, .codeRate = 4, .cn = 800, .mer = 800},
+         {"-", "8.0 dB", "8.0 dB", "9.99 E-8", "DVB-S/QPSK 4/5", "-", "-", "-", "not rated"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectTexts(ValuesOf(fixtures::ConstellationRecordOf(c.fields), 0, Thresholds{}), c.texts);
+    }
+}
+
+TEST(SnapshotModel, ListsFindThenConstellationThenSpectrumWithTheirTexts) {
+    SourceImage image = ImageBuilder()
+                            .addSpectrum(0, {.leftFrequency = 950, .rightFrequency = 2150})
+                            .addSpectrum(5, {.leftFrequency = 10700, .spanCode = 1})
+                            .addSpectrum(6, {.spanCode = 3})
+                            .addConstellation(2, {.label = "C", .polarisation = 1})
+                            .addFind(7, {.label = "F", .frequency = 11747, .symbolRate = 27500})
+                            .image();
+    const std::vector<SnapshotValues> model = SnapshotModel(Load(image), Thresholds{});
+    ASSERT_EQ(model.size(), 5U);
+    EXPECT_EQ(model[0].kind, ScreenKind::Find);
+    EXPECT_EQ(model[0].label, "F");
+    EXPECT_EQ(model[0].frequency + ' ' + model[0].polarisation + ' ' + model[0].symbolRate,
+              "11747 Hor 27500");
+    EXPECT_EQ(model[1].kind, ScreenKind::Constellation);
+    EXPECT_EQ(model[1].polarisation, "Ver");
+    const std::pair<const char*, const char*> spectra[] = {
+        {"950 - 2150", "FULL"}, {"10700 - 0", "200 MHz"}, {"0 - 0", ""}};
+    for (int k = 0; k < 3; ++k) {
+        const SnapshotValues& v = model[static_cast<std::size_t>(2 + k)];
+        EXPECT_EQ(v.kind, ScreenKind::Spectrum);
+        EXPECT_EQ(v.index, k);
+        EXPECT_EQ(v.frequency, spectra[k].first);
+        EXPECT_EQ(v.span, spectra[k].second);
+        EXPECT_EQ(v.cn + v.margin + v.verdictLine, "---");
+    }
+}
+
+}  // namespace
+}  // namespace mirelta

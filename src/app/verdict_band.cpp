@@ -3,7 +3,7 @@
 
 #include <QPalette>
 
-#include "assess/verdict_line.h"
+#include "assess/snapshot_values.h"
 #include "report/verdict_colour.h"
 
 namespace mirelta {
@@ -29,25 +29,26 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
 }
 
 void VerdictBand::follow(const Document& document, const Thresholds& thresholds) {
-    std::optional<Assessment> assessment;
+    std::optional<SnapshotValues> values;
     const RecordLists& lists = document.lists();
     if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Find &&
         lists.findCount > 0) {
-        assessment = Assess(lists.find[lists.selectedFind], thresholds);
+        values = ValuesOf(lists.find[lists.selectedFind], lists.selectedFind, thresholds);
     } else if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Constellation &&
                lists.constellationCount > 0) {
-        assessment = Assess(lists.constellation[lists.selectedConstellation], thresholds);
+        values = ValuesOf(lists.constellation[lists.selectedConstellation],
+                          lists.selectedConstellation, thresholds);
     }
-    if (!assessment) {
+    if (!values) {
         clear();
         hide();
         return;
     }
-    const QString line = QString::fromStdString(VerdictLine(*assessment));
+    const QString line = QString::fromStdString(values->verdictLine);
     if (line != text()) {
         setText(line);
         QPalette colours = palette();
-        colours.setColor(QPalette::Window, VerdictColour(assessment->verdict));
+        colours.setColor(QPalette::Window, VerdictColour(values->assessment.verdict));
         setPalette(colours);
     }
     show();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "assess/assessment.h"
+#include "assess/snapshot_values.h"
 #include "report/report_captions.h"
 #include "screens/headless_driver.h"
 

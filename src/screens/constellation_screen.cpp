@@ -8,6 +8,7 @@
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/text_table.h"
+#include "format/reading_texts.h"
 #include "format/value_format.h"
 
 namespace mirelta {
@@ -37,13 +38,11 @@ struct ConstellationValues {
 };
 
 ConstellationValues ValuesOf(const ConstellationRecord& r) {
-    const std::uint32_t mer = r.mer();
     return ConstellationValues{
         .modulation = ModulationText(r),
         .frequency = Printf("%d/ %c /%d", static_cast<int>(r.frequency()),
                             r.polarisation() != 0 ? 'V' : 'H', static_cast<int>(r.symbolRate())),
-        // The hundredths digit is cut off, as the meter does.
-        .mer = Printf("%2d.%1d dB", static_cast<int>(mer / 100), static_cast<int>(mer % 100 / 10)),
+        .mer = MerText(r),
         .cn = CnText(r.cn()),
         .fec = FecText(r),
         .ber = BerText(r.berMantissa(), r.berExponent()),

@@ -8,6 +8,7 @@
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/text_table.h"
+#include "format/reading_texts.h"
 #include "format/value_format.h"
 
 namespace mirelta {
@@ -15,8 +16,6 @@ namespace {
 
 constexpr int kLockTextId = 18;
 constexpr std::uint8_t kUniversalLnbType = 0;
-// Below this quality or strength the meter shows no power reading.
-constexpr std::uint8_t kPowerThreshold = 5;
 
 // The value texts of one record, the same in both languages.
 struct FindValues {
@@ -35,14 +34,6 @@ struct FindValues {
     std::string quality;
 };
 
-std::string PowerText(const FindRecord& r) {
-    if (r.quality() < kPowerThreshold || r.strength() < kPowerThreshold) {
-        return "0.0";
-    }
-    const std::uint16_t level = r.powerLevel();
-    return Printf("%d.%d", level / 10, level % 10);
-}
-
 FindValues ValuesOf(const FindRecord& r) {
     return FindValues{
         .satellite = r.satelliteName(),
@@ -51,7 +42,7 @@ FindValues ValuesOf(const FindRecord& r) {
         .loHigh = Printf("%d", LoHigh(r)),
         .frequency = Printf("%d", static_cast<int>(r.frequency())),
         .symbolRate = Printf("%d", static_cast<int>(r.symbolRate())),
-        .polarisation = r.polarisation() != 0 ? "Ver" : "Hor",
+        .polarisation = PolarisationText(r.polarisation()),
         .power = PowerText(r),
         .cn = CnText(r),
         .ber = BerText(r),

@@ -7,31 +7,12 @@
 #include "platform/window_template.h"
 #include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
+#include "format/reading_texts.h"
 #include "format/value_format.h"
 
 namespace mirelta {
 
 namespace {
-
-// FreqStep and the span caption by span code; unknown codes keep the full span's step and have
-// no caption of their own.
-struct Span {
-    std::int16_t freqStep;
-    const char* text;  // null for an unknown code
-};
-
-Span SpanOf(std::uint8_t code) {
-    switch (code) {
-        case 0:
-            return {8, "FULL"};
-        case 1:
-            return {2, "200 MHz"};
-        case 2:
-            return {4, "400 MHz"};
-        default:
-            return {8, nullptr};
-    }
-}
 
 struct IconPlace {
     int id;
@@ -155,7 +136,7 @@ void SpectrumScreen::layout() {
     label(ids::spectrum::CursorLevel, {361, 394, 469, 426}, text_id::Custom, kAlignCentre,
           LevelText(record.cursorLevel()));
 
-    const Span span = SpanOf(record.spanCode());
+    const SpanEntry span = SpanOf(record.spanCode());
     FreqStep_ = span.freqStep;
     // Without a caption of its own the custom text shows "...".
     label(ids::spectrum::Span, {75, 444, 175, 474}, text_id::Custom, kAlignLeft,
@@ -187,7 +168,7 @@ void SpectrumScreen::refresh() {
     text(ids::spectrum::CursorFrequency, MegahertzText(record.cursorFrequency()));
     text(ids::spectrum::RightEdge, MegahertzText(record.rightFrequency()));
     text(ids::spectrum::CursorLevel, LevelText(record.cursorLevel()));
-    const Span span = SpanOf(record.spanCode());
+    const SpanEntry span = SpanOf(record.spanCode());
     text(ids::spectrum::Span, span.text ? span.text : "");
     FreqStep_ = span.freqStep;
 }

@@ -88,18 +88,6 @@ TEST(ConstellationRefresh, PickRedrawsTheBars) {
     EXPECT_EQ(w.pixel(162, 415), qRgb(255, 255, 255));
 }
 
-TEST(ConstellationRefresh, FrenchCaptionsSurviveAPick) {
-    WindowHarness w;
-    OpenTwo(w);
-    w.chooseLanguage(1);
-    w.pickConstellation(1);
-    EXPECT_EQ(w.text(1009), "...");
-    EXPECT_EQ(w.text(1030), "qualit\xA8\xA6");
-    EXPECT_EQ(w.text(1032), "force");
-    EXPECT_EQ(w.text(1047), "Enregistrer");
-    EXPECT_EQ(w.text(1027), "2/3");
-}
-
 TEST(ConstellationRefresh, LanguageChangeKeepsTheSelectedRecord) {
     WindowHarness w;
     OpenTwo(w);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/window_template.h"
 #include "window_harness.h"
 
 namespace mirelta::testing {
@@ -103,21 +102,6 @@ TEST(FindRefresh, LnbTypeAboveNineHidesThe22kIconAfterAPick) {
     w.pickFind(1);
     EXPECT_FALSE(w.visible(1016));
     EXPECT_EQ(w.text(1026), "Unknown (10)");
-}
-
-TEST(FindRefresh, FrenchCaptionsSurviveAPick) {
-    WindowHarness w;
-    OpenThree(w);
-    w.chooseLanguage(1);
-    w.pickFind(1);
-    w.pickFind(0);
-    EXPECT_EQ(w.text(1054), "force");
-    EXPECT_EQ(w.text(1056), "qualit\xA8\xA6");
-    EXPECT_EQ(w.text(1024), "recherche");
-    EXPECT_EQ(w.text(1006), "confirmer");
-    EXPECT_EQ(w.text(1033), "bloquer");
-    EXPECT_EQ(w.text(ids::Title), "satellite Trouver");
-    EXPECT_EQ(w.text(1049), "12.3 dB");
 }
 
 // The value column after a pick holds the same pixels as in a window that shows that record

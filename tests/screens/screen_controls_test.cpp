@@ -30,6 +30,7 @@ struct ScreenCase {
     const char* name;
     std::vector<Label> labels;
     std::set<int> shown;  // every replica control the screen shows; all others are hidden
+    std::vector<std::pair<int, const char*>> french;  // captions, the title among them
 };
 
 std::set<int> WithRanges(std::set<int> ids, std::initializer_list<std::pair<int, int>> ranges) {
@@ -78,7 +79,13 @@ const ScreenCase kScreens[] = {
      },
      WithRanges(
          {1001, 1002, 1003, 1004, 1015, 1016, 1017, 1038, 1019, 1020, 1021, 1005, 1006, 1007, 1037},
-         {{1008, 1014}, {1024, 1036}, {1046, 1057}})},
+         {{1008, 1014}, {1024, 1036}, {1046, 1057}}),
+     {{1054, "force"},
+      {1056, "qualit\xA8\xA6"},
+      {1024, "recherche"},
+      {1006, "confirmer"},
+      {1033, "bloquer"},
+      {ids::Title, "satellite Trouver"}}},
     {ScreenKind::Constellation,
      "Constellation",
      {
@@ -98,7 +105,12 @@ const ScreenCase kScreens[] = {
          {1047, {545, 442, 665, 472}, L, Ink, FrameGrey},
      },
      WithRanges({1001, 1002, 1003, 1004, 1017, 1038, 1019, 1021, 1046, 1047},
-                {{1008, 1014}, {1024, 1036}})},
+                {{1008, 1014}, {1024, 1036}}),
+     {{1030, "qualit\xA8\xA6"},
+      {1032, "force"},
+      {1036, "confirmer"},
+      {1047, "Enregistrer"},
+      {ids::Title, "Analyseur de constellation"}}},
     {ScreenKind::Spectrum,
      "Spectrum",
      {
@@ -117,7 +129,8 @@ const ScreenCase kScreens[] = {
      },
      WithRanges({1001, 1002, 1003, 1004, 1016, 1017, 1020, 1021, 1022, 1024, 1025, 1026,
                  1027, 1030, 1031, 1034, 1035, 1036, 1038, 1039, 1040, 1041, 1046, 1047},
-                {{1008, 1014}})},
+                {{1008, 1014}}),
+     {{1046, "analyser"}, {1047, "recherche"}, {ids::Title, "R\xA8\xA6glez Spectrum"}}},
 };
 
 // Records that give every label of every screen a text; the Find record is vertical.
@@ -227,6 +240,16 @@ TEST_P(ScreenControls, PickMovesAndRestylesNothing) {
         EXPECT_EQ(controls.style(id), before[k].second) << id;
     }
     EXPECT_TRUE(w.prompts.messages.empty());
+}
+
+TEST_P(ScreenControls, FrenchCaptionsSurvivePicks) {
+    w.document.show(GetParam().kind);
+    w.chooseLanguage(1);
+    ASSERT_TRUE(w.document.show(GetParam().kind, 1));
+    ASSERT_TRUE(w.document.show(GetParam().kind, 0));
+    for (const auto& [id, text] : GetParam().french) {
+        EXPECT_EQ(w.text(id), text) << id;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryScreen, ScreenControls, ::testing::ValuesIn(kScreens),

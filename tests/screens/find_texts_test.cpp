@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/window_template.h"
 #include "window_harness.h"
 
 namespace mirelta::testing {
@@ -38,24 +37,6 @@ TEST(FindTexts, AllZeroRecordFromAnImageWithoutFindRecords) {
     EXPECT_FALSE(w.visible(1015));
     EXPECT_TRUE(w.visible(1016));
     EXPECT_TRUE(w.prompts.messages.empty());
-}
-
-TEST(FindTexts, CaptionsAndTheSatRowPlaceholder) {
-    WindowHarness w;
-    OpenWithFind(w, {.satellite = "Astra 19.2E", .lockFlag = 1});
-    const std::pair<int, const char*> captions[] = {
-        {1006, "Confirm"},   {1007, "Exit"},      {1037, "Add TP"},  {1005, "Save LNB"},
-        {1008, "Satellite"}, {1009, "LNB type"},  {1010, "LO.LOW"},  {1011, "LO.HIGH"},
-        {1012, "Frequency"}, {1013, "Symb.rate"}, {1014, "Pol"},     {1024, "Search"},
-        {1032, "OK"},        {1033, "Lock"},      {1034, "PWR:"},    {1036, "dBuV"},
-        {1046, "Sat."},      {1047, "..."},       {1048, "C/N:"},    {1050, "BER:"},
-        {1052, "FEC:"},      {1054, "Strength"},  {1056, "Quality"},
-    };
-    for (const auto& [id, text] : captions) {
-        EXPECT_EQ(w.text(id), text) << id;
-    }
-    EXPECT_EQ(w.text(1025), "Astra 19.2E");
-    EXPECT_EQ(w.text(ids::ContentPanel), "");
 }
 
 TEST(FindTexts, LnbTypeNameAndLoFrequencies) {

@@ -30,7 +30,8 @@ struct ScreenCase {
     const char* name;
     std::vector<Label> labels;
     std::set<int> shown;  // every replica control the screen shows; all others are hidden
-    std::vector<std::pair<int, const char*>> french;  // captions, the title among them
+    std::vector<std::pair<int, const char*>> english;  // captions, the title among them
+    std::vector<std::pair<int, const char*>> french;
 };
 
 std::set<int> WithRanges(std::set<int> ids, std::initializer_list<std::pair<int, int>> ranges) {
@@ -80,6 +81,31 @@ const ScreenCase kScreens[] = {
      WithRanges(
          {1001, 1002, 1003, 1004, 1015, 1016, 1017, 1038, 1019, 1020, 1021, 1005, 1006, 1007, 1037},
          {{1008, 1014}, {1024, 1036}, {1046, 1057}}),
+     {{1006, "Confirm"},
+      {1007, "Exit"},
+      {1037, "Add TP"},
+      {1005, "Save LNB"},
+      {1008, "Satellite"},
+      {1009, "LNB type"},
+      {1010, "LO.LOW"},
+      {1011, "LO.HIGH"},
+      {1012, "Frequency"},
+      {1013, "Symb.rate"},
+      {1014, "Pol"},
+      {1024, "Search"},
+      {1032, "OK"},
+      {1033, "Lock"},
+      {1034, "PWR:"},
+      {1036, "dBuV"},
+      {1046, "Sat."},
+      {1047, "..."},
+      {1048, "C/N:"},
+      {1050, "BER:"},
+      {1052, "FEC:"},
+      {1054, "Strength"},
+      {1056, "Quality"},
+      {ids::ContentPanel, ""},
+      {ids::Title, "Satellite Finding"}},
      {{1054, "force"},
       {1056, "qualit\xA8\xA6"},
       {1024, "recherche"},
@@ -106,6 +132,21 @@ const ScreenCase kScreens[] = {
      },
      WithRanges({1001, 1002, 1003, 1004, 1017, 1038, 1019, 1021, 1046, 1047},
                 {{1008, 1014}, {1024, 1036}}),
+     {{1008, "CH:"},
+      {1010, "MOD:"},
+      {1013, "MER:"},
+      {1024, "C/N:"},
+      {1026, "FEC:"},
+      {1028, "BER:"},
+      {1030, "Quality"},
+      {1032, "Strength"},
+      {1036, "Confirm"},
+      {1046, "Exit"},
+      {1047, "Save"},
+      {1034, "Q"},
+      {1035, "I"},
+      {ids::ContentPanel, ""},
+      {ids::Title, "Constellation Analyzer"}},
      {{1030, "qualit\xA8\xA6"},
       {1032, "force"},
       {1036, "confirmer"},
@@ -130,6 +171,14 @@ const ScreenCase kScreens[] = {
      WithRanges({1001, 1002, 1003, 1004, 1016, 1017, 1020, 1021, 1022, 1024, 1025, 1026,
                  1027, 1030, 1031, 1034, 1035, 1036, 1038, 1039, 1040, 1041, 1046, 1047},
                 {{1008, 1014}}),
+     {{1025, "Cur:"},
+      {1030, "MRK:"},
+      {1035, "LNB"},
+      {1036, "Hor"},
+      {1046, "Analyze"},
+      {1047, "Search"},
+      {ids::ContentPanel, ""},
+      {ids::Title, "Spectrum Adjust"}},
      {{1046, "analyser"}, {1047, "recherche"}, {ids::Title, "R\xA8\xA6glez Spectrum"}}},
 };
 
@@ -242,8 +291,11 @@ TEST_P(ScreenControls, PickMovesAndRestylesNothing) {
     EXPECT_TRUE(w.prompts.messages.empty());
 }
 
-TEST_P(ScreenControls, FrenchCaptionsSurvivePicks) {
+TEST_P(ScreenControls, CaptionsInEnglishThenInFrenchThroughPicks) {
     w.document.show(GetParam().kind);
+    for (const auto& [id, text] : GetParam().english) {
+        EXPECT_EQ(w.text(id), text) << id;
+    }
     w.chooseLanguage(1);
     ASSERT_TRUE(w.document.show(GetParam().kind, 1));
     ASSERT_TRUE(w.document.show(GetParam().kind, 0));

@@ -122,8 +122,8 @@ TEST(ConstellationGraphics, SamplesAreConvertedOnceInTheWorkingRecordOnly) {
     fields.i[999] = 100;
     fields.q[999] = 90;
     OpenConstellation(w, fields);
-    const QImage first = w.logic.compositor().image().copy();
-    const ConstellationRecord& r = w.logic.selectedConstellation();
+    const QImage first = w.document.clientImage();
+    const ConstellationRecord& r = w.document.lists().constellation[0];
     EXPECT_EQ(r.sampleI(0), -1);
     EXPECT_EQ(r.sampleQ(0), -64);
     EXPECT_EQ(r.sampleI(1), 63);
@@ -131,13 +131,13 @@ TEST(ConstellationGraphics, SamplesAreConvertedOnceInTheWorkingRecordOnly) {
     EXPECT_EQ(r.sampleI(999), -28);
     EXPECT_EQ(r.sampleQ(999), -38);
     // The file's bytes as loaded stay as they were read.
-    const auto slot = w.logic.image()->constellationSlot(0);
+    const auto slot = w.document.image()->constellationSlot(0);
     EXPECT_EQ(slot[57], 127);
     EXPECT_EQ(slot[1057], 64);
 
-    w.logic.compositor().repaintWindow();
-    w.logic.compositor().repaintWindow();
-    EXPECT_EQ(w.logic.compositor().image(), first);
+    w.document.repaint();
+    w.document.repaint();
+    EXPECT_EQ(w.document.clientImage(), first);
     EXPECT_EQ(r.sampleI(0), -1);
     EXPECT_EQ(r.sampleQ(999), -38);
     EXPECT_TRUE(RedPlotPixels(w).count({418, 412}) == 1);  // (-28, -38)

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "constellation_test_support.h"
-#include "platform/window_template.h"
 
 namespace mirelta::testing {
 namespace {
@@ -87,35 +86,6 @@ TEST(ConstellationRefresh, PickRedrawsTheBars) {
     EXPECT_EQ(w.pixel(182, 365), qRgb(255, 255, 255));  // third one gone
     EXPECT_EQ(w.pixel(142, 415), qRgb(57, 165, 214));
     EXPECT_EQ(w.pixel(162, 415), qRgb(255, 255, 255));
-}
-
-TEST(ConstellationRefresh, ChannelLabelAndCaptionsStayAsLaidOut) {
-    WindowHarness w;
-    OpenTwo(w);
-    w.chooseLanguage(1);
-    w.logic.SetLanguage(UiLanguage::English);  // a pick looks up no table text
-    w.pickConstellation(1);
-    EXPECT_EQ(w.text(1009), "...");
-    EXPECT_EQ(w.text(1030), "qualit\xA8\xA6");
-    EXPECT_EQ(w.text(1032), "force");
-    EXPECT_EQ(w.text(1047), "Enregistrer");
-    EXPECT_EQ(w.text(1027), "2/3");
-}
-
-TEST(ConstellationRefresh, PickMovesAndRestylesNothing) {
-    WindowHarness w;
-    OpenTwo(w);
-    w.logic.controls().setStyle(1012, 2);
-    std::vector<Rect> before;
-    for (int id = 1004; id <= 1057; ++id) {
-        before.push_back(w.logic.controls().rect(id));
-    }
-    w.pickConstellation(1);
-    EXPECT_EQ(w.logic.controls().style(1012), 2);
-    for (int id = 1004; id <= 1057; ++id) {
-        EXPECT_EQ(w.logic.controls().rect(id), before[id - 1004]) << id;
-    }
-    EXPECT_FALSE(w.visible(1016));
 }
 
 TEST(ConstellationRefresh, LanguageChangeKeepsTheSelectedRecord) {

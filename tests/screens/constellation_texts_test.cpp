@@ -26,20 +26,6 @@ TEST(ConstellationTexts, AllZeroRecordFromAnImageWithoutConstellations) {
     EXPECT_TRUE(w.prompts.messages.empty());
 }
 
-TEST(ConstellationTexts, Captions) {
-    WindowHarness w;
-    OpenConstellation(w, {});
-    const std::pair<int, const char*> captions[] = {
-        {1008, "CH:"},  {1010, "MOD:"},    {1013, "MER:"},     {1024, "C/N:"},    {1026, "FEC:"},
-        {1028, "BER:"}, {1030, "Quality"}, {1032, "Strength"}, {1036, "Confirm"}, {1046, "Exit"},
-        {1047, "Save"}, {1034, "Q"},       {1035, "I"},
-    };
-    for (const auto& [id, text] : captions) {
-        EXPECT_EQ(w.text(id), text) << id;
-    }
-    EXPECT_EQ(w.text(ids::Title), "Constellation Analyzer");
-}
-
 TEST(ConstellationTexts, FrequencyTextFoldsInThePolarisation) {
     for (std::uint8_t pol : std::initializer_list<std::uint8_t>{0, 1, 2}) {
         WindowHarness w;

@@ -126,6 +126,7 @@ TEST(FindGraphics, SegmentsPastTheFrameAreStillDrawn) {
     EXPECT_EQ(w.pixel(620, 350), kPanelGrey);
     EXPECT_EQ(w.pixel(619, 429), kRed);
     EXPECT_EQ(w.pixel(605, 430), kPanelGrey);
+    EXPECT_EQ(w.text(1055), "120 %");  // the texts are not capped either
 }
 
 TEST(FindGraphics, StrengthIsTheUpperBarAndQualityTheLower) {
@@ -149,19 +150,6 @@ TEST(FindGraphics, PickingAWeakerRecordWipesTheExtraSegments) {
     EXPECT_EQ(RedRunStarts(w, kQualityRow), (std::vector<int>{205}));
     EXPECT_EQ(w.pixel(320, kStrengthRow), kWhite);
     EXPECT_EQ(w.pixel(470, kStrengthRow), kWhite);
-}
-
-TEST(FindGraphics, RepaintingOneLabelRedrawsTheBarsForTheSelectedRecord) {
-    WindowHarness w;
-    fixtures::ImageBuilder image;
-    image.addFind(0, {.strength = 20});
-    ASSERT_TRUE(w.open(image));
-    QImage& replica = w.logic.compositor().image();
-    for (int x = 0; x < replica.width(); ++x) {
-        replica.setPixel(x, kStrengthRow, kWhite);
-    }
-    w.logic.compositor().repaintControl(1008);
-    EXPECT_EQ(RedRunStarts(w, kStrengthRow).size(), 2u);
 }
 
 }  // namespace

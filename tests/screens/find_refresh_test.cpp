@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/window_template.h"
-#include "screens/screen_mode.h"
 #include "window_harness.h"
 
 namespace mirelta::testing {
@@ -106,51 +104,6 @@ TEST(FindRefresh, LnbTypeAboveNineHidesThe22kIconAfterAPick) {
     EXPECT_EQ(w.text(1026), "Unknown (10)");
 }
 
-TEST(FindRefresh, FrenchCaptionsSurviveAPick) {
-    WindowHarness w;
-    OpenThree(w);
-    w.chooseLanguage(1);
-    w.pickFind(1);
-    w.pickFind(0);
-    EXPECT_EQ(w.text(1054), "force");
-    EXPECT_EQ(w.text(1056), "qualit\xA8\xA6");
-    EXPECT_EQ(w.text(1024), "recherche");
-    EXPECT_EQ(w.text(1006), "confirmer");
-    EXPECT_EQ(w.text(1033), "bloquer");
-    EXPECT_EQ(w.text(ids::Title), "satellite Trouver");
-    EXPECT_EQ(w.text(1049), "12.3 dB");
-}
-
-TEST(FindRefresh, CaptionsKeepTheLanguageTheyWereLaidOutIn) {
-    WindowHarness w;
-    OpenThree(w);
-    // Only the lock label goes through the text table on a pick.
-    w.logic.SetLanguage(UiLanguage::French);
-    w.pickFind(2);
-    w.pickFind(0);
-    EXPECT_EQ(w.text(1054), "Strength");
-    EXPECT_EQ(w.text(1008), "Satellite");
-    EXPECT_EQ(w.text(1033), "bloquer");
-}
-
-TEST(FindRefresh, PickMovesNothingAndLeavesSatRowAndPanelAlone) {
-    WindowHarness w;
-    OpenThree(w);
-    w.logic.controls().setText(1047, "kept");
-    w.logic.controls().setStyle(1025, 2);
-    std::vector<Rect> before;
-    for (int id = 1004; id <= 1057; ++id) {
-        before.push_back(w.logic.controls().rect(id));
-    }
-    w.pickFind(1);
-    EXPECT_EQ(w.text(1047), "kept");
-    EXPECT_EQ(w.logic.controls().style(1025), 2);
-    for (int id = 1004; id <= 1057; ++id) {
-        EXPECT_EQ(w.logic.controls().rect(id), before[id - 1004]) << id;
-    }
-    EXPECT_TRUE(w.prompts.messages.empty());
-}
-
 // The value column after a pick holds the same pixels as in a window that shows that record
 // first: every text of the new record is drawn, none of the old one is left.
 TEST(FindRefresh, PickShowsTheNewRecordsTextsInTheImage) {
@@ -162,10 +115,10 @@ TEST(FindRefresh, PickShowsTheNewRecordsTextsInTheImage) {
     image.addFind(0, kSecond);
     ASSERT_TRUE(shownFirst.open(image));
     const QRect values(215, 60, 245, 270);
-    const QImage picked = w.logic.compositor().image().copy(values);
-    EXPECT_EQ(picked, shownFirst.logic.compositor().image().copy(values));
+    const QImage picked = w.document.clientImage().copy(values);
+    EXPECT_EQ(picked, shownFirst.document.clientImage().copy(values));
     OpenThree(shownFirst);
-    EXPECT_NE(picked, shownFirst.logic.compositor().image().copy(values)) << "the first record's";
+    EXPECT_NE(picked, shownFirst.document.clientImage().copy(values)) << "the first record's";
 }
 
 }  // namespace

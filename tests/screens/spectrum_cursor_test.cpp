@@ -42,9 +42,14 @@ int RedPixels(const WindowHarness& w) {
 
 // The saved cursor frequency in the loaded image, which the read-out must never touch.
 std::int32_t SavedCursorFrequency(const WindowHarness& w, int slot) {
-    const auto bytes = w.logic.image()->spectrumSlot(slot);
+    const auto bytes = w.document.image()->spectrumSlot(slot);
     return static_cast<std::int32_t>(bytes[32] | bytes[33] << 8 | bytes[34] << 16 |
                                      static_cast<std::uint32_t>(bytes[35]) << 24);
+}
+
+const SpectrumRecord& Selected(const WindowHarness& w) {
+    const RecordLists& lists = w.document.lists();
+    return lists.spectrum[lists.selectedSpectrum % lists.spectrum.size()];
 }
 
 class SpectrumCursor : public ::testing::Test {
@@ -54,13 +59,14 @@ class SpectrumCursor : public ::testing::Test {
         image.addSpectrum(0, Sweep(2150, 950));
         image.addSpectrum(1, Sweep(1150, 950, 1));
         ASSERT_TRUE(w.open(image));
-        w.logic.onToolTipText() = [this](const std::string& text) { tips.push_back(text); };
+        QObject::connect(&w.document, &Document::toolTipText,
+                         [this](const QString& text) { tips.push_back(text.toStdString()); });
         w.chooseScreen(kSpectrumEntry);
     }
 
     void pointAt(int x, int y) {
-        w.logic.TrackCursor(QPoint(x, y));
-        w.logic.RedrawTrace();
+        w.document.TrackCursor(QPoint(x, y));
+        w.document.RedrawTrace();
     }
 
     WindowHarness w;
@@ -72,10 +78,10 @@ TEST_F(SpectrumCursor, PointerOnAPlotEdgeGivesNothing) {
                                QPoint(74, 200), QPoint(300, 341)}) {
         pointAt(edge.x(), edge.y());
         EXPECT_EQ(RedPixels(w), 0) << edge.x() << "," << edge.y();
-        EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 1234);
-        EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 57);
+        EXPECT_EQ(Selected(w).cursorFrequency(), 1234);
+        EXPECT_EQ(Selected(w).cursorLevel(), 57);
     }
-    EXPECT_EQ(w.logic.toolTipText(), "");
+    EXPECT_EQ(w.document.spectrum().toolTipText(), "");
     EXPECT_TRUE(tips.empty());
 }
 
@@ -90,9 +96,9 @@ TEST_F(SpectrumCursor, JustInsideTheEdgesDrawsTheCrossHair) {
 
 TEST_F(SpectrumCursor, ReadOutAt100By200) {
     pointAt(100, 200);  // k = 25 / 4 = 6
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 2150 - 6 * 8);
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 56);
-    EXPECT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
+    EXPECT_EQ(Selected(w).cursorFrequency(), 2150 - 6 * 8);
+    EXPECT_EQ(Selected(w).cursorLevel(), 56);
+    EXPECT_EQ(w.document.spectrum().toolTipText(), "[ 2102MHz : 56 ]");
     EXPECT_EQ(SavedCursorFrequency(w, 0), 1234);
 }
 
@@ -121,16 +127,16 @@ TEST_F(SpectrumCursor, VerticalLineStaysLeftOfTheLastSweepPoint) {
 
 TEST_F(SpectrumCursor, IndexPastTheLastSweepPointHoldsThere) {
     pointAt(690, 200);  // (690 - 75) / 4 = 153
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 2150 - 149 * 8);
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 50 + 149 % 20);
-    EXPECT_EQ(w.logic.toolTipText(), "[ 958MHz : 59 ]");
+    EXPECT_EQ(Selected(w).cursorFrequency(), 2150 - 149 * 8);
+    EXPECT_EQ(Selected(w).cursorLevel(), 50 + 149 % 20);
+    EXPECT_EQ(w.document.spectrum().toolTipText(), "[ 958MHz : 59 ]");
 }
 
 TEST_F(SpectrumCursor, IndexComesFromThePointerWhenPointsCollapse) {
     w.pickSpectrum(1);  // 1150/950: pitch 24, span code 1: 2 MHz a point
     pointAt(690, 200);  // (690 - 75) / 24 = 25, a point lying on the corner
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 1150 - 25 * 2);
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 50 + 25 % 20);
+    EXPECT_EQ(Selected(w).cursorFrequency(), 1150 - 25 * 2);
+    EXPECT_EQ(Selected(w).cursorLevel(), 50 + 25 % 20);
     EXPECT_EQ(w.pixel(690, 100), kRed);  // x149 is 695 here, so the line stays at the pointer
     EXPECT_EQ(w.pixel(689, 200), kRed);
     EXPECT_NE(w.pixel(691, 200), kRed);
@@ -149,36 +155,35 @@ TEST_F(SpectrumCursor, CrossHairFollowsThePointer) {
 }
 
 TEST_F(SpectrumCursor, ToolTipGetsTheLastDrawingsReadOut) {
-    w.logic.TrackCursor(QPoint(100, 200));
+    w.document.TrackCursor(QPoint(100, 200));
     ASSERT_EQ(tips.size(), 1u);
     EXPECT_EQ(tips[0], "");  // nothing drawn with the pointer there yet
-    w.logic.RedrawTrace();
-    w.logic.TrackCursor(QPoint(104, 200));
+    w.document.RedrawTrace();
+    w.document.TrackCursor(QPoint(104, 200));
     ASSERT_EQ(tips.size(), 2u);
     EXPECT_EQ(tips[1], "[ 2102MHz : 56 ]");
-    w.logic.TrackCursor(QPoint(10, 10));  // off the plot: the tool-tip keeps its text
+    w.document.TrackCursor(QPoint(10, 10));  // off the plot: the tool-tip keeps its text
     EXPECT_EQ(tips.size(), 2u);
-    EXPECT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
+    EXPECT_EQ(w.document.spectrum().toolTipText(), "[ 2102MHz : 56 ]");
 }
 
 TEST_F(SpectrumCursor, PointerMovesDrawNothingByThemselves) {
-    int paints = 0;
-    w.logic.compositor().onPainted = [&paints] { ++paints; };
-    const QImage before = w.logic.compositor().image().copy();
-    w.logic.TrackCursor(QPoint(300, 200));
-    EXPECT_EQ(paints, 0);
-    EXPECT_EQ(w.logic.compositor().image(), before);
-    EXPECT_EQ(w.logic.CursorX(), 300);
-    EXPECT_EQ(w.logic.CursorY(), 200);
-    w.logic.RedrawTrace();
-    EXPECT_EQ(paints, 1);
+    w.painted.clear();
+    const QImage before = w.document.clientImage();
+    w.document.TrackCursor(QPoint(300, 200));
+    EXPECT_TRUE(w.painted.empty());
+    EXPECT_EQ(w.document.clientImage(), before);
+    EXPECT_EQ(w.document.spectrum().CursorX(), 300);
+    EXPECT_EQ(w.document.spectrum().CursorY(), 200);
+    w.document.RedrawTrace();
+    EXPECT_EQ(w.painted.size(), 1u);
 }
 
 TEST_F(SpectrumCursor, OtherScreensStoreThePointerButTellTheToolTipNothing) {
     w.chooseScreen(kFindEntry);
-    w.logic.TrackCursor(QPoint(300, 200));
-    EXPECT_EQ(w.logic.CursorX(), 300);
-    EXPECT_EQ(w.logic.CursorY(), 200);
+    w.document.TrackCursor(QPoint(300, 200));
+    EXPECT_EQ(w.document.spectrum().CursorX(), 300);
+    EXPECT_EQ(w.document.spectrum().CursorY(), 200);
     EXPECT_TRUE(tips.empty());
     // Back on the spectrum screen the stored position draws the cross-hair.
     w.chooseScreen(kSpectrumEntry);
@@ -189,7 +194,7 @@ TEST_F(SpectrumCursor, ReadOutStaysWithItsRecord) {
     pointAt(100, 200);
     w.pickSpectrum(1);
     EXPECT_EQ(w.text(1026), "1234MHz");
-    w.logic.TrackCursor(QPoint(10, 10));
+    w.document.TrackCursor(QPoint(10, 10));
     w.pickSpectrum(0);
     EXPECT_EQ(w.text(1026), "2102MHz");
     EXPECT_EQ(w.text(1031), "56 dBuV");
@@ -198,38 +203,35 @@ TEST_F(SpectrumCursor, ReadOutStaysWithItsRecord) {
 TEST_F(SpectrumCursor, TickShowsTheBareReadOut) {
     EXPECT_EQ(w.text(1026), "1234MHz");
     EXPECT_EQ(w.text(1031), "57 dBuV");
-    w.logic.RefreshCursorReadout();
+    w.document.RefreshCursorReadout();
     EXPECT_EQ(w.text(1026), "1234");
     EXPECT_EQ(w.text(1031), "57");
     pointAt(100, 200);
-    w.logic.RefreshCursorReadout();
+    w.document.RefreshCursorReadout();
     EXPECT_EQ(w.text(1026), "2102");
     EXPECT_EQ(w.text(1031), "56");
 }
 
 TEST_F(SpectrumCursor, TickRepaintsOnlyAChangedReadOutAndOnlyWhereItPainted) {
-    int paints = 0;
-    w.logic.compositor().onPainted = [&paints] { ++paints; };
-    w.logic.RefreshCursorReadout();
-    EXPECT_EQ(paints, 2);
-    EXPECT_EQ(w.logic.compositor().paintedRect(), w.logic.controls().rect(1031).toQRect());
-    w.logic.RefreshCursorReadout();
-    EXPECT_EQ(paints, 2);
-    w.logic.RedrawTrace();
-    EXPECT_EQ(paints, 3);
-    EXPECT_EQ(w.logic.compositor().paintedRect(), QRect(0, 48, 720, 340 - 48));
+    w.painted.clear();
+    w.document.RefreshCursorReadout();
+    EXPECT_EQ(w.painted, (std::vector<QRect>{QRect(361, 361, 150, 30), QRect(361, 394, 108, 32)}));
+    w.document.RefreshCursorReadout();
+    EXPECT_EQ(w.painted.size(), 2u);
+    w.document.RedrawTrace();
+    ASSERT_EQ(w.painted.size(), 3u);
+    EXPECT_EQ(w.painted.back(), QRect(0, 48, 720, 340 - 48));
 }
 
 TEST_F(SpectrumCursor, TickDoesNothingOnOtherScreens) {
     w.chooseScreen(kFindEntry);
     const std::string frequency = w.text(1026);
     const std::string level = w.text(1031);
-    int paints = 0;
-    w.logic.compositor().onPainted = [&paints] { ++paints; };
-    w.logic.RefreshCursorReadout();
+    w.painted.clear();
+    w.document.RefreshCursorReadout();
     EXPECT_EQ(w.text(1026), frequency);
     EXPECT_EQ(w.text(1031), level);
-    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(w.painted.empty());
 }
 
 // Edges without a usable pitch: no cross-hair, no read-out, and the tool-tip keeps what it had.
@@ -244,20 +246,20 @@ TEST(SpectrumNoPitchCursor, PointerOverAnEmptyPlotReadsNothingOut) {
     WindowHarness w;
     ASSERT_TRUE(w.open(image));
     w.chooseScreen(kSpectrumEntry);
-    w.logic.TrackCursor(QPoint(100, 200));
-    w.logic.RedrawTrace();
-    ASSERT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
+    w.document.TrackCursor(QPoint(100, 200));
+    w.document.RedrawTrace();
+    ASSERT_EQ(w.document.spectrum().toolTipText(), "[ 2102MHz : 56 ]");
     for (int n = 0; n < static_cast<int>(edges.size()); ++n) {
         w.pickSpectrum(n + 1);
         for (const QPoint& p : {QPoint(100, 200), QPoint(690, 300), QPoint(76, 61)}) {
-            w.logic.TrackCursor(p);
-            w.logic.RedrawTrace();
+            w.document.TrackCursor(p);
+            w.document.RedrawTrace();
             EXPECT_EQ(RedPixels(w), 0) << "edges " << edges[n].first << "/" << edges[n].second;
-            EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 1234);
-            EXPECT_EQ(w.logic.selectedSpectrum().cursorLevel(), 57);
-            EXPECT_EQ(w.logic.toolTipText(), "[ 2102MHz : 56 ]");
+            EXPECT_EQ(Selected(w).cursorFrequency(), 1234);
+            EXPECT_EQ(Selected(w).cursorLevel(), 57);
+            EXPECT_EQ(w.document.spectrum().toolTipText(), "[ 2102MHz : 56 ]");
         }
-        w.logic.RefreshCursorReadout();
+        w.document.RefreshCursorReadout();
         EXPECT_EQ(w.text(1026), "1234");
         EXPECT_EQ(w.text(1031), "57");
     }
@@ -268,12 +270,12 @@ TEST(SpectrumNoPitchCursor, EmptySpectrumListReadsNothingOut) {
     WindowHarness w;
     ASSERT_TRUE(w.open(fixtures::ImageBuilder()));
     w.chooseScreen(kSpectrumEntry);
-    w.logic.TrackCursor(QPoint(300, 200));
-    w.logic.RedrawTrace();
+    w.document.TrackCursor(QPoint(300, 200));
+    w.document.RedrawTrace();
     EXPECT_EQ(RedPixels(w), 0);
-    EXPECT_EQ(w.logic.toolTipText(), "");
-    EXPECT_EQ(w.logic.selectedSpectrum().cursorFrequency(), 0);
-    w.logic.RefreshCursorReadout();
+    EXPECT_EQ(w.document.spectrum().toolTipText(), "");
+    EXPECT_EQ(Selected(w).cursorFrequency(), 0);
+    w.document.RefreshCursorReadout();
     EXPECT_EQ(w.text(1026), "0");
     EXPECT_EQ(w.text(1031), "0");
 }

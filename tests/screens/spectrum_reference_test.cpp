@@ -53,27 +53,26 @@ class SpectrumReference : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(w.open(FlatSweep()));
         w.chooseScreen(kSpectrumEntry);
-        w.logic.compositor().onPainted = [this] { ++paints; };
+        w.painted.clear();
     }
 
     void setWindow(std::int16_t bottom) {
-        w.logic.StepRefLevelTo(bottom);
+        w.document.StepRefLevelTo(bottom);
         w.chooseScreen(kSpectrumEntry);
-        paints = 0;
+        w.painted.clear();
     }
 
     void expectWindow(int bottom) {
-        EXPECT_EQ(w.logic.RefLevelBottom(), bottom);
-        EXPECT_EQ(w.logic.RefLevelTop(), bottom + 30);
+        EXPECT_EQ(w.document.spectrum().RefLevelBottom(), bottom);
+        EXPECT_EQ(w.document.spectrum().RefLevelTop(), bottom + 30);
     }
 
     WindowHarness w;
-    int paints = 0;
 };
 
 TEST_F(SpectrumReference, WheelForwardOverThePlotRaisesTheWindow) {
-    w.logic.TrackCursor(QPoint(300, 100));
-    w.logic.RefLevelByWheel(120);
+    w.document.TrackCursor(QPoint(300, 100));
+    w.document.RefLevelByWheel(120);
     expectWindow(45);
     EXPECT_EQ(ScaleTexts(w), Scale(45));
     // 55 dB now lies 10 dB above the bottom: 340 - 2800 / 30 = 247.
@@ -82,11 +81,11 @@ TEST_F(SpectrumReference, WheelForwardOverThePlotRaisesTheWindow) {
 }
 
 TEST_F(SpectrumReference, WheelBackwardOrStillLowersTheWindow) {
-    w.logic.TrackCursor(QPoint(300, 100));
-    w.logic.RefLevelByWheel(-120);
+    w.document.TrackCursor(QPoint(300, 100));
+    w.document.RefLevelByWheel(-120);
     expectWindow(35);
     EXPECT_EQ(ScaleTexts(w), Scale(35));
-    w.logic.RefLevelByWheel(0);
+    w.document.RefLevelByWheel(0);
     expectWindow(30);
     EXPECT_EQ(ScaleTexts(w), Scale(30));
     // 55 dB lies 25 dB above the bottom: 340 - 7000 / 30 = 107.
@@ -95,114 +94,106 @@ TEST_F(SpectrumReference, WheelBackwardOrStillLowersTheWindow) {
 }
 
 TEST_F(SpectrumReference, OneStepPerMessageWhateverTheDelta) {
-    w.logic.TrackCursor(QPoint(300, 100));
-    w.logic.RefLevelByWheel(960);
+    w.document.TrackCursor(QPoint(300, 100));
+    w.document.RefLevelByWheel(960);
     expectWindow(45);
-    w.logic.RefLevelByWheel(-32768);
+    w.document.RefLevelByWheel(-32768);
     expectWindow(40);
 }
 
 TEST_F(SpectrumReference, WheelOffThePlotDoesNothing) {
     for (const QPoint& p : {QPoint(10, 10), QPoint(75, 200), QPoint(695, 200), QPoint(300, 60),
                             QPoint(300, 340), QPoint(800, 500)}) {
-        w.logic.TrackCursor(p);
-        w.logic.RefLevelByWheel(120);
-        w.logic.RefLevelByWheel(-120);
+        w.document.TrackCursor(p);
+        w.document.RefLevelByWheel(120);
+        w.document.RefLevelByWheel(-120);
         expectWindow(40);
     }
     EXPECT_EQ(ScaleTexts(w), Scale(40));
-    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(w.painted.empty());
 }
 
 TEST_F(SpectrumReference, WheelOnOtherScreensDoesNothing) {
     w.chooseScreen(kFindEntry);
-    w.logic.TrackCursor(QPoint(300, 100));
-    paints = 0;
-    w.logic.RefLevelByWheel(120);
+    w.document.TrackCursor(QPoint(300, 100));
+    w.painted.clear();
+    w.document.RefLevelByWheel(120);
     expectWindow(40);
-    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(w.painted.empty());
     w.chooseScreen(1);
-    paints = 0;
-    w.logic.RefLevelByWheel(-120);
+    w.painted.clear();
+    w.document.RefLevelByWheel(-120);
     expectWindow(40);
-    EXPECT_EQ(paints, 0);
+    EXPECT_TRUE(w.painted.empty());
 }
 
 TEST_F(SpectrumReference, WheelClimbsToTheTopAndStopsThereSilently) {
-    w.logic.TrackCursor(QPoint(300, 100));
+    w.document.TrackCursor(QPoint(300, 100));
     for (int step = 0; step < 6; ++step) {
-        w.logic.RefLevelByWheel(120);
+        w.document.RefLevelByWheel(120);
     }
     expectWindow(70);
     EXPECT_EQ(ScaleTexts(w), Scale(70));
-    paints = 0;
-    w.logic.RefLevelByWheel(120);
+    w.painted.clear();
+    w.document.RefLevelByWheel(120);
     expectWindow(70);
-    EXPECT_EQ(paints, 0);  // neither the scale labels nor the trace repainted
+    EXPECT_TRUE(w.painted.empty());  // neither the scale labels nor the trace repainted
     EXPECT_EQ(ScaleTexts(w), Scale(70));
 }
 
 TEST_F(SpectrumReference, WheelAtTheBottomChangesAndRedrawsNothing) {
     setWindow(0);
     EXPECT_EQ(ScaleTexts(w), Scale(0));
-    w.logic.TrackCursor(QPoint(300, 100));
-    const QImage before = w.logic.compositor().image().copy();
-    w.logic.RefLevelByWheel(-120);
+    w.document.TrackCursor(QPoint(300, 100));
+    const QImage before = w.document.clientImage();
+    w.document.RefLevelByWheel(-120);
     expectWindow(0);
-    EXPECT_EQ(paints, 0);
-    EXPECT_EQ(w.logic.compositor().image(), before);
+    EXPECT_TRUE(w.painted.empty());
+    EXPECT_EQ(w.document.clientImage(), before);
 }
 
 TEST_F(SpectrumReference, DownButtonAtTheBottomStillRedraws) {
     setWindow(0);
-    w.logic.compositor().image().setPixel(300, 200, qRgb(255, 255, 255));
-    w.logic.RefLevelDown();
+    w.document.click(ids::Down);
     expectWindow(0);
     EXPECT_EQ(ScaleTexts(w), Scale(0));
-    EXPECT_EQ(paints, 1);  // the seven scale labels and the trace together
+    EXPECT_EQ(w.painted.size(), 1u);  // the seven scale labels and the trace together
     EXPECT_EQ(w.pixel(300, 200), kGreen);
 }
 
 TEST_F(SpectrumReference, UpButtonAtTheTopStillRedraws) {
     setWindow(70);
-    w.logic.compositor().image().setPixel(300, 200, qRgb(255, 255, 255));
-    w.logic.RefLevelUp();
+    w.document.click(ids::Up);
     expectWindow(70);
     EXPECT_EQ(ScaleTexts(w), Scale(70));
-    EXPECT_EQ(paints, 1);
+    EXPECT_EQ(w.painted.size(), 1u);
     EXPECT_EQ(w.pixel(300, 200), kInk);  // 55 dB is below the 70/100 window
 }
 
-TEST_F(SpectrumReference, LabelsRepaintedTogetherLookAsWhenRepaintedOneByOne) {
-    const std::vector<int> labels{1008, 1009, 1010, 1011, 1012, 1013, 1014, ids::SidePanelLabel};
-    w.logic.TrackCursor(QPoint(300, 200));  // a cross-hair in the trace as well
-    QImage& replica = w.logic.compositor().image();
-    replica.fill(Qt::black);
-    for (const int id : labels) {
-        w.logic.compositor().repaintControl(id);
-    }
-    const QImage oneByOne = replica.copy();
-    replica.fill(Qt::black);
-    w.logic.compositor().repaintControls(labels);
-    EXPECT_EQ(replica, oneByOne);
+TEST_F(SpectrumReference, ButtonRepaintLooksAsAWholeRepaint) {
+    w.document.TrackCursor(QPoint(300, 200));  // a cross-hair in the trace as well
+    w.document.click(ids::Up);
+    const QImage stepped = w.document.clientImage();
+    w.document.repaint();
+    EXPECT_EQ(w.document.clientImage(), stepped);
 }
 
 TEST_F(SpectrumReference, ButtonsMoveTheWindowWhereverThePointerIs) {
-    w.logic.TrackCursor(QPoint(10, 10));
-    w.logic.RefLevelUp();
+    w.document.TrackCursor(QPoint(10, 10));
+    w.document.click(ids::Up);
     expectWindow(45);
     EXPECT_EQ(ScaleTexts(w), Scale(45));
-    w.logic.RefLevelDown();
-    w.logic.RefLevelDown();
+    w.document.click(ids::Down);
+    w.document.click(ids::Down);
     expectWindow(35);
     EXPECT_EQ(ScaleTexts(w), Scale(35));
 }
 
 TEST_F(SpectrumReference, WindowSurvivesScreensLanguagesPicksAndOpens) {
-    w.logic.TrackCursor(QPoint(300, 100));
-    w.logic.RefLevelByWheel(120);
-    w.logic.RefLevelByWheel(120);
-    w.logic.RefLevelByWheel(120);
+    w.document.TrackCursor(QPoint(300, 100));
+    w.document.RefLevelByWheel(120);
+    w.document.RefLevelByWheel(120);
+    w.document.RefLevelByWheel(120);
     expectWindow(55);
     w.chooseScreen(kFindEntry);
     w.chooseScreen(kSpectrumEntry);

@@ -5,6 +5,11 @@
 
 namespace mirelta::testing {
 
+WindowHarness::WindowHarness() {
+    QObject::connect(&document, &Document::painted,
+                     [this](const QRect& rect) { painted.push_back(rect); });
+}
+
 bool WindowHarness::open(const fixtures::ImageBuilder& image, const std::string& name) {
     const auto path = tempPath(name);
     image.writeTo(path);

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fixtures/image_builder.h"
 #include "fixtures/scratch_folder.h"
@@ -14,6 +16,8 @@ namespace mirelta::testing {
 // The document after start-up, with scripted prompts and a private temp folder.
 class WindowHarness {
   public:
+    WindowHarness();
+
     // Writes the image to a temp file and opens it as the Open button would.
     bool open(const fixtures::ImageBuilder& image, const std::string& name = "test.dat");
     std::filesystem::path tempPath(const std::string& name) const { return folder_ / name; }
@@ -31,6 +35,7 @@ class WindowHarness {
     HeadlessDriver driver;
     ScriptedPrompts& prompts = driver.prompts();
     Document& document = driver.document();
+    std::vector<QRect> painted;  // every repaint the document reported, oldest first
 
   private:
     fixtures::ScratchFolder folder_;

@@ -13,7 +13,6 @@
 #include <iostream>
 
 #include "app/about_dlg.h"
-#include "app/verdict_settings.h"
 #include "export/bmp_writer.h"
 #include "export/screen_capture.h"
 #include "mirelta_resources.h"
@@ -55,7 +54,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     }
 
     verdict_ = new VerdictBand(this);
-    thresholds_ = LoadThresholds();
+    thresholds_ = settings_.thresholds();
     reportActions_ = std::make_unique<ReportActions>(this, logic_, prompts_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);

@@ -13,8 +13,8 @@
 #include <iostream>
 
 #include "app/about_dlg.h"
-#include "app/verdict_settings.h"
 #include "export/bmp_writer.h"
+#include "export/image_save_filter.h"
 #include "export/screen_capture.h"
 #include "mirelta_resources.h"
 #include "platform/colours.h"
@@ -55,7 +55,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     }
 
     verdict_ = new VerdictBand(this);
-    thresholds_ = LoadThresholds();
+    thresholds_ = settings_.thresholds();
     reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
@@ -131,8 +131,7 @@ void CMireltaDlg::OnOK() {
         prompts_.messageBox("Please open a source file at first!");
         return;
     }
-    const auto path =
-        prompts_.saveFileName(".bmp", "zop", "Bmp File (*.bmp)|*.bmp|PNG image (*.png)|*.png|");
+    const auto path = prompts_.saveFileName(".bmp", "zop", ImageSaveFilter());
     if (path && !path->empty()) {
         SaveScreenBitmap(*path);
     }
@@ -229,7 +228,8 @@ bool CMireltaDlg::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMireltaDlg::trackPointer(QPoint position) {
-    const bool wasInPlot = InsidePlot(document_.spectrum().CursorX(), document_.spectrum().CursorY());
+    const bool wasInPlot =
+        InsidePlot(document_.spectrum().CursorX(), document_.spectrum().CursorY());
     document_.TrackCursor(position);
     // Every move inside the plot redraws the cross-hair, and so does the move that leaves the
     // plot for the rest of the window: the cross-hair goes with it.

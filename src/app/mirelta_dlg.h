@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "app/desktop_settings.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "app/report_actions.h"
+#include "app/settings.h"
 #include "app/verdict_band.h"
 #include "platform/prompts.h"
 #include "screens/document.h"
@@ -73,7 +73,7 @@ class CMireltaDlg : public QDialog {
     int screenDepth() const;
 
     Prompts& prompts_;
-    DesktopSettings settings_;
+    Settings settings_;
     Document document_;
     ReplicaView* view_;
     std::unique_ptr<PanelWidgets> panel_;

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "app/desktop_settings.h"
+#include "app/settings.h"
 #include "platform/prompts.h"
 
 class QWidget;
@@ -26,7 +26,7 @@ class QtPrompts : public Prompts {
 
   private:
     QWidget* owner_;
-    DesktopSettings settings_;
+    Settings settings_;
 };
 
 // "Text (*.x)|*.x|Other (*.y)|*.y|" becomes the toolkit's list of "Text (*.x)" entries.

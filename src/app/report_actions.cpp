@@ -8,7 +8,7 @@
 #include <QShortcut>
 
 #include "app/printing.h"
-#include "app/verdict_settings.h"
+#include "app/settings.h"
 #include "platform/window_template.h"
 
 namespace mirelta {
@@ -21,7 +21,7 @@ ReportRequest RequestFor(const Document& document) {
         .title = {},
         .language = document.Language() == UiLanguage::French ? ReportLanguage::French
                                                            : ReportLanguage::English,
-        .thresholds = LoadThresholds(),
+        .thresholds = Settings().thresholds(),
     };
 }
 

@@ -39,6 +39,18 @@ std::optional<std::string> ImageFormatOfPath(const std::filesystem::path& path) 
     return extension;
 }
 
+std::string UnknownImageFormatText(const std::filesystem::path& path) {
+    const std::string extension = path.extension().string();
+    std::string text = extension.size() < 2 ? "the file name has no picture format extension"
+                                            : "unknown picture format \"" + extension + "\"";
+    const char* separator = ": use one of ";
+    for (const std::string& format : SavableImageFormats()) {
+        text += separator + format;
+        separator = ", ";
+    }
+    return text;
+}
+
 Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
                   std::vector<std::uint8_t>& out) {
     if (image.isNull()) {

@@ -23,6 +23,9 @@ std::vector<std::string> SavableImageFormats();
 // The savable format that a file name's extension names ("x.JPG" gives "jpg"); none for a
 // name without an extension or with one that is not savable.
 std::optional<std::string> ImageFormatOfPath(const std::filesystem::path& path);
+// Why a picture cannot be saved under `path`, for a name that ImageFormatOfPath() finds no
+// format in: 'unknown picture format ".xyz": use one of bmp, jpeg, jpg, png, ...'.
+std::string UnknownImageFormatText(const std::filesystem::path& path);
 
 // Encodes the picture in `format` (one of SavableImageFormats()); BMP at bitsPerPixel. `out` is
 // refilled, so a caller that keeps it keeps its capacity from picture to picture.

@@ -8,9 +8,10 @@
 
 namespace mirelta {
 
-// Saves the picture by the path's extension: ".png" (any case) as PNG, anything else as BMP at
-// bitsPerPixel (16, 24 or 32), written by WriteOutputFile ("-" is standard output). Unsynced
-// durability leaves the flush to the caller's SyncFileSystem at the end of a batch.
+// Saves the picture in the format its path's extension names (any case): ".bmp" through our own
+// writer at bitsPerPixel (16, 24 or 32), the others through the toolkit's, written by
+// WriteOutputFile. A name without a savable extension is refused and nothing is written.
+// Unsynced durability leaves the flush to the caller's SyncFileSystem at the end of a batch.
 SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel,
                          Durability durability = Durability::Synced);
 

@@ -24,6 +24,7 @@ const char* StepText(SaveError error) {
             return "saved, but the folder could not be flushed to the disk";
         case SaveError::None:
         case SaveError::NoPicture:
+        case SaveError::UnknownFormat:
         case SaveError::NoFileName:
         case SaveError::UnsupportedTarget:
         case SaveError::OpenFailed:

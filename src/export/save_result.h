@@ -10,6 +10,7 @@ namespace mirelta {
 enum class SaveError {
     None,
     NoPicture,          // there was nothing to encode
+    UnknownFormat,      // the file name's extension names no format that can be written
     EncodingFailed,     // the encoder refused the picture
     NoFileName,         // an empty path
     UnsupportedTarget,  // a folder, a block device: nothing a picture can be saved over

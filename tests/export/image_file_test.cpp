@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Choosing PNG or BMP by the file name, and saving either through the safe write.
+// Choosing the format by the file name's extension, and saving through the safe write.
 #include "export/image_file.h"
 
 #include <gtest/gtest.h>
 
 #include <QImageReader>
+#include <sstream>
 
+#include "export/diagnostic_lines.h"
+#include "export/screen_capture.h"
+#include "platform/scripted_prompts.h"
 #include "test_support.h"
 
 namespace mirelta {
@@ -43,34 +47,55 @@ TEST(ImageFileFormat, PngNameWritesAPngWithTheSamePixels) {
     ExpectExactPixels(image, file, "png");
 }
 
-TEST(ImageFileFormat, PngExtensionIsCaseInsensitive) {
+// The extension alone decides the format, in any case; a name without a savable one writes
+// nothing and keeps whatever file was there.
+TEST(ImageFileFormat, ExtensionChoosesTheEncoderAndUnknownOnesWriteNothing) {
     test::ScratchFolder folder;
-    const fs::path file = folder.path() / "ZOP.PnG";
-    ASSERT_TRUE(SaveImageFile(test::MakeTitledImage(20, 60), file, 32).ok());
-    EXPECT_TRUE(StartsWith(test::ReadBytes(file), kPngSignature));
+    const QImage image = test::MakeTitledImage(20, 60);
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> head;  // empty: refused
+    } cases[] = {{"zop.bmp", {'B', 'M'}},
+                 {"zop.BMP", {'B', 'M'}},
+                 {"ZOP.PnG", kPngSignature},
+                 {"zop.jpg", {0xFF, 0xD8}},
+                 {"zop.JPEG", {0xFF, 0xD8}},
+                 {"zop.xyz", {}},
+                 {"zop", {}},
+                 {"zop.png.bak", {}},
+                 {"zop.", {}}};
+    for (const auto& c : cases) {
+        const fs::path file = folder.path() / c.name;
+        test::WriteBytes(file, kOldBytes);
+        const SaveResult result = SaveImageFile(image, file, 24);
+        if (c.head.empty()) {
+            EXPECT_EQ(result.error, SaveError::UnknownFormat) << c.name;
+            EXPECT_NE(result.reason().find("use one of bmp"), std::string::npos) << result.reason();
+            EXPECT_EQ(test::ReadBytes(file), kOldBytes) << c.name;
+        } else {
+            ASSERT_TRUE(result.ok()) << c.name << ": " << result.reason();
+            EXPECT_TRUE(StartsWith(test::ReadBytes(file), c.head)) << c.name;
+        }
+    }
+    EXPECT_EQ(test::FolderEntries(folder.path()).size(), std::size(cases)) << "no leftovers";
 }
 
-TEST(ImageFileFormat, OtherNamesWriteABmpAtTheGivenDepth) {
+TEST(ImageFileFormat, BmpIsWrittenAtTheGivenDepth) {
     test::ScratchFolder folder;
     const QImage image = test::MakeTitledImage(720, 480);
     const struct {
-        const char* name;
         int depth;
         std::size_t size;
-    } cases[] = {{"zop.bmp", 16, 691254},
-                 {"zop.BMP", 24, 1036854},
-                 {"zop", 32, 1382454},
-                 {"zop.png.bak", 24, 1036854}};
+    } cases[] = {{16, 691254}, {24, 1036854}, {32, 1382454}};
     for (const auto& c : cases) {
-        const fs::path file = folder.path() / c.name;
+        const fs::path file = folder.path() / ("zop" + std::to_string(c.depth) + ".bmp");
         const SaveResult result = SaveImageFile(image, file, c.depth);
-        ASSERT_TRUE(result.ok()) << c.name << ": " << result.reason();
+        ASSERT_TRUE(result.ok()) << c.depth << ": " << result.reason();
         const auto bytes = test::ReadBytes(file);
-        EXPECT_EQ(bytes.size(), c.size) << c.name;
-        EXPECT_EQ(test::Le16(bytes, 0), 19778) << c.name;
-        EXPECT_EQ(test::Le16(bytes, 28), c.depth) << c.name;
+        EXPECT_EQ(bytes.size(), c.size) << c.depth;
+        EXPECT_EQ(test::Le16(bytes, 28), c.depth);
     }
-    ExpectExactPixels(image, folder.path() / "zop", "bmp");
+    ExpectExactPixels(image, folder.path() / "zop32.bmp", "bmp");
 }
 
 TEST(ImageFileFormat, SavingAgainReplacesTheFile) {
@@ -103,6 +128,21 @@ TEST(ImageFileFailure, NullImageKeepsTheOldFile) {
         EXPECT_FALSE(result.reason().empty()) << name;
         EXPECT_EQ(test::ReadBytes(file), kOldBytes) << name;
     }
+}
+
+TEST(ImageFileFailure, UnknownFormatInTheWindowsSaveIsShownAfterTheDiagnostics) {
+    test::ScratchFolder folder;
+    const std::string file = (folder.path() / "zop.xyz").string();
+    ScriptedPrompts prompts;
+    std::ostringstream diagnostics;
+    EXPECT_FALSE(WriteScreenCapture(test::MakeTitledImage(720, 480), Rect{0, 0, 720, 480}, file, 32,
+                                    prompts, diagnostics));
+    EXPECT_EQ(diagnostics.str(), DiagnosticLines(32, 720, 480));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "Cannot save the picture to\n" + file);
+    EXPECT_TRUE(prompts.details[0].starts_with("unknown picture format \".xyz\": use one of bmp, "))
+        << prompts.details[0];
+    EXPECT_TRUE(test::FolderEntries(folder.path()).empty());
 }
 
 TEST(ImageFileFailure, PngIntoAMissingFolderIsReported) {

@@ -1,0 +1,177 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/settings.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QSet>
+#include <initializer_list>
+#include <mutex>
+
+#include "mirelta_version.h"
+
+namespace mirelta {
+namespace {
+
+const QString kOpenFolder = QStringLiteral("dialogs/openFolder");
+const QString kSaveFolder = QStringLiteral("dialogs/saveFolder");
+const QString kRecentFiles = QStringLiteral("recentFiles");
+const QString kPassMargin = QStringLiteral("verdict/passMargin");
+const QString kFailMargin = QStringLiteral("verdict/failMargin");
+const QString kLanguage = QStringLiteral("window/language");
+const QString kGeometry = QStringLiteral("window/geometry");
+const QString kLayoutVersion = QStringLiteral("settingsVersion");
+constexpr int kOneStore = 1;
+
+// Every read checks the value again; the log should not fill with the same complaint.
+void WarnOnce(const QString& message) {
+    static std::mutex guard;
+    static QSet<QString> warned;
+    const std::lock_guard lock(guard);
+    if (!warned.contains(message)) {
+        warned.insert(message);
+        qWarning().noquote() << message;
+    }
+}
+
+bool IsMargin(double margin) {
+    // Also false for NaN.
+    return margin >= -Settings::kMarginLimit && margin <= Settings::kMarginLimit;
+}
+
+Error Refused(const QString& reason) {
+    return {ErrorKind::Usage, reason.toStdString()};
+}
+
+}  // namespace
+
+Settings::Settings()
+    : store_(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kApplicationId)) {
+    carryOverOlderStores();
+}
+
+void Settings::carryOverOlderStores() {
+    if (store_.value(kLayoutVersion, 0).toInt() >= kOneStore) {
+        return;
+    }
+    // The folders and the recent list are already here under their keys. The margins were in a
+    // store of their own, which stays for older builds; a margin set here since wins.
+    const QSettings verdictStore(QStringLiteral("Mirelta"), QStringLiteral("Mirelta"));
+    for (const QString& key : {kPassMargin, kFailMargin}) {
+        if (verdictStore.contains(key) && !store_.contains(key)) {
+            store_.setValue(key, verdictStore.value(key));
+        }
+    }
+    store_.setValue(kLayoutVersion, kOneStore);
+}
+
+QString Settings::openFolder() const {
+    return store_.value(kOpenFolder).toString();
+}
+
+QString Settings::saveFolder() const {
+    return store_.value(kSaveFolder).toString();
+}
+
+void Settings::rememberOpenedIn(const QString& filePath) {
+    store_.setValue(kOpenFolder, QFileInfo(filePath).absolutePath());
+}
+
+void Settings::rememberSavedIn(const QString& filePath) {
+    store_.setValue(kSaveFolder, QFileInfo(filePath).absolutePath());
+}
+
+QStringList Settings::recentFiles() const {
+    return store_.value(kRecentFiles).toStringList().mid(0, kRecentFileCount);
+}
+
+void Settings::addRecentFile(const QString& filePath) {
+    const QString path = QFileInfo(filePath).absoluteFilePath();
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    store_.setValue(kRecentFiles, files.mid(0, kRecentFileCount));
+}
+
+void Settings::removeRecentFile(const QString& filePath) {
+    QStringList files = recentFiles();
+    files.removeAll(filePath);
+    store_.setValue(kRecentFiles, files);
+}
+
+double Settings::marginAt(const QString& key, double fallback) const {
+    if (!store_.contains(key)) {
+        return fallback;
+    }
+    const QVariant stored = store_.value(key);
+    bool isNumber = false;
+    const double margin = stored.toDouble(&isNumber);
+    if (isNumber && IsMargin(margin)) {
+        return margin;
+    }
+    WarnOnce(QStringLiteral("Settings: %1 \"%2\" is not a margin from -%3 to %3 dB; using %4")
+                 .arg(key, stored.toString())
+                 .arg(kMarginLimit)
+                 .arg(fallback));
+    return fallback;
+}
+
+Thresholds Settings::thresholds() const {
+    const Thresholds defaults;
+    const Thresholds read{.passMargin = marginAt(kPassMargin, defaults.passMargin),
+                          .failMargin = marginAt(kFailMargin, defaults.failMargin)};
+    if (read.failMargin > read.passMargin) {
+        WarnOnce(QStringLiteral("Settings: %1 %2 is above %3 %4; using %5 and %6")
+                     .arg(kFailMargin)
+                     .arg(read.failMargin)
+                     .arg(kPassMargin)
+                     .arg(read.passMargin)
+                     .arg(defaults.passMargin)
+                     .arg(defaults.failMargin));
+        return defaults;
+    }
+    return read;
+}
+
+Error Settings::setThresholds(const Thresholds& thresholds) {
+    if (!IsMargin(thresholds.passMargin) || !IsMargin(thresholds.failMargin)) {
+        return Refused(QStringLiteral("a margin must be from -%1 to %1 dB").arg(kMarginLimit));
+    }
+    if (thresholds.failMargin > thresholds.passMargin) {
+        return Refused(QStringLiteral("the fail margin must not be above the pass margin"));
+    }
+    store_.setValue(kPassMargin, thresholds.passMargin);
+    store_.setValue(kFailMargin, thresholds.failMargin);
+    return {};
+}
+
+int Settings::language() const {
+    if (!store_.contains(kLanguage)) {
+        return 0;
+    }
+    bool isNumber = false;
+    const int language = store_.value(kLanguage).toInt(&isNumber);
+    if (isNumber && (language == 0 || language == 1)) {
+        return language;
+    }
+    WarnOnce(QStringLiteral("Settings: %1 \"%2\" is neither 0 nor 1; using 0")
+                 .arg(kLanguage, store_.value(kLanguage).toString()));
+    return 0;
+}
+
+Error Settings::setLanguage(int language) {
+    if (language != 0 && language != 1) {
+        return Refused(QStringLiteral("the language must be 0 (English) or 1 (French)"));
+    }
+    store_.setValue(kLanguage, language);
+    return {};
+}
+
+QByteArray Settings::windowGeometry() const {
+    return store_.value(kGeometry).toByteArray();
+}
+
+void Settings::setWindowGeometry(const QByteArray& geometry) {
+    store_.setValue(kGeometry, geometry);
+}
+
+}  // namespace mirelta

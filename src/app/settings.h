@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+
+#include "assess/assessment.h"
+#include "data/error.h"
+
+namespace mirelta {
+
+// What the window remembers between runs, in the one store under the application id. Values read
+// back are checked: a bad one gives its default and one warning in the log, and stays stored.
+class Settings {
+  public:
+    static constexpr int kRecentFileCount = 8;
+    static constexpr double kMarginLimit = 50.0;  // dB either way
+
+    // Carries over what older builds stored elsewhere, once.
+    Settings();
+
+    QString openFolder() const;
+    QString saveFolder() const;
+    void rememberOpenedIn(const QString& filePath);
+    void rememberSavedIn(const QString& filePath);
+
+    // Newest first.
+    QStringList recentFiles() const;
+    void addRecentFile(const QString& filePath);
+    void removeRecentFile(const QString& filePath);
+
+    Thresholds thresholds() const;
+    // Refuses, storing nothing, margins that thresholds() would not give back.
+    Error setThresholds(const Thresholds& thresholds);
+
+    // The meter labels' language: 0 English, 1 French.
+    int language() const;
+    Error setLanguage(int language);
+
+    // As QWidget::saveGeometry() gives it; empty until first saved.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
+
+  private:
+    void carryOverOlderStores();
+    double marginAt(const QString& key, double fallback) const;
+
+    QSettings store_;
+};
+
+}  // namespace mirelta

@@ -77,7 +77,8 @@ void CheckLists(const Document& logic, const std::uint8_t* data) {
 
 void CheckState(const Document& logic) {
     Check(logic.spectrum().RefLevelBottom() >= 0 && logic.spectrum().RefLevelBottom() <= 70 &&
-              logic.spectrum().RefLevelTop() == logic.spectrum().RefLevelBottom() + 30 && logic.spectrum().RefLevelBottom() % 5 == 0,
+              logic.spectrum().RefLevelTop() == logic.spectrum().RefLevelBottom() + 30 &&
+              logic.spectrum().RefLevelBottom() % 5 == 0,
           "reference window");
     Check(logic.brushCount() <= kMostBrushes, "control brushes");
 }
@@ -97,7 +98,7 @@ void EncodeEachDepth(Document& logic, int a, int b) {
 void PickRecord(Document& logic, int a) {
     const int list = logic.ScreenMode() == ScreenKind::Find            ? ids::FindList
                      : logic.ScreenMode() == ScreenKind::Constellation ? ids::ConstellationList
-                                                                        : ids::SpectrumList;
+                                                                       : ids::SpectrumList;
     if (const int count = logic.controls().itemCount(list); count > 0) {
         logic.choose(list, a % count);
     }
@@ -178,8 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool opened = document.OpenPath(window.path.string()).ok();
     Check(opened == (size >= kSourceImageSize), "only a short file fails to open");
     if (!opened) {
-        Check(prompts.messages.size() == 1 &&
-                  prompts.messages[0].starts_with("Read file error!"),
+        Check(prompts.messages.size() == 1 && prompts.messages[0].starts_with("Read file error!"),
               "short file message");
         return 0;
     }

@@ -19,8 +19,9 @@ int CMireltaApp::InitInstance(const QString& file) {
     const StateOnSignal state([&dlg] { std::cout << StateLine(dlg.document()) << std::endl; },
                               nullptr);
     if (qEnvironmentVariableIsSet("MIRELTA_EXIT_AFTER_FIRST_PAINT")) {
-        ExitAfterFirstPaint(*dlg.findChild<ReplicaView*>(),
-                            [&dlg, file] { return file.isEmpty() || dlg.document().ScreenMode() != ScreenKind::None; });
+        ExitAfterFirstPaint(*dlg.findChild<ReplicaView*>(), [&dlg, file] {
+            return file.isEmpty() || dlg.document().ScreenMode() != ScreenKind::None;
+        });
     }
     if (!file.isEmpty()) {
         // Once the window is up, so that an error message has its owner on screen.

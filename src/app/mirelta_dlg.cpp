@@ -57,6 +57,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     verdict_ = new VerdictBand(this);
     thresholds_ = settings_.thresholds();
     reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
+    exportAll_ = std::make_unique<ExportAllAction>(this, document_, prompts_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
     emptyFileNote_->setAlignment(Qt::AlignCenter);
@@ -255,6 +256,7 @@ void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     AddRecentFilesMenu(menu);
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
+    exportAll_->addTo(menu);
     reportActions_->addTo(menu);
     menu.exec(event->globalPos());
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/export_all_action.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "app/report_actions.h"
@@ -80,6 +81,7 @@ class CMireltaDlg : public QDialog {
     VerdictBand* verdict_;
     Thresholds thresholds_;
     std::unique_ptr<ReportActions> reportActions_;
+    std::unique_ptr<ExportAllAction> exportAll_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
     QLabel* emptyFileNote_;

@@ -70,4 +70,14 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& defaultExt
     return path.toStdString();
 }
 
+std::optional<std::string> QtPrompts::folderName(const std::string& title) {
+    const QString folder = QFileDialog::getExistingDirectory(owner_, QString::fromStdString(title),
+                                                             settings_.saveFolder());
+    if (folder.isEmpty()) {
+        return std::nullopt;
+    }
+    settings_.rememberSavedIn(folder + QStringLiteral("/."));
+    return folder.toStdString();
+}
+
 }  // namespace mirelta

@@ -23,6 +23,7 @@ class QtPrompts : public Prompts {
     std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                             const std::string& defaultName,
                                             const std::string& filter) override;
+    std::optional<std::string> folderName(const std::string& title) override;
 
   private:
     QWidget* owner_;

@@ -20,7 +20,7 @@ ReportRequest RequestFor(const Document& document) {
         .image = document.image(),
         .title = {},
         .language = document.Language() == UiLanguage::French ? ReportLanguage::French
-                                                           : ReportLanguage::English,
+                                                              : ReportLanguage::English,
         .thresholds = Settings().thresholds(),
     };
 }

@@ -31,8 +31,7 @@ VerdictBand::VerdictBand(QWidget* parent) : QLabel(parent) {
 void VerdictBand::follow(const Document& document, const Thresholds& thresholds) {
     std::optional<SnapshotValues> values;
     const RecordLists& lists = document.lists();
-    if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Find &&
-        lists.findCount > 0) {
+    if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Find && lists.findCount > 0) {
         values = ValuesOf(lists.find[lists.selectedFind], lists.selectedFind, thresholds);
     } else if (document.fileLoaded() && document.ScreenMode() == ScreenKind::Constellation &&
                lists.constellationCount > 0) {

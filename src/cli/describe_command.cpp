@@ -4,8 +4,8 @@
 
 #include "cli/command.h"
 #include "cli/failure.h"
-#include "cli/offscreen_gui.h"
 #include "cli/json_writer.h"
+#include "cli/offscreen_gui.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli export-all: one picture per listed record of each kind, for one or many files.
+#include <unistd.h>
+
 #include <QThread>
 #include <algorithm>
 #include <cctype>
@@ -11,11 +13,11 @@
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/exit_codes.h"
-#include "cli/export_batch.h"
 #include "cli/failure.h"
 #include "cli/offscreen_gui.h"
 #include "cli/picture_output.h"
 #include "cli/window_options.h"
+#include "export/batch_export.h"
 
 namespace mirelta::cli {
 namespace {
@@ -58,7 +60,7 @@ Error Parse(const QCommandLineParser& parser, ExportOptions& out) {
         if (!entry) {
             return UsageError("--language must be en or fr");
         }
-        out.settings.language = *entry;
+        out.settings.language = static_cast<UiLanguage>(*entry);
     }
     if (Error error = ParseReadDeadline(parser, out.settings.readDeadline); !error.ok()) {
         return error;
@@ -118,6 +120,32 @@ Error ListSources(const ExportOptions& options, std::vector<ExportSource>& sourc
     return {};
 }
 
+// Tells what the batch met, in input order; the exit code is the first failure's.
+int TellNotes(const std::vector<ExportNote>& notes) {
+    int exitCode = kExitOk;
+    for (const ExportNote& note : notes) {
+        int code = ExitCode(ErrorKind::WriteFailed);
+        switch (note.kind) {
+            case ExportNote::Kind::NotMeterImage:
+                std::cerr << note.path << ": not a meter memory image; nothing listed\n";
+                continue;
+            case ExportNote::Kind::ReadFailed:
+            case ExportNote::Kind::WriteFailed:
+                code = Fail(kExportAllCommand, note.error, note.path);
+                break;
+            case ExportNote::Kind::FolderFailed:
+                std::cerr << "mirelta-cli: cannot create " << note.path << ": " << note.error.detail
+                          << '\n';
+                break;
+            case ExportNote::Kind::SyncFailed:
+                std::cerr << "mirelta-cli: " << note.error.detail << '\n';
+                break;
+        }
+        exitCode = exitCode == kExitOk ? code : exitCode;
+    }
+    return exitCode;
+}
+
 // All cores unless MIRELTA_THREADS asks for a number of threads.
 int ThreadCount() {
     if (const char* chosen = std::getenv("MIRELTA_THREADS")) {
@@ -139,12 +167,24 @@ int RunExportAll(const QCommandLineParser& parser) {
         return Fail(kExportAllCommand, error, culprit);
     }
     const OffscreenGui gui;
-    const ExportOutcome outcome = ExportPictures(sources, options.settings, ThreadCount());
-    if (outcome.listed > 0 || outcome.exitCode == kExitOk) {
+    const bool terminal = isatty(STDERR_FILENO) != 0;
+    const auto progress = [terminal](int done, int total) {
+        if (terminal) {
+            std::cerr << "\rexporting " << done << '/' << total << std::flush;
+        }
+        return true;
+    };
+    const ExportOutcome outcome =
+        ExportPictures(sources, options.settings, ThreadCount(), progress);
+    if (terminal && outcome.listed > 0) {
+        std::cerr << '\n';
+    }
+    const int exitCode = TellNotes(outcome.notes);
+    if (outcome.listed > 0 || exitCode == kExitOk) {
         std::cout << "Wrote " << outcome.written << " of " << outcome.listed << " pictures to "
                   << options.folder.string() << '\n';
     }
-    return outcome.exitCode;
+    return exitCode;
 }
 
 }  // namespace

@@ -53,18 +53,4 @@ Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& o
     return {};
 }
 
-Error WritePicture(const QImage& image, const std::string& format, int depth,
-                   const std::filesystem::path& output, Durability durability) {
-    // One buffer per thread, kept from picture to picture of a batch.
-    thread_local std::vector<std::uint8_t> bytes;
-    if (Error error = EncodeImage(image, format, depth, bytes); !error.ok()) {
-        return error;
-    }
-    const SaveResult saved = WriteOutputFile(output, bytes, durability);
-    if (!saved.ok()) {
-        return {ErrorKind::WriteFailed, saved.reason()};
-    }
-    return {};
-}
-
 }  // namespace mirelta::cli

@@ -21,10 +21,4 @@ QCommandLineOption FormatOption(const char* defaultNote);
 Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
                           const std::string& fallback, std::string& format);
 
-// Encodes the picture and writes it to `output` as WriteOutputFile does; "-" is standard output. A batch defers the
-// flush to the disk and makes all its files durable at once.
-Error WritePicture(const QImage& image, const std::string& format, int depth,
-                   const std::filesystem::path& output,
-                   Durability durability = Durability::Synced);
-
 }  // namespace mirelta::cli

@@ -4,6 +4,7 @@
 #include "cli/failure.h"
 #include "cli/offscreen_gui.h"
 #include "cli/picture_output.h"
+#include "export/image_file.h"
 #include "platform/window_template.h"
 
 namespace mirelta::cli {

@@ -3,7 +3,9 @@
 
 #include <QImage>
 #include <filesystem>
+#include <string>
 
+#include "data/error.h"
 #include "export/output_file.h"
 
 namespace mirelta {
@@ -14,5 +16,10 @@ namespace mirelta {
 // Unsynced durability leaves the flush to the caller's SyncFileSystem at the end of a batch.
 SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path, int bitsPerPixel,
                          Durability durability = Durability::Synced);
+
+// Encodes the picture in `format` (one of SavableImageFormats()) and writes it as WriteOutputFile
+// does; "-" is standard output. A batch defers the flush and makes all its files durable at once.
+Error WritePicture(const QImage& image, const std::string& format, int depth,
+                   const std::filesystem::path& output, Durability durability = Durability::Synced);
 
 }  // namespace mirelta

@@ -17,6 +17,7 @@ class Prompts {
     virtual std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                                     const std::string& defaultName,
                                                     const std::string& filter) = 0;
+    virtual std::optional<std::string> folderName(const std::string& title) = 0;
 };
 
 }  // namespace mirelta

@@ -21,6 +21,9 @@ class ScriptedPrompts : public Prompts {
     std::optional<std::string> saveFileName(const std::string& defaultExtension,
                                             const std::string& defaultName,
                                             const std::string& filter) override;
+    std::optional<std::string> folderName(const std::string& title) override {
+        return openFileName(title);
+    }
 
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<std::string> messages;

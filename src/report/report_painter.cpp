@@ -24,7 +24,7 @@ QFont ReportFont(double points, bool bold = false) {
 QString KindName(ScreenKind kind, ReportLanguage language) {
     return CaptionText(kind == ScreenKind::Find            ? Caption::Find
                        : kind == ScreenKind::Constellation ? Caption::Constellation
-                                                             : Caption::Spectrum,
+                                                           : Caption::Spectrum,
                        language);
 }
 

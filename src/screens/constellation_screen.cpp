@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
+#include "format/reading_texts.h"
+#include "format/value_format.h"
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/text_table.h"
-#include "format/reading_texts.h"
-#include "format/value_format.h"
 
 namespace mirelta {
 namespace {

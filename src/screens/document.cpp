@@ -104,8 +104,7 @@ Error Document::OpenImage(const std::string& path, ReadResult read) {
     return {};
 }
 
-void Document::fillRecordList(int listId, int count,
-                              const std::function<std::string(int)>& label) {
+void Document::fillRecordList(int listId, int count, const std::function<std::string(int)>& label) {
     controls_.clearItems(listId);
     for (int k = 0; k < count; ++k) {
         controls_.addItem(listId, label(k));

@@ -20,8 +20,8 @@ namespace mirelta {
 struct ViewChoices {
     std::optional<UiLanguage> language;
     ScreenKind screen = ScreenKind::Find;
-    std::optional<int> record;          // entry of that screen's record list
-    std::optional<int> referenceBottom; // the spectrum's reference window, stepped to
+    std::optional<int> record;           // entry of that screen's record list
+    std::optional<int> referenceBottom;  // the spectrum's reference window, stepped to
     std::optional<QPoint> pointer;
 };
 
@@ -33,8 +33,7 @@ class HeadlessDriver {
   public:
     HeadlessDriver();
 
-    Error open(const std::string& path,
-               std::chrono::milliseconds deadline = kDefaultReadDeadline);
+    Error open(const std::string& path, std::chrono::milliseconds deadline = kDefaultReadDeadline);
     Error open(const std::string& path, ReadResult read);
     // Opens a copy of an image already read, under the name it came from.
     Error open(const std::string& path, const SourceImage& image);

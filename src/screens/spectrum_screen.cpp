@@ -3,12 +3,12 @@
 
 #include <array>
 
+#include "format/reading_texts.h"
+#include "format/value_format.h"
 #include "platform/colours.h"
 #include "platform/window_template.h"
 #include "screens/spectrum_plot.h"
 #include "screens/text_table.h"
-#include "format/reading_texts.h"
-#include "format/value_format.h"
 
 namespace mirelta {
 

@@ -5,8 +5,8 @@
 #include "format/value_format.h"
 #include "platform/colours.h"
 #include "platform/window_template.h"
-#include "screens/spectrum_screen.h"
 #include "screens/spectrum_plot.h"
+#include "screens/spectrum_screen.h"
 
 namespace mirelta {
 

@@ -11,8 +11,11 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <set>
 
 #include "app/about_dlg.h"
 #include "app/mirelta_dlg.h"
@@ -46,6 +49,11 @@ void WhileShown(const std::function<void()>& open, const std::function<void(Show
     });
     open();
     EXPECT_TRUE(handled);
+}
+
+std::string BytesOf(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class Desktop : public ::testing::Test {
@@ -240,6 +248,33 @@ TEST(FileDialogs, StartInTheFolderLastUsedAndSaveStillProposesZop) {
                                           "zop.bmp");
                                 dialog->reject();
                             });
+}
+
+// The window exports the image it shows, so the file may be gone by then.
+TEST_F(Desktop, ExportAllWritesWhatTheCommandLineWrites) {
+    const auto source = folder / "demo.dat";
+    std::filesystem::copy_file(MIRELTA_DEMO_FILE, source);
+    dlg.OpenDroppedOrGiven(QString::fromStdString(source.string()));
+    std::filesystem::remove(source);
+    const auto byWindow = folder / "window";
+    prompts.fileAnswers.push_back(byWindow.string());
+    showActive();
+    QTest::keyClick(&dlg, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_EQ(prompts.messages.back(), "Wrote 16 of 16 pictures to " + byWindow.string());
+
+    const auto byCli = folder / "cli";
+    const std::string command = std::string(MIRELTA_CLI_PATH) + " export-all '" +
+                                MIRELTA_DEMO_FILE + "' -d '" + byCli.string() + "' > /dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(byCli)) {
+        names.insert(entry.path().filename().string());
+        EXPECT_EQ(BytesOf(entry.path()), BytesOf(byWindow / entry.path().filename()))
+            << entry.path().filename();
+    }
+    EXPECT_EQ(names.size(), 16u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(byWindow), {}), 16);
 }
 
 }  // namespace

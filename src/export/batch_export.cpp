@@ -1,31 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/export_batch.h"
-
-#include <unistd.h>
+#include "export/batch_export.h"
 
 #include <QThreadPool>
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <iostream>
 #include <memory>
 #include <mutex>
 #include <optional>
 
-#include "cli/command.h"
-#include "cli/exit_codes.h"
-#include "cli/failure.h"
-#include "screens/headless_driver.h"
-#include "cli/loaded_file.h"
-#include "cli/picture_output.h"
-#include "cli/safe_file_name.h"
 #include "data/source_file.h"
 #include "export/batch_sync.h"
+#include "export/export_file_name.h"
+#include "export/image_file.h"
 #include "export/screen_capture.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
+#include "screens/headless_driver.h"
 
-namespace mirelta::cli {
+namespace mirelta {
 namespace {
 
 struct Kind {
@@ -54,15 +47,9 @@ struct Job {
     std::vector<Slice> slices;
 };
 
-// A failed write and the file it concerns, told after the batch in input order.
-struct WriteFailure {
-    Error error;
-    std::string file;
-};
-
 struct JobResult {
     int written = 0;
-    std::vector<WriteFailure> failures;
+    std::vector<ExportNote> failures;  // failed writes, told after the batch in input order
 };
 
 // Load may mend the copy it is given; the image itself stays as read.
@@ -100,30 +87,26 @@ std::vector<Job> PlanJobs(const std::vector<std::optional<RecordCounts>>& counts
     return jobs;
 }
 
+// Counts the pictures and asks the caller whether to go on, one thread at a time.
 class Progress {
   public:
-    explicit Progress(int total) : total_(total), shown_(isatty(STDERR_FILENO) != 0) {}
-    ~Progress() {
-        if (shown_ && total_ > 0) {
-            std::cerr << '\n';
-        }
-    }
-    Progress(const Progress&) = delete;
-    Progress& operator=(const Progress&) = delete;
+    Progress(int total, const ExportProgress& report) : total_(total), report_(report) {}
 
     void step() {
-        const int done = ++done_;
-        if (shown_) {
-            const std::lock_guard lock(mutex_);
-            std::cerr << "\rexporting " << done << '/' << total_ << std::flush;
+        const std::lock_guard lock(mutex_);
+        ++done_;
+        if (report_ && !report_(done_, total_)) {
+            cancelled_ = true;
         }
     }
+    bool cancelled() const { return cancelled_; }
 
   private:
     int total_;
-    bool shown_;
-    std::atomic<int> done_{0};
+    const ExportProgress& report_;
     std::mutex mutex_;
+    int done_ = 0;
+    std::atomic<bool> cancelled_{false};
 };
 
 // Windows kept between jobs: a window that has drawn a screen once keeps its control faces, and
@@ -131,7 +114,7 @@ class Progress {
 // window or the pointer, so after an Open a used window draws as a new one would.
 class WindowShelf {
   public:
-    explicit WindowShelf(int language) : language_(language) {}
+    explicit WindowShelf(UiLanguage language) : language_(language) {}
 
     std::unique_ptr<HeadlessDriver> take() {
         {
@@ -143,7 +126,7 @@ class WindowShelf {
             }
         }
         auto window = std::make_unique<HeadlessDriver>();
-        window->chooseLanguage(static_cast<UiLanguage>(language_));
+        window->chooseLanguage(language_);
         return window;
     }
 
@@ -153,7 +136,7 @@ class WindowShelf {
     }
 
   private:
-    int language_;
+    UiLanguage language_;
     std::mutex mutex_;
     std::vector<std::unique_ptr<HeadlessDriver>> windows_;
 };
@@ -170,7 +153,7 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
         if (static_cast<int>(document.ScreenMode()) != kind.screen) {
             document.choose(ids::UiList, kind.screen);
         }
-        for (int entry = slice.first; entry < slice.end; ++entry) {
+        for (int entry = slice.first; entry < slice.end && !progress.cancelled(); ++entry) {
             if (controls.selection(kind.list) != entry) {
                 document.choose(kind.list, entry);
             }
@@ -178,13 +161,13 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
             const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
             const auto file =
                 source.folder / ExportFileName(kind.name, entry, label, settings.format);
-            const Error written = WritePicture(
-                ScreenAreaOf(document.clientImage(), controls.rect(ids::ScreenArea)),
-                settings.format, settings.depth, file, Durability::Unsynced);
+            const Error written =
+                WritePicture(ScreenAreaOf(document.clientImage(), controls.rect(ids::ScreenArea)),
+                             settings.format, settings.depth, file, Durability::Unsynced);
             if (written.ok()) {
                 ++result.written;
             } else {
-                result.failures.push_back({written, file.string()});
+                result.failures.push_back({ExportNote::Kind::WriteFailed, file.string(), written});
             }
             progress.step();
         }
@@ -195,21 +178,25 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
 }  // namespace
 
 ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
-                             const ExportSettings& settings, int threads) {
+                             const ExportSettings& settings, int threads,
+                             const ExportProgress& report) {
     ExportOutcome outcome;
-    const auto firstFailure = [&outcome](ErrorKind kind) {
-        outcome.exitCode = outcome.exitCode == kExitOk ? ExitCode(kind) : outcome.exitCode;
+    const auto note = [&outcome](ExportNote::Kind kind, const std::string& path, Error error) {
+        outcome.notes.push_back({kind, path, std::move(error)});
     };
     std::vector<std::optional<RecordCounts>> counts;
     // Every source is read once; each job that draws from it opens a copy of its image.
     std::vector<std::shared_ptr<const SourceImage>> images;
     for (const ExportSource& source : sources) {
-        ReadResult read = ReadSourceFile(source.path, settings.readDeadline);
-        WarnIfNotMeterImage(read, source.path);
+        ReadResult read = source.image
+                              ? ReadResult{{}, std::make_unique<SourceImage>(*source.image)}
+                              : ReadSourceFile(source.path, settings.readDeadline);
+        if (read.image && read.image->signature() != kValidSignature) {
+            note(ExportNote::Kind::NotMeterImage, source.path, {});
+        }
         images.emplace_back(std::move(read.image));
         if (!read.error.ok() || images.back() == nullptr) {
-            Fail(kExportAllCommand, read.error, source.path);
-            firstFailure(read.error.kind);
+            note(ExportNote::Kind::ReadFailed, source.path, read.error);
             counts.emplace_back();
             continue;
         }
@@ -217,10 +204,9 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
         std::error_code error;
         std::filesystem::create_directories(source.folder, error);
         if (error) {
-            std::cerr << "mirelta-cli: cannot create " << source.folder.string() << ": "
-                      << error.message() << '\n';
+            note(ExportNote::Kind::FolderFailed, source.folder.string(),
+                 {ErrorKind::WriteFailed, error.message()});
             counts.back().reset();
-            firstFailure(ErrorKind::WriteFailed);
             continue;
         }
         for (int count : *counts.back()) {
@@ -230,8 +216,8 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
 
     const std::vector<Job> jobs = PlanJobs(counts, threads);
     std::vector<JobResult> results(jobs.size());
+    Progress progress(outcome.listed, report);
     {
-        Progress progress(outcome.listed);
         WindowShelf shelf(settings.language);
         QThreadPool pool;
         pool.setMaxThreadCount(threads);
@@ -246,27 +232,23 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
         }
         pool.waitForDone();
     }
-    bool writeFailed = false;
-    for (const JobResult& result : results) {
+    outcome.cancelled = progress.cancelled();
+    for (JobResult& result : results) {
         outcome.written += result.written;
-        for (const WriteFailure& failure : result.failures) {
-            Fail(kExportAllCommand, failure.error, failure.file);
+        for (ExportNote& failure : result.failures) {
+            outcome.notes.push_back(std::move(failure));
         }
-        writeFailed = writeFailed || !result.failures.empty();
     }
     // One flush makes the whole batch durable; every file was renamed into place already.
     if (!sources.empty() && outcome.listed > 0) {
         const SaveResult synced = SyncFileSystem(sources.front().folder);
         if (!synced.ok()) {
-            std::cerr << "mirelta-cli: " << synced.reason() << '\n';
+            note(ExportNote::Kind::SyncFailed, sources.front().folder.string(),
+                 {ErrorKind::WriteFailed, synced.reason()});
             outcome.written = 0;
-            writeFailed = true;
         }
-    }
-    if (writeFailed) {
-        firstFailure(ErrorKind::WriteFailed);
     }
     return outcome;
 }
 
-}  // namespace mirelta::cli
+}  // namespace mirelta

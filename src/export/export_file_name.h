@@ -3,11 +3,11 @@
 
 #include <string>
 
-namespace mirelta::cli {
+namespace mirelta {
 
 // "find-00-Astra_19.2E.png": kind, two-digit list entry and the label (UTF-8) with everything
 // but letters, digits, '-', '.' and '_' turned into '_'.
 std::string ExportFileName(const std::string& kind, int entry, const std::string& label,
                            const std::string& extension);
 
-}  // namespace mirelta::cli
+}  // namespace mirelta

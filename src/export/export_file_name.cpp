@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/safe_file_name.h"
+#include "export/export_file_name.h"
 
 #include <QString>
 #include <cstdio>
 
-namespace mirelta::cli {
+namespace mirelta {
 
 namespace {
 
@@ -43,4 +43,4 @@ std::string ExportFileName(const std::string& kind, int entry, const std::string
     return kind + "-" + number + "-" + SafeLabel(label) + "." + extension;
 }
 
-}  // namespace mirelta::cli
+}  // namespace mirelta

@@ -20,7 +20,7 @@ std::string FailureLines(const ExportOutcome& outcome) {
     std::string lines;
     for (const ExportNote& note : outcome.notes) {
         if (note.kind != ExportNote::Kind::NotMeterImage) {
-            lines += note.path + ": " + note.error.detail + '\n';
+            lines += note.path + ": " + note.reason + '\n';
         }
     }
     return lines;

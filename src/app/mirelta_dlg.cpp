@@ -47,7 +47,12 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     view_->move(0, 0);
     panel_ = std::make_unique<PanelWidgets>(document_.controls(), this);
     panel_->onClicked = [this](int id) { routeClick(id); };
-    panel_->onActivated = [this](int id, int entry) { document_.choose(id, entry); };
+    panel_->onActivated = [this](int id, int entry) {
+        document_.choose(id, entry);
+        if (id == ids::LanguageList) {
+            settings_.setLanguage(document_.Language());
+        }
+    };
     for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (control != view_) {
             control->installEventFilter(this);
@@ -79,6 +84,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
 
     OnInitDialog();
     AddDesktopActions();
+    RestoreLastRun();
 }
 
 void CMireltaDlg::OnInitDialog() {

@@ -35,7 +35,7 @@ class CMireltaDlg : public QDialog {
     const PanelWidgets& panel() const { return *panel_; }
 
     void OnOK();
-    void OnCancel() { QDialog::reject(); }
+    void OnCancel();
     void SaveScreenBitmap(const std::string& path);
     void ShowAbout();
 
@@ -67,6 +67,7 @@ class CMireltaDlg : public QDialog {
   private:
     void OnInitDialog();
     void AddDesktopActions();
+    void RestoreLastRun();
     void routeClick(int id);
     void showToolTip(const QPoint& globalPosition);
     void trackPointer(QPoint position);

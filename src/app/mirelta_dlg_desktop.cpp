@@ -44,6 +44,19 @@ void CMireltaDlg::AddDesktopActions() {
     connect(copy, &QShortcut::activated, this, [this] { CopyReplica(); });
 }
 
+// The language and the place the window had when it was last closed.
+void CMireltaDlg::RestoreLastRun() {
+    if (const UiLanguage language = settings_.language(); language != document_.Language()) {
+        document_.choose(ids::LanguageList, static_cast<int>(language));
+    }
+    restoreGeometry(settings_.windowGeometry());
+}
+
+void CMireltaDlg::OnCancel() {
+    settings_.setWindowGeometry(saveGeometry());
+    QDialog::reject();
+}
+
 void CMireltaDlg::StepRecord(int step) {
     const int list = RecordListOf(document_.ScreenMode());
     const Control* control = document_.controls().find(list);

@@ -18,9 +18,9 @@ void PrintReplica(QPrinter& printer, const QImage& replica) {
     painter.drawImage(0, 0, replica);
 }
 
-Error PrintReport(QPrinter& printer, const ReportRequest& request) {
+void PrintReport(QPrinter& printer, const ReportRequest& request) {
     printer.setDocName(ReportTitle(request));
-    return PaintReportOn(printer, request);
+    PaintReportOn(printer, request);
 }
 
 }  // namespace mirelta

@@ -14,6 +14,6 @@ namespace mirelta {
 void PrintReplica(QPrinter& printer, const QImage& replica);
 
 // The whole report; fails when the source file cannot be read.
-Error PrintReport(QPrinter& printer, const ReportRequest& request);
+void PrintReport(QPrinter& printer, const ReportRequest& request);
 
 }  // namespace mirelta

@@ -61,10 +61,10 @@ void ReportActions::writeReport() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const Error error = WriteReportFile(RequestFor(document_), *path);
+    const SaveResult saved = WriteReportFile(RequestFor(document_), *path);
     QApplication::restoreOverrideCursor();
-    if (!error.ok()) {
-        prompts_.messageBox("Cannot save the report to\n" + *path, error.detail);
+    if (!saved.ok()) {
+        prompts_.messageBox("Cannot save the report to\n" + *path, saved.reason());
     }
 }
 
@@ -84,9 +84,7 @@ void ReportActions::print() {
         PrintReplica(printer, document_.replica());
         return;
     }
-    if (const Error error = PrintReport(printer, RequestFor(document_)); !error.ok()) {
-        prompts_.messageBox("Cannot print the report", error.detail);
-    }
+    PrintReport(printer, RequestFor(document_));
 }
 
 }  // namespace mirelta

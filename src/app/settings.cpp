@@ -38,10 +38,6 @@ bool IsMargin(double margin) {
     return margin >= -Settings::kMarginLimit && margin <= Settings::kMarginLimit;
 }
 
-Error Refused(const QString& reason) {
-    return {ErrorKind::Usage, reason.toStdString()};
-}
-
 }  // namespace
 
 Settings::Settings()
@@ -132,38 +128,22 @@ Thresholds Settings::thresholds() const {
     return read;
 }
 
-Error Settings::setThresholds(const Thresholds& thresholds) {
-    if (!IsMargin(thresholds.passMargin) || !IsMargin(thresholds.failMargin)) {
-        return Refused(QStringLiteral("a margin must be from -%1 to %1 dB").arg(kMarginLimit));
-    }
-    if (thresholds.failMargin > thresholds.passMargin) {
-        return Refused(QStringLiteral("the fail margin must not be above the pass margin"));
-    }
-    store_.setValue(kPassMargin, thresholds.passMargin);
-    store_.setValue(kFailMargin, thresholds.failMargin);
-    return {};
-}
-
-int Settings::language() const {
+UiLanguage Settings::language() const {
     if (!store_.contains(kLanguage)) {
-        return 0;
+        return UiLanguage::English;
     }
     bool isNumber = false;
     const int language = store_.value(kLanguage).toInt(&isNumber);
     if (isNumber && (language == 0 || language == 1)) {
-        return language;
+        return static_cast<UiLanguage>(language);
     }
     WarnOnce(QStringLiteral("Settings: %1 \"%2\" is neither 0 nor 1; using 0")
                  .arg(kLanguage, store_.value(kLanguage).toString()));
-    return 0;
+    return UiLanguage::English;
 }
 
-Error Settings::setLanguage(int language) {
-    if (language != 0 && language != 1) {
-        return Refused(QStringLiteral("the language must be 0 (English) or 1 (French)"));
-    }
-    store_.setValue(kLanguage, language);
-    return {};
+void Settings::setLanguage(UiLanguage language) {
+    store_.setValue(kLanguage, static_cast<int>(language));
 }
 
 QByteArray Settings::windowGeometry() const {

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "assess/assessment.h"
-#include "data/error.h"
+#include "screens/screen_mode.h"
 
 namespace mirelta {
 
@@ -32,12 +32,10 @@ class Settings {
     void removeRecentFile(const QString& filePath);
 
     Thresholds thresholds() const;
-    // Refuses, storing nothing, margins that thresholds() would not give back.
-    Error setThresholds(const Thresholds& thresholds);
 
-    // The meter labels' language: 0 English, 1 French.
-    int language() const;
-    Error setLanguage(int language);
+    // The meter labels' language.
+    UiLanguage language() const;
+    void setLanguage(UiLanguage language);
 
     // As QWidget::saveGeometry() gives it; empty until first saved.
     QByteArray windowGeometry() const;

@@ -20,7 +20,7 @@ std::string Value(const QCommandLineParser& parser, const char* option) {
     return parser.value(option).toStdString();
 }
 
-Error ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out) {
+Failure ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out) {
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         return UsageError("FILE is missing");
@@ -40,7 +40,7 @@ Error ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out) {
     return ParseReadDeadline(parser, out.deadline);
 }
 
-Error ParseReadDeadline(const QCommandLineParser& parser, std::chrono::milliseconds& out) {
+Failure ParseReadDeadline(const QCommandLineParser& parser, std::chrono::milliseconds& out) {
     out = kDefaultReadDeadline;
     if (parser.isSet("read-timeout")) {
         bool number = false;

@@ -6,17 +6,17 @@
 #include <optional>
 #include <string>
 
+#include "cli/failure.h"
 #include "cli/source_options.h"
-#include "data/error.h"
 
 namespace mirelta::cli {
 
 QCommandLineOption ReadTimeoutOption();
 
 // The command's one FILE and --read-timeout.
-Error ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out);
+Failure ParseSourceOptions(const QCommandLineParser& parser, SourceOptions& out);
 // --read-timeout alone, for a command that reads several files.
-Error ParseReadDeadline(const QCommandLineParser& parser, std::chrono::milliseconds& out);
+Failure ParseReadDeadline(const QCommandLineParser& parser, std::chrono::milliseconds& out);
 
 // A signed decimal integer that makes up the whole text.
 std::optional<int> ParseInt(const std::string& text);

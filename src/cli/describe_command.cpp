@@ -95,16 +95,16 @@ void WriteState(std::ostream& out, const HeadlessDriver& driver) {
 
 int RunDescribe(const QCommandLineParser& parser) {
     WindowOptions options;
-    if (const Error error = ParseWindowOptions(parser, options); !error.ok()) {
+    if (const Failure error = ParseWindowOptions(parser, options); !error.ok()) {
         return Fail(kDescribeCommand, error);
     }
     const OffscreenGui gui;
     HeadlessDriver driver;
-    if (const Error error = DriveWindow(driver, options); !error.ok()) {
+    if (const Failure error = DriveWindow(driver, options); !error.ok()) {
         return Fail(kDescribeCommand, error, options.source.path);
     }
     WriteState(std::cout, driver);
-    return ExitCode(ErrorKind::None);
+    return ExitCode(FailureKind::None);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::vector<QCommandLineOption> DumpOptions() {
     return options;
 }
 
-Error ParseKind(const QCommandLineParser& parser, std::optional<ScreenKind>& out) {
+Failure ParseKind(const QCommandLineParser& parser, std::optional<ScreenKind>& out) {
     if (!parser.isSet("kind")) {
         return {};
     }
@@ -50,7 +50,7 @@ int RunDump(const QCommandLineParser& parser) {
     SourceOptions source;
     std::optional<ScreenKind> kind;
     Thresholds thresholds;
-    Error error = ParseSourceOptions(parser, source);
+    Failure error = ParseSourceOptions(parser, source);
     if (error.ok()) {
         error = ParseThresholds(parser, thresholds);
     }
@@ -64,7 +64,7 @@ int RunDump(const QCommandLineParser& parser) {
         return Fail(kDumpCommand, error);
     }
     LoadedFile file;
-    if (const Error opened = OpenSource(source, file); !opened.ok()) {
+    if (const Failure opened = OpenSource(source, file); !opened.ok()) {
         return Fail(kDumpCommand, opened, source.path);
     }
     if (parser.isSet("json")) {
@@ -76,7 +76,7 @@ int RunDump(const QCommandLineParser& parser) {
     } else {
         DumpText(file, std::cout);
     }
-    return ExitCode(ErrorKind::None);
+    return ExitCode(FailureKind::None);
 }
 
 }  // namespace

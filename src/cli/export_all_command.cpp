@@ -38,7 +38,7 @@ std::vector<QCommandLineOption> ExportOptionList() {
     };
 }
 
-Error Parse(const QCommandLineParser& parser, ExportOptions& out) {
+Failure Parse(const QCommandLineParser& parser, ExportOptions& out) {
     for (const QString& input : parser.positionalArguments()) {
         if (input.startsWith('[')) {
             return UsageError("'" + input.toStdString() +
@@ -51,7 +51,7 @@ Error Parse(const QCommandLineParser& parser, ExportOptions& out) {
         return UsageError("FILE is missing");
     }
     PictureOptions picture;
-    if (Error error = ParseDepth(parser, picture); !error.ok()) {
+    if (Failure error = ParseDepth(parser, picture); !error.ok()) {
         return error;
     }
     out.settings.depth = picture.depth;
@@ -62,7 +62,7 @@ Error Parse(const QCommandLineParser& parser, ExportOptions& out) {
         }
         out.settings.language = static_cast<UiLanguage>(*entry);
     }
-    if (Error error = ParseReadDeadline(parser, out.settings.readDeadline); !error.ok()) {
+    if (Failure error = ParseReadDeadline(parser, out.settings.readDeadline); !error.ok()) {
         return error;
     }
     if (!parser.isSet("dir")) {
@@ -81,8 +81,8 @@ bool IsMemoryFile(const std::filesystem::path& path) {
 
 // One file goes straight into DIR; several files, or a folder's, each into DIR/<file name>.
 // `culprit` names the input that failed.
-Error ListSources(const ExportOptions& options, std::vector<ExportSource>& sources,
-                  std::string& culprit) {
+Failure ListSources(const ExportOptions& options, std::vector<ExportSource>& sources,
+                    std::string& culprit) {
     std::vector<std::filesystem::path> files;
     bool fromFolder = false;
     for (const std::string& input : options.inputs) {
@@ -100,10 +100,10 @@ Error ListSources(const ExportOptions& options, std::vector<ExportSource>& sourc
             }
         }
         if (error) {
-            return {ErrorKind::CannotOpen, error.message()};
+            return {FailureKind::CannotOpen, error.message()};
         }
         if (found.empty()) {
-            return {ErrorKind::CannotOpen, "a folder without .dat files"};
+            return {FailureKind::CannotOpen, "a folder without .dat files"};
         }
         std::sort(found.begin(), found.end());
         files.insert(files.end(), found.begin(), found.end());
@@ -124,21 +124,23 @@ Error ListSources(const ExportOptions& options, std::vector<ExportSource>& sourc
 int TellNotes(const std::vector<ExportNote>& notes) {
     int exitCode = kExitOk;
     for (const ExportNote& note : notes) {
-        int code = ExitCode(ErrorKind::WriteFailed);
+        int code = ExitCode(FailureKind::WriteFailed);
         switch (note.kind) {
             case ExportNote::Kind::NotMeterImage:
                 std::cerr << note.path << ": not a meter memory image; nothing listed\n";
                 continue;
             case ExportNote::Kind::ReadFailed:
+                code = Fail(kExportAllCommand, Error{note.readError, note.reason}, note.path);
+                break;
             case ExportNote::Kind::WriteFailed:
-                code = Fail(kExportAllCommand, note.error, note.path);
+                Fail(kExportAllCommand, {FailureKind::WriteFailed, note.reason}, note.path);
                 break;
             case ExportNote::Kind::FolderFailed:
-                std::cerr << "mirelta-cli: cannot create " << note.path << ": " << note.error.detail
+                std::cerr << "mirelta-cli: cannot create " << note.path << ": " << note.reason
                           << '\n';
                 break;
             case ExportNote::Kind::SyncFailed:
-                std::cerr << "mirelta-cli: " << note.error.detail << '\n';
+                std::cerr << "mirelta-cli: " << note.reason << '\n';
                 break;
         }
         exitCode = exitCode == kExitOk ? code : exitCode;
@@ -158,12 +160,12 @@ int ThreadCount() {
 
 int RunExportAll(const QCommandLineParser& parser) {
     ExportOptions options;
-    if (const Error error = Parse(parser, options); !error.ok()) {
+    if (const Failure error = Parse(parser, options); !error.ok()) {
         return Fail(kExportAllCommand, error);
     }
     std::vector<ExportSource> sources;
     std::string culprit;
-    if (const Error error = ListSources(options, sources, culprit); !error.ok()) {
+    if (const Failure error = ListSources(options, sources, culprit); !error.ok()) {
         return Fail(kExportAllCommand, error, culprit);
     }
     const OffscreenGui gui;

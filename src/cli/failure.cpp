@@ -8,44 +8,53 @@
 
 namespace mirelta::cli {
 
-int ExitCode(ErrorKind kind) {
+Failure::Failure(const Error& read)
+    : kind(read.kind == ErrorKind::CannotOpen  ? FailureKind::CannotOpen
+           : read.kind == ErrorKind::ShortRead ? FailureKind::ShortRead
+                                               : FailureKind::None),
+      detail(read.detail) {}
+
+Failure::Failure(const SaveResult& written)
+    : kind(written.ok() ? FailureKind::None : FailureKind::WriteFailed), detail(written.reason()) {}
+
+int ExitCode(FailureKind kind) {
     switch (kind) {
-        case ErrorKind::None:
+        case FailureKind::None:
             return kExitOk;
-        case ErrorKind::Usage:
+        case FailureKind::Usage:
             return kExitUsage;
-        case ErrorKind::CannotOpen:
+        case FailureKind::CannotOpen:
             return kExitCannotOpen;
-        case ErrorKind::ShortRead:
+        case FailureKind::ShortRead:
             return kExitShortRead;
-        case ErrorKind::WriteFailed:
+        case FailureKind::WriteFailed:
             return kExitWriteFailed;
     }
     return kExitUsage;
 }
 
-int Fail(const Command& command, const Error& error, const std::string& subject) {
+int Fail(const Command& command, const Failure& error, const std::string& subject) {
     switch (error.kind) {
-        case ErrorKind::None:
+        case FailureKind::None:
             break;
-        case ErrorKind::Usage:
+        case FailureKind::Usage:
             PrintUsageError(std::cerr, &command, error.detail);
             break;
-        case ErrorKind::CannotOpen:
+        case FailureKind::CannotOpen:
             std::cerr << "Open false! " << subject << ": " << error.detail << '\n';
             break;
-        case ErrorKind::ShortRead:
+        case FailureKind::ShortRead:
             std::cerr << "Read file error! " << subject << ": " << error.detail << '\n';
             break;
-        case ErrorKind::WriteFailed:
+        case FailureKind::WriteFailed:
             std::cerr << "mirelta-cli: cannot write " << subject << ": " << error.detail << '\n';
             break;
     }
     return ExitCode(error.kind);
 }
 
-Error UsageError(std::string detail) {
-    return {ErrorKind::Usage, std::move(detail)};
+Failure UsageError(std::string detail) {
+    return {FailureKind::Usage, std::move(detail)};
 }
 
 }  // namespace mirelta::cli

@@ -102,7 +102,7 @@ std::vector<QCommandLineOption> ListOptions() {
 int RunList(const QCommandLineParser& parser) {
     SourceOptions source;
     Thresholds thresholds;
-    Error error = ParseSourceOptions(parser, source);
+    Failure error = ParseSourceOptions(parser, source);
     if (error.ok()) {
         error = ParseThresholds(parser, thresholds);
     }
@@ -110,7 +110,7 @@ int RunList(const QCommandLineParser& parser) {
         return Fail(kListCommand, error);
     }
     LoadedFile file;
-    if (const Error opened = OpenSource(source, file); !opened.ok()) {
+    if (const Failure opened = OpenSource(source, file); !opened.ok()) {
         return Fail(kListCommand, opened, source.path);
     }
     const Lists lists = ListsOf(file, thresholds);

@@ -26,7 +26,7 @@ void WarnIfNotMeterImage(const ReadResult& read, const std::string& path) {
     }
 }
 
-Error OpenSource(const SourceOptions& source, LoadedFile& out) {
+Failure OpenSource(const SourceOptions& source, LoadedFile& out) {
     ReadResult read = ReadSourceFile(source.path, source.deadline);
     if (!read.error.ok()) {
         return read.error;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/failure.h"
 #include "cli/source_options.h"
-#include "data/error.h"
 #include "data/record_lists.h"
 #include "data/source_file.h"
 #include "data/source_image.h"
@@ -23,7 +23,7 @@ struct LoadedFile {
 };
 
 // Reads and loads the source; on failure `out` is left as it was.
-Error OpenSource(const SourceOptions& source, LoadedFile& out);
+Failure OpenSource(const SourceOptions& source, LoadedFile& out);
 
 // Says on stderr that `read` is not a meter's memory when its signature is wrong, as Load will
 // then list nothing; the command still succeeds.

@@ -15,10 +15,10 @@ OffscreenGui::OffscreenGui() {
 
 OffscreenGui::~OffscreenGui() = default;
 
-Error DriveWindow(HeadlessDriver& driver, const WindowOptions& options) {
+Failure DriveWindow(HeadlessDriver& driver, const WindowOptions& options) {
     ReadResult read = ReadSourceFile(options.source.path, options.source.deadline);
     WarnIfNotMeterImage(read, options.source.path);
-    if (Error error = driver.open(options.source.path, std::move(read)); !error.ok()) {
+    if (Failure error = driver.open(options.source.path, std::move(read)); !error.ok()) {
         return error;
     }
     ViewChoices choices;

@@ -3,8 +3,8 @@
 
 #include <memory>
 
+#include "cli/failure.h"
 #include "cli/window_options.h"
-#include "data/error.h"
 #include "platform/runtime_folder.h"
 #include "screens/headless_driver.h"
 
@@ -30,6 +30,6 @@ class OffscreenGui {
 
 // Opens the options' file on the driver and makes their choices as a user would in the window;
 // stops at the first failure.
-Error DriveWindow(HeadlessDriver& driver, const WindowOptions& options);
+Failure DriveWindow(HeadlessDriver& driver, const WindowOptions& options);
 
 }  // namespace mirelta::cli

@@ -28,8 +28,8 @@ QCommandLineOption FormatOption(const char* defaultNote) {
             "F"};
 }
 
-Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
-                          const std::string& fallback, std::string& format) {
+Failure ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
+                            const std::string& fallback, std::string& format) {
     if (parser.isSet("format")) {
         format = parser.value("format").toLower().toStdString();
         const auto known = ImageFormatOfPath("x." + format);

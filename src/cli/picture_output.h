@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "data/error.h"
+#include "cli/failure.h"
 #include "export/atomic_file.h"
 
 namespace mirelta::cli {
@@ -18,7 +18,7 @@ QCommandLineOption FormatOption(const char* defaultNote);
 // The picture format: --format when given, else the extension of `output`, else `fallback`
 // (for an output without an extension, or none at all). A format we cannot write is a usage
 // error that lists those we can.
-Error ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
-                          const std::string& fallback, std::string& format);
+Failure ChoosePictureFormat(const QCommandLineParser& parser, const std::string& output,
+                            const std::string& fallback, std::string& format);
 
 }  // namespace mirelta::cli

@@ -25,11 +25,11 @@ struct RenderOptionValues : WindowOptions {
     std::string format;
 };
 
-Error Parse(const QCommandLineParser& parser, RenderOptionValues& out) {
-    if (Error error = ParseWindowOptions(parser, out); !error.ok()) {
+Failure Parse(const QCommandLineParser& parser, RenderOptionValues& out) {
+    if (Failure error = ParseWindowOptions(parser, out); !error.ok()) {
         return error;
     }
-    if (Error error = ParseDepth(parser, out); !error.ok()) {
+    if (Failure error = ParseDepth(parser, out); !error.ok()) {
         return error;
     }
     if (!parser.isSet("output")) {
@@ -41,20 +41,21 @@ Error Parse(const QCommandLineParser& parser, RenderOptionValues& out) {
 
 int RunRender(const QCommandLineParser& parser) {
     RenderOptionValues options;
-    if (const Error error = Parse(parser, options); !error.ok()) {
+    if (const Failure error = Parse(parser, options); !error.ok()) {
         return Fail(kRenderCommand, error);
     }
     const OffscreenGui gui;
     HeadlessDriver driver;
-    if (const Error error = DriveWindow(driver, options); !error.ok()) {
+    if (const Failure error = DriveWindow(driver, options); !error.ok()) {
         return Fail(kRenderCommand, error, options.source.path);
     }
     const QImage replica = driver.replica();
-    if (const Error written = WritePicture(replica, options.format, options.depth, options.output);
+    if (const Failure written =
+            WritePicture(replica, options.format, options.depth, options.output);
         !written.ok()) {
         return Fail(kRenderCommand, written, options.output);
     }
-    return ExitCode(ErrorKind::None);
+    return ExitCode(FailureKind::None);
 }
 
 }  // namespace

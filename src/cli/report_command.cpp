@@ -34,12 +34,12 @@ struct ReportOptionValues {
     ReportRequest request;
 };
 
-Error Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
+Failure Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
     SourceOptions source;
-    if (Error error = ParseSourceOptions(parser, source); !error.ok()) {
+    if (Failure error = ParseSourceOptions(parser, source); !error.ok()) {
         return error;
     }
-    if (Error error = ParseThresholds(parser, out.request.thresholds); !error.ok()) {
+    if (Failure error = ParseThresholds(parser, out.request.thresholds); !error.ok()) {
         return error;
     }
     if (parser.isSet("language")) {
@@ -63,7 +63,7 @@ Error Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
 
 int RunReport(const QCommandLineParser& parser) {
     ReportOptionValues options;
-    if (const Error error = Parse(parser, options); !error.ok()) {
+    if (const Failure error = Parse(parser, options); !error.ok()) {
         return Fail(kReportCommand, error);
     }
     ReadResult read = ReadSourceFile(options.source.path, options.source.deadline);
@@ -78,7 +78,7 @@ int RunReport(const QCommandLineParser& parser) {
             std::fprintf(stderr, "\rreport: snapshot %d of %d", done, total);
         }
     };
-    const Error error = WriteReportFile(options.request, options.output, progress);
+    const Failure error = WriteReportFile(options.request, options.output, progress);
     if (terminal) {
         std::fputc('\n', stderr);
     }

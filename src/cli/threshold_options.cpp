@@ -30,7 +30,7 @@ std::vector<QCommandLineOption> ThresholdOptions() {
             {"fail-margin", "FAIL below this margin, MARGINAL between (default 0.0).", "DB"}};
 }
 
-Error ParseThresholds(const QCommandLineParser& parser, Thresholds& out) {
+Failure ParseThresholds(const QCommandLineParser& parser, Thresholds& out) {
     Thresholds parsed = out;
     for (const char* name : {"pass-margin", "fail-margin"}) {
         if (!parser.isSet(name)) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "assess/assessment.h"
-#include "data/error.h"
+#include "cli/failure.h"
 
 namespace mirelta::cli {
 
@@ -15,6 +15,6 @@ std::vector<QCommandLineOption> ThresholdOptions();
 
 // The two margins, defaults where not given; a usage error for a bad number or a fail margin
 // above the pass margin.
-Error ParseThresholds(const QCommandLineParser& parser, Thresholds& out);
+Failure ParseThresholds(const QCommandLineParser& parser, Thresholds& out);
 
 }  // namespace mirelta::cli

@@ -57,8 +57,8 @@ QCommandLineOption DepthOption() {
     return {"depth", "Bits per pixel of a BMP picture: 16, 24 or 32 (default).", "16|24|32"};
 }
 
-Error ParsePictureOptions(const QCommandLineParser& parser, PictureOptions& out) {
-    if (const Error error = ParseSourceOptions(parser, out.source); !error.ok()) {
+Failure ParsePictureOptions(const QCommandLineParser& parser, PictureOptions& out) {
+    if (const Failure error = ParseSourceOptions(parser, out.source); !error.ok()) {
         return error;
     }
     if (parser.isSet("language")) {
@@ -71,7 +71,7 @@ Error ParsePictureOptions(const QCommandLineParser& parser, PictureOptions& out)
     return {};
 }
 
-Error ParseDepth(const QCommandLineParser& parser, PictureOptions& out) {
+Failure ParseDepth(const QCommandLineParser& parser, PictureOptions& out) {
     if (parser.isSet("depth")) {
         const auto bits = ParseInt(Value(parser, "depth"));
         if (!bits || (*bits != 16 && *bits != 24 && *bits != 32)) {
@@ -95,8 +95,8 @@ std::vector<QCommandLineOption> WindowOptionList() {
     };
 }
 
-Error ParseWindowOptions(const QCommandLineParser& parser, WindowOptions& out) {
-    if (const Error error = ParsePictureOptions(parser, out); !error.ok()) {
+Failure ParseWindowOptions(const QCommandLineParser& parser, WindowOptions& out) {
+    if (const Failure error = ParsePictureOptions(parser, out); !error.ok()) {
         return error;
     }
     if (!parser.isSet("screen")) {

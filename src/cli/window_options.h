@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
-#include "data/error.h"
+#include "cli/failure.h"
 #include "screens/screen_mode.h"
 
 namespace mirelta::cli {
@@ -23,8 +23,8 @@ struct PictureOptions {
 QCommandLineOption LanguageOption();
 QCommandLineOption DepthOption();
 // FILE, --read-timeout and --language; --depth apart, for the commands that write pictures.
-Error ParsePictureOptions(const QCommandLineParser& parser, PictureOptions& out);
-Error ParseDepth(const QCommandLineParser& parser, PictureOptions& out);
+Failure ParsePictureOptions(const QCommandLineParser& parser, PictureOptions& out);
+Failure ParseDepth(const QCommandLineParser& parser, PictureOptions& out);
 
 // The state that describe and render drive the window's logic to.
 struct WindowOptions : PictureOptions {
@@ -36,7 +36,7 @@ struct WindowOptions : PictureOptions {
 
 // describe's options, which render shares.
 std::vector<QCommandLineOption> WindowOptionList();
-Error ParseWindowOptions(const QCommandLineParser& parser, WindowOptions& out);
+Failure ParseWindowOptions(const QCommandLineParser& parser, WindowOptions& out);
 
 // Language names of the command line.
 std::optional<int> ParseLanguage(const std::string& name);

@@ -5,9 +5,10 @@
 
 namespace mirelta {
 
-// What went wrong, for every failure that reaches the user: the window turns it into a message
-// box with the detail as its detail text, the command-line tool into a line and an exit code.
-enum class ErrorKind { None, Usage, CannotOpen, ShortRead, WriteFailed };
+// Why a source file could not be read: the window turns it into a message box with the detail as
+// its detail text, the command-line tool into a line and an exit code. Writing has its own
+// result (export's SaveResult), and usage errors are the command line's.
+enum class ErrorKind { None, CannotOpen, ShortRead };
 
 struct Error {
     ErrorKind kind = ErrorKind::None;

@@ -161,13 +161,14 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
             const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
             const auto file =
                 source.folder / ExportFileName(kind.name, entry, label, settings.format);
-            const Error written =
+            const SaveResult written =
                 WritePicture(ScreenAreaOf(document.clientImage(), controls.rect(ids::ScreenArea)),
                              settings.format, settings.depth, file, Durability::Unsynced);
             if (written.ok()) {
                 ++result.written;
             } else {
-                result.failures.push_back({ExportNote::Kind::WriteFailed, file.string(), written});
+                result.failures.push_back(
+                    {ExportNote::Kind::WriteFailed, file.string(), written.reason()});
             }
             progress.step();
         }
@@ -181,8 +182,9 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
                              const ExportSettings& settings, int threads,
                              const ExportProgress& report) {
     ExportOutcome outcome;
-    const auto note = [&outcome](ExportNote::Kind kind, const std::string& path, Error error) {
-        outcome.notes.push_back({kind, path, std::move(error)});
+    const auto note = [&outcome](ExportNote::Kind kind, const std::string& path, std::string reason,
+                                 ErrorKind readError = ErrorKind::None) {
+        outcome.notes.push_back({kind, path, std::move(reason), readError});
     };
     std::vector<std::optional<RecordCounts>> counts;
     // Every source is read once; each job that draws from it opens a copy of its image.
@@ -196,7 +198,7 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
         }
         images.emplace_back(std::move(read.image));
         if (!read.error.ok() || images.back() == nullptr) {
-            note(ExportNote::Kind::ReadFailed, source.path, read.error);
+            note(ExportNote::Kind::ReadFailed, source.path, read.error.detail, read.error.kind);
             counts.emplace_back();
             continue;
         }
@@ -204,8 +206,7 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
         std::error_code error;
         std::filesystem::create_directories(source.folder, error);
         if (error) {
-            note(ExportNote::Kind::FolderFailed, source.folder.string(),
-                 {ErrorKind::WriteFailed, error.message()});
+            note(ExportNote::Kind::FolderFailed, source.folder.string(), error.message());
             counts.back().reset();
             continue;
         }
@@ -243,8 +244,7 @@ ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
     if (!sources.empty() && outcome.listed > 0) {
         const SaveResult synced = SyncFileSystem(sources.front().folder);
         if (!synced.ok()) {
-            note(ExportNote::Kind::SyncFailed, sources.front().folder.string(),
-                 {ErrorKind::WriteFailed, synced.reason()});
+            note(ExportNote::Kind::SyncFailed, sources.front().folder.string(), synced.reason());
             outcome.written = 0;
         }
     }

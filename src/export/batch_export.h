@@ -35,7 +35,8 @@ struct ExportNote {
     enum class Kind { NotMeterImage, ReadFailed, FolderFailed, WriteFailed, SyncFailed };
     Kind kind;
     std::string path;
-    Error error;
+    std::string reason;                     // why, in words for the user
+    ErrorKind readError = ErrorKind::None;  // which read failed, for ReadFailed
 };
 
 struct ExportOutcome {

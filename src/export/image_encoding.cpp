@@ -51,16 +51,16 @@ std::string UnknownImageFormatText(const std::filesystem::path& path) {
     return text;
 }
 
-Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
-                  std::vector<std::uint8_t>& out) {
+SaveResult EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
+                       std::vector<std::uint8_t>& out) {
     if (image.isNull()) {
-        return {ErrorKind::WriteFailed, "there is no picture to save"};
+        return SaveFailure(SaveError::NoPicture, "there is no picture to save");
     }
     if (format == "bmp") {
         try {
             EncodeBmpInto(image, bitsPerPixel, out);
         } catch (const std::exception& e) {
-            return {ErrorKind::WriteFailed, e.what()};
+            return SaveFailure(SaveError::EncodingFailed, e.what());
         }
         return {};
     }
@@ -72,8 +72,7 @@ Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPix
         writer.setQuality(kPngQuality);
     }
     if (!writer.write(image)) {
-        return {ErrorKind::WriteFailed,
-                format + " encoding failed: " + writer.errorString().toStdString()};
+        return SaveFailure(SaveError::EncodingFailed, writer.errorString().toStdString());
     }
     out.assign(data.begin(), data.end());
     return {};

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "data/error.h"
+#include "export/save_result.h"
 
 namespace mirelta {
 
@@ -29,7 +29,7 @@ std::string UnknownImageFormatText(const std::filesystem::path& path);
 
 // Encodes the picture in `format` (one of SavableImageFormats()); BMP at bitsPerPixel. `out` is
 // refilled, so a caller that keeps it keeps its capacity from picture to picture.
-Error EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
-                  std::vector<std::uint8_t>& out);
+SaveResult EncodeImage(const QImage& image, const std::string& format, int bitsPerPixel,
+                       std::vector<std::uint8_t>& out);
 
 }  // namespace mirelta

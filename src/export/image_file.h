@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "data/error.h"
 #include "export/output_file.h"
 
 namespace mirelta {
@@ -19,7 +18,8 @@ SaveResult SaveImageFile(const QImage& image, const std::filesystem::path& path,
 
 // Encodes the picture in `format` (one of SavableImageFormats()) and writes it as WriteOutputFile
 // does; "-" is standard output. A batch defers the flush and makes all its files durable at once.
-Error WritePicture(const QImage& image, const std::string& format, int depth,
-                   const std::filesystem::path& output, Durability durability = Durability::Synced);
+SaveResult WritePicture(const QImage& image, const std::string& format, int depth,
+                        const std::filesystem::path& output,
+                        Durability durability = Durability::Synced);
 
 }  // namespace mirelta

@@ -36,43 +36,35 @@ QString ReportTitle(const ReportRequest& request) {
                                    : request.title;
 }
 
-Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
-                    const ReportProgress& progress) {
+void PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
+                   const ReportProgress& progress) {
     HeadlessDriver camera;
-    if (Error error = camera.open(request.sourcePath, *request.image); !error.ok()) {
-        return error;
-    }
+    camera.open(request.sourcePath, *request.image);
     ReportContent content = ContentOf(request, camera.document().lists());
     content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     QPainter painter(&device);
     PaintReport(painter, device, content);
-    return {};
 }
 
-ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {
-    ReportPdf pdf;
-    QBuffer buffer(&pdf.bytes);
+QByteArray MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Mirelta"));
     writer.setResolution(kReportDpi);
     writer.setTitle(ReportTitle(request));
-    pdf.error = PaintReportOn(writer, request, progress);
+    PaintReportOn(writer, request, progress);
     return pdf;
 }
 
-Error WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
-                      const ReportProgress& progress) {
-    const ReportPdf pdf = MakeReportPdf(request, progress);
-    if (!pdf.error.ok()) {
-        return pdf.error;
-    }
-    const SaveResult saved = WriteOutputFile(
-        output, std::span(reinterpret_cast<const std::uint8_t*>(pdf.bytes.constData()),
-                          static_cast<std::size_t>(pdf.bytes.size())));
-    return saved.ok() ? Error{} : Error{ErrorKind::WriteFailed, saved.reason()};
+SaveResult WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
+                           const ReportProgress& progress) {
+    const QByteArray pdf = MakeReportPdf(request, progress);
+    return WriteOutputFile(output, std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                             static_cast<std::size_t>(pdf.size())));
 }
 
 }  // namespace mirelta

@@ -26,22 +26,18 @@ struct ReportRequest {
     Thresholds thresholds;
 };
 
-// The whole report as PDF bytes, or why it could not be made.
-struct ReportPdf {
-    Error error;
-    QByteArray bytes;
-};
 // Paints the whole report on a fresh paged device (a PDF writer or a printer).
-Error PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
-                    const ReportProgress& progress = {});
+void PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
+                   const ReportProgress& progress = {});
 
 // The request's title, or the default one in the report's language.
 QString ReportTitle(const ReportRequest& request);
 
-ReportPdf MakeReportPdf(const ReportRequest& request, const ReportProgress& progress = {});
+// The whole report as PDF bytes.
+QByteArray MakeReportPdf(const ReportRequest& request, const ReportProgress& progress = {});
 
 // Makes the report and writes it atomically over `output`.
-Error WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
-                      const ReportProgress& progress = {});
+SaveResult WriteReportFile(const ReportRequest& request, const std::filesystem::path& output,
+                           const ReportProgress& progress = {});
 
 }  // namespace mirelta

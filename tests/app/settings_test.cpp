@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <ostream>
 
 #include "mirelta_version.h"
@@ -102,24 +101,6 @@ INSTANTIATE_TEST_SUITE_P(Stored, BadMarginsRead,
                                            BadMargins{
                                                "NotANumber", "4", "loud", {4.0, 0.0}, kFail}),
                          [](const auto& named) { return std::string(named.param.name); });
-
-TEST_F(SettingsStore, SettersRefuseWhatReadingWouldRejectAndStoreNothing) {
-    Settings settings;
-    constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
-    for (const Thresholds bad : {Thresholds{kNan, 0}, Thresholds{51, 0}, Thresholds{1, 2}}) {
-        EXPECT_FALSE(settings.setThresholds(bad).ok()) << bad.passMargin << " " << bad.failMargin;
-    }
-    EXPECT_FALSE(settings.setLanguage(2).ok());
-    EXPECT_FALSE(newStore.contains(kPass));
-    EXPECT_FALSE(newStore.contains(QStringLiteral("window/language")));
-
-    ASSERT_TRUE(settings.setThresholds({.passMargin = 50, .failMargin = -50}).ok());
-    ASSERT_TRUE(settings.setLanguage(1).ok());
-    const Settings again;
-    EXPECT_EQ(again.thresholds().passMargin, 50);
-    EXPECT_EQ(again.thresholds().failMargin, -50);
-    EXPECT_EQ(again.language(), 1);
-}
 
 }  // namespace
 }  // namespace mirelta

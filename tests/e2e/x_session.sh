@@ -15,6 +15,8 @@ UI_LIST=(790 78) LANGUAGE_LIST=(789 168)
 FIND_LIST=(130 574) CONSTELLATION_LIST=(364 572) SPECTRUM_LIST=(598 572)
 
 work=$(mktemp -d)
+# A private settings store: what one run remembers must not start the next one elsewhere.
+export XDG_CONFIG_HOME=${XDG_CONFIG_HOME:-$work/config}
 xvfb_pid="" wm_pid="" app_pid="" win="" DISPLAY=""
 
 x_session_cleanup() {

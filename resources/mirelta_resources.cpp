@@ -12,7 +12,8 @@ QImage LoadBitmapResource(int resourceId) {
 
 QIcon ApplicationIcon() {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    // Each size is decoded as it is added: only those a window shows, up to twice scaled.
+    for (const int size : {16, 24, 32, 48, 64}) {
         icon.addFile(QStringLiteral(":/icons/mirelta-%1.png").arg(size), QSize(size, size));
     }
     return icon;

@@ -10,7 +10,8 @@ namespace mirelta {
 // when there is no bitmap of that number.
 QImage LoadBitmapResource(int resourceId);
 
-// The application icon (resource 128) with all the sizes it is drawn at.
+// The window's icon (resource 128) at the sizes of a title bar, a task bar and the About box;
+// the larger ones are installed for the desktop.
 QIcon ApplicationIcon();
 
 }  // namespace mirelta

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QShortcut>
+#include <QTimer>
 
 #include "app/mirelta_dlg.h"
 #include "platform/window_template.h"
@@ -32,7 +33,8 @@ int RecordListOf(ScreenKind screenMode) {
 void CMireltaDlg::AddDesktopActions() {
     view_->setHint(QStringLiteral("Open a meter file (Ctrl+O) or drop it here"));
     connect(&document_, &Document::opened, this, [this](const QString& path) {
-        settings_.addRecentFile(path);
+        // The settings write syncs to the disk: it waits until the window has shown the file.
+        QTimer::singleShot(0, this, [this, path] { settings_.addRecentFile(path); });
         view_->setHint(QString());
     });
 

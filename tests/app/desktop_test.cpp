@@ -70,6 +70,7 @@ class Desktop : public ::testing::Test {
 
     // The entries of the context menu's Open Recent submenu; `choose` picks one of them.
     QStringList recentEntries(int choose = -1) {
+        QCoreApplication::processEvents();  // the window stores a file once it has shown it
         QStringList entries;
         WhileShown<QMenu>(
             [this] {
@@ -136,6 +137,19 @@ TEST_F(Desktop, AMissingRecentFileIsDroppedWithAMessage) {
     EXPECT_NE(prompts.messages[0].find(gone.toStdString()), std::string::npos);
     EXPECT_EQ(findList()->currentText(), "Gone") << "the file shown stays";
     EXPECT_EQ(recentEntries(), QStringList{kept});
+}
+
+TEST_F(Desktop, TheNextWindowStartsInTheLanguageAndPlaceOfTheLastOneClosed) {
+    auto* language = qobject_cast<QComboBox*>(dlg.panel().widget(ids::LanguageList));
+    language->activated(1);
+    dlg.move(40, 30);
+    dlg.OnCancel();
+
+    ScriptedPrompts nextPrompts;
+    CMireltaDlg next{nextPrompts};
+    EXPECT_EQ(next.document().Language(), UiLanguage::French);
+    EXPECT_EQ(qobject_cast<QComboBox*>(next.panel().widget(ids::LanguageList))->currentIndex(), 1);
+    EXPECT_EQ(next.pos(), dlg.pos());
 }
 
 TEST_F(Desktop, PageDownAndPageUpStepThroughTheRecordListAsAPickWould) {

@@ -136,7 +136,8 @@ app_pid=""
 
 echo "Close box: the window manager's close ends the program with status 0"
 app_start "$file"
-replica_matches reopened "$file" --screen find
+# The next run starts in the language the last one was closed in.
+replica_matches reopened "$file" --screen find --language fr
 wmctrl -i -c "$win"
 poll 5 app_ended || fail "the close box did not end the program"
 wait "$app_pid"

@@ -10,6 +10,8 @@ namespace mirelta {
 // pointer and the wheel reach the main window itself. At whole-number device-pixel ratios each
 // replica pixel becomes a sharp block; other ratios are scaled smoothly.
 class ReplicaView : public QWidget {
+    Q_OBJECT
+
   public:
     ReplicaView(const QImage& image, QWidget* parent);
 

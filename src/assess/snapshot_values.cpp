@@ -51,11 +51,8 @@ SnapshotValues ValuesOf(const FindRecord& r, int index, const Thresholds& thresh
     v.symbolRate = Printf("%d", static_cast<int>(r.symbolRate()));
     v.power = PowerText(r);
     v.cn = CnText(r);
-    v.mer = kNone;
     v.ber = BerText(r);
     v.fec = FecText(r);
-    v.modulation = kNone;
-    v.leftEdge = v.rightEdge = v.span = kNone;
     Judge(v, Assess(r, thresholds), r.system(), SystemName(r.system()) + ' ' + v.fec);
     return v;
 }
@@ -68,13 +65,11 @@ SnapshotValues ValuesOf(const ConstellationRecord& r, int index, const Threshold
     v.frequency = Printf("%d", static_cast<int>(r.frequency()));
     v.polarisation = PolarisationText(r.polarisation());
     v.symbolRate = Printf("%d", static_cast<int>(r.symbolRate()));
-    v.power = kNone;
     v.cn = CnText(r.cn());
     v.mer = Unpadded(MerText(r));
     v.ber = BerText(r.berMantissa(), r.berExponent());
     v.fec = FecText(r);
     v.modulation = ModulationText(r);
-    v.leftEdge = v.rightEdge = v.span = kNone;
     Judge(v, Assess(r, thresholds), r.system(), v.modulation + ' ' + v.fec);
     return v;
 }
@@ -89,9 +84,6 @@ SnapshotValues ValuesOf(const SpectrumRecord& r, int index) {
     v.frequency = v.leftEdge + " - " + v.rightEdge;
     const char* span = SpanOf(r.spanCode()).text;
     v.span = span ? span : "";
-    v.polarisation = v.symbolRate = v.mode = v.power = kNone;
-    v.cn = v.mer = v.ber = v.fec = v.modulation = kNone;
-    v.requiredCn = v.margin = v.merMargin = v.verdictLine = kNone;
     v.verdict = VerdictText(v.assessment.verdict);
     return v;
 }

@@ -16,25 +16,25 @@ struct SnapshotValues {
     ScreenKind kind = ScreenKind::Find;
     int index = 0;      // in its kind's list
     std::string label;  // 8-bit bytes as saved; the caller decodes them
-    std::string frequency;
-    std::string polarisation;
-    std::string symbolRate;
-    std::string mode;  // the system and rated mode, or the shown modulation and FEC
-    std::string power;
-    std::string cn;
-    std::string mer;
-    std::string ber;
-    std::string fec;
-    std::string modulation;
-    std::string requiredCn;
-    std::string margin;  // the margin the verdict follows
-    std::string merMargin;
+    std::string frequency = "-";
+    std::string polarisation = "-";
+    std::string symbolRate = "-";
+    std::string mode = "-";  // the system and rated mode, or the shown modulation and FEC
+    std::string power = "-";
+    std::string cn = "-";
+    std::string mer = "-";
+    std::string ber = "-";
+    std::string fec = "-";
+    std::string modulation = "-";
+    std::string requiredCn = "-";
+    std::string margin = "-";  // the margin the verdict follows
+    std::string merMargin = "-";
     Assessment assessment;
-    std::string verdict;      // VerdictText; a spectrum is never rated
-    std::string verdictLine;  // English
-    std::string leftEdge;
-    std::string rightEdge;
-    std::string span;  // empty for an unknown span code, as its label then reads
+    std::string verdict;            // VerdictText; a spectrum is never rated
+    std::string verdictLine = "-";  // English
+    std::string leftEdge = "-";
+    std::string rightEdge = "-";
+    std::string span = "-";  // empty for an unknown span code, as its label then reads
 };
 
 SnapshotValues ValuesOf(const FindRecord& record, int index, const Thresholds& thresholds);

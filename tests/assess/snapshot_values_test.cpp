@@ -30,74 +30,67 @@ void ExpectTexts(const SnapshotValues& v, const Texts& t) {
     EXPECT_EQ(v.verdict, t.verdict);
 }
 
-// DVB-S2 MODCOD 7 is QPSK 3/4, which needs 4.03 dB; DVB-S 4/5 (code 4) has no figure.
-TEST(SnapshotValues, FindTexts) {
-    struct Case {
-        const char* name;
-        FindFields fields;
-        Texts texts;
-    };
-    const Case cases[] = {
-        {"unlocked reads None and fails",
-         {.quality = 90,
-          .strength = 90,
-          .powerLevel = 655,
-          .cn = 900,
-          .berExponent = 3,
-          .system = 3,
-          .modcod = 7,
-          .lockFlag = 0},
-         {"65.5", "None", "-", "None", "DVB-S2 None", "-", "-", "-", "FAIL"}},
-        {"power below the quality threshold",
-         {.quality = 4,
-          .strength = 90,
-          .powerLevel = 655,
-          .cn = 1202,
-          .berMantissa = 123,
-          .berExponent = 4,
-          .system = 3,
-          .modcod = 7,
-          .lockFlag = 1},
-         {"0.0", "12.0 dB", "-", "1.23 E-4", "DVB-S2 QPSK 3/4", "4.0", "7.9", "-", "PASS"}},
-        {"unrated mode keeps the shown FEC",
-         {.quality = 50,
-          .strength = 5,
-          .powerLevel = 7,
-          .cn = 99,
-          .berExponent = 9,
-          .system = 1,
-          .codeRate = 4,
-          .lockFlag = 1},
-         {"0.7", "0.9 dB", "-", "9.99 E-8", "DVB-S 4/5", "-", "-", "-", "not rated"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ExpectTexts(ValuesOf(fixtures::FindRecordOf(c.fields), 0, Thresholds{}), c.texts);
-    }
+SnapshotValues Find(const FindFields& fields) {
+    return ValuesOf(fixtures::FindRecordOf(fields), 0, Thresholds{});
 }
 
-TEST(SnapshotValues, ConstellationTexts) {
-    struct Case {
+SnapshotValues Constellation(const ConstellationFields& fields) {
+    return ValuesOf(fixtures::ConstellationRecordOf(fields), 0, Thresholds{});
+}
+
+// DVB-S2 MODCOD 7 is QPSK 3/4, which needs 4.03 dB; DVB-S 4/5 (code 4) has no figure.
+TEST(SnapshotValues, TextsOfFindAndConstellationRecords) {
+    const struct {
         const char* name;
-        ConstellationFields fields;
+        SnapshotValues values;
         Texts texts;
-    };
-    const Case cases[] = {
+    } cases[] = {
+        {"unlocked reads None and fails",
+         Find({.quality = 90,
+               .strength = 90,
+               .powerLevel = 655,
+               .cn = 900,
+               .berExponent = 3,
+               .system = 3,
+               .modcod = 7,
+               .lockFlag = 0}),
+         {"65.5", "None", "-", "None", "DVB-S2 None", "-", "-", "-", "FAIL"}},
+        {"power below the quality threshold",
+         Find({.quality = 4,
+               .strength = 90,
+               .powerLevel = 655,
+               .cn = 1202,
+               .berMantissa = 123,
+               .berExponent = 4,
+               .system = 3,
+               .modcod = 7,
+               .lockFlag = 1}),
+         {"0.0", "12.0 dB", "-", "1.23 E-4", "DVB-S2 QPSK 3/4", "4.0", "7.9", "-", "PASS"}},
+        {"unrated mode keeps the shown FEC",
+         Find({.quality = 50,
+               .strength = 5,
+               .powerLevel = 7,
+               .cn = 99,
+               .berExponent = 9,
+               .system = 1,
+               .codeRate = 4,
+               .lockFlag = 1}),
+         {"0.7", "0.9 dB", "-", "9.99 E-8", "DVB-S 4/5", "-", "-", "-", "not rated"}},
         {"margin follows the smaller MER margin",
-         {.system = 3, .modcod = 7, .cn = 1000, .mer = 659},
+         Constellation({.system = 3, .modcod = 7, .cn = 1000, .mer = 659}),
          {"-", "10.0 dB", "6.5 dB", "9.99 E-8", "DVB-S2 QPSK 3/4", "4.0", "2.5", "2.5",
           "MARGINAL"}},
         {"margin follows the smaller C/N margin",
-         {.system = 3, .modcod = 7, .cn = 500, .mer = 1234},
+         Constellation({.system = 3, .modcod = 7, .cn = 500, .mer = 1234}),
          {"-", "5.0 dB", "12.3 dB", "9.99 E-8", "DVB-S2 QPSK 3/4", "4.0", "0.9", "8.3",
           "MARGINAL"}},
         {"unrated mode falls back to modulation and FEC",
-         {.system = 1, .codeRate = 4, .cn = 800, .mer = 800},
+         Constellation({.system = 1, .codeRate = 4, .cn = 800, .mer = 800}),
          {"-", "8.0 dB", "8.0 dB", "9.99 E-8", "DVB-S/QPSK 4/5", "-", "-", "-", "not rated"}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ExpectTexts(ValuesOf(fixtures::ConstellationRecordOf(c.fields), 0, Thresholds{}), c.texts);
+        ExpectTexts(c.values, c.texts);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <set>
 
 #include "cli/command.h"
@@ -18,9 +19,12 @@
 #include "cli/picture_output.h"
 #include "cli/window_options.h"
 #include "export/batch_export.h"
+#include "export/export_file_name.h"
 
 namespace mirelta::cli {
 namespace {
+
+constexpr int kThreadsPerCore = 4;
 
 struct ExportOptions {
     std::vector<std::string> inputs;  // files or folders of them
@@ -111,11 +115,12 @@ Failure ListSources(const ExportOptions& options, std::vector<ExportSource>& sou
     const bool ownFolders = fromFolder || files.size() > 1;
     std::set<std::string> names;
     for (const auto& file : files) {
-        const std::string name = file == "-" ? "stdin" : file.stem().string();
+        const std::string name = ExportFolderName(file);
         if (ownFolders && !names.insert(name).second) {
             return UsageError("two files would share the folder " + name);
         }
-        sources.push_back({file.string(), ownFolders ? options.folder / name : options.folder});
+        sources.push_back(
+            {file.string(), ownFolders ? options.folder / name : options.folder, {}, ownFolders});
     }
     return {};
 }
@@ -148,14 +153,22 @@ int TellNotes(const std::vector<ExportNote>& notes) {
     return exitCode;
 }
 
-// All cores unless MIRELTA_THREADS asks for a number of threads.
+// All cores unless MIRELTA_THREADS asks for a number of threads. More than a few per core only
+// costs memory, a window and a picture each.
 int ThreadCount() {
-    if (const char* chosen = std::getenv("MIRELTA_THREADS")) {
-        if (const auto threads = ParseInt(chosen); threads && *threads > 0) {
-            return *threads;
-        }
+    const int cores = std::max(1, QThread::idealThreadCount());
+    const char* chosen = std::getenv("MIRELTA_THREADS");
+    const std::optional<int> threads = chosen != nullptr ? ParseInt(chosen) : std::nullopt;
+    if (!threads || *threads <= 0) {
+        return cores;
     }
-    return std::max(1, QThread::idealThreadCount());
+    const int most = kThreadsPerCore * cores;
+    if (*threads > most) {
+        std::cerr << "mirelta-cli: MIRELTA_THREADS=" << *threads << " is more than "
+                  << kThreadsPerCore << " per core; using " << most << '\n';
+        return most;
+    }
+    return *threads;
 }
 
 int RunExportAll(const QCommandLineParser& parser) {
@@ -200,9 +213,10 @@ const Command kExportAllCommand{
     "as PNG unless --format says otherwise. One FILE's pictures go straight into\n"
     "DIR (created if needed); given several files, or a folder (its .dat files),\n"
     "each file's pictures go into DIR/<file name>. The work is spread over all\n"
-    "cores (MIRELTA_THREADS=N sets the number of threads). Progress goes to stderr\n"
-    "when it is a terminal, a summary to stdout. A file that cannot be written is\n"
-    "reported and never left half-written; the exit code is then 5.",
+    "cores (MIRELTA_THREADS=N sets the number of threads, at most 4 per core).\n"
+    "Progress goes to stderr when it is a terminal, a summary to stdout. A file\n"
+    "that cannot be written is reported and never left half-written; the exit\n"
+    "code is then 5. A link found at a picture's name is replaced, never followed.",
     ExportOptionList,
     RunExportAll};
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/exit_codes.h"
+#include "cli/signal_handling.h"
 #include "cli/usage.h"
 #include "platform/parse_problem.h"
 #include "mirelta_version.h"
@@ -48,6 +49,7 @@ int Help(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    SetUpSignals();
     QStringList args;
     for (int k = 1; k < argc; ++k) {
         args << QString::fromLocal8Bit(argv[k]);

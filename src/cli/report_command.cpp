@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 
 #include "cli/command.h"
 #include "cli/command_line.h"
@@ -10,6 +11,7 @@
 #include "cli/offscreen_gui.h"
 #include "cli/threshold_options.h"
 #include "cli/window_options.h"
+#include "export/temporary_name.h"
 #include "report/report_file.h"
 
 namespace mirelta::cli {
@@ -78,6 +80,10 @@ int RunReport(const QCommandLineParser& parser) {
             std::fprintf(stderr, "\rreport: snapshot %d of %d", done, total);
         }
     };
+    if (options.output != "-") {
+        // A report killed earlier may have left its temporary file beside the output.
+        RemoveStaleTemporaries(std::filesystem::absolute(options.output).parent_path());
+    }
     const Failure error = WriteReportFile(options.request, options.output, progress);
     if (terminal) {
         std::fputc('\n', stderr);

@@ -7,8 +7,9 @@
 
 #include <cerrno>
 #include <random>
-#include <string>
 
+#include "export/live_temporaries.h"
+#include "export/temporary_name.h"
 #include "export/write_all.h"
 
 namespace mirelta {
@@ -21,12 +22,10 @@ std::filesystem::path FolderOf(const std::filesystem::path& file) {
 // Opens a new file next to the target; O_EXCL so that no one else's file is ever reused.
 int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& tempPath) {
     static thread_local std::mt19937 random{std::random_device{}()};
-    // Shortened so that a target name near the length limit still leaves room for the suffix.
-    const std::string stem = file.filename().string().substr(0, 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath =
-            FolderOf(file) / ("." + stem + "." + std::to_string(random() % 1000000) + ".tmp");
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        tempPath = FolderOf(file) /
+                   TemporaryNameFor(file.filename().string(), static_cast<unsigned>(random()));
+        const int fd = CreateLiveTemporary(tempPath);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -38,8 +37,9 @@ int CreateTemporary(const std::filesystem::path& file, std::filesystem::path& te
 SaveResult FillAndClose(int fd, const std::filesystem::path& file,
                         std::span<const std::uint8_t> bytes, Durability durability) {
     struct stat existing {};
-    // A replaced file keeps its permissions; a new one gets 0666 less the umask from open.
-    if (::stat(file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+    // A replaced file keeps its permissions; a new one, or one that replaces a link, gets 0666
+    // less the umask from open.
+    if (::lstat(file.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
         ::fchmod(fd, existing.st_mode & 07777) != 0) {
         const int error = errno;
         ::close(fd);
@@ -94,9 +94,12 @@ SaveResult WriteFileAtomically(const std::filesystem::path& file,
     }
     if (!result.ok()) {
         ::unlink(tempPath.c_str());
-        return result;
     }
-    return durability == Durability::Synced ? SyncFolder(FolderOf(file)) : result;
+    ForgetLiveTemporary(tempPath);
+    if (result.ok() && durability == Durability::Synced) {
+        return SyncFolder(FolderOf(file));
+    }
+    return result;
 }
 
 }  // namespace mirelta

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/batch_export.h"
 
+#include <sys/stat.h>
+
 #include <QThreadPool>
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cerrno>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -12,8 +16,10 @@
 #include "data/source_file.h"
 #include "export/batch_sync.h"
 #include "export/export_file_name.h"
-#include "export/image_file.h"
+#include "export/image_encoding.h"
+#include "export/output_file.h"
 #include "export/screen_capture.h"
+#include "export/temporary_name.h"
 #include "platform/text_codec.h"
 #include "platform/window_template.h"
 #include "screens/headless_driver.h"
@@ -48,6 +54,7 @@ struct Job {
 };
 
 struct JobResult {
+    std::size_t source = 0;
     int written = 0;
     std::vector<ExportNote> failures;  // failed writes, told after the batch in input order
 };
@@ -58,30 +65,97 @@ RecordCounts CountRecords(SourceImage image) {
     return RecordCounts{lists.findCount, lists.constellationCount, lists.spectrumCount};
 }
 
-// With fewer files than threads each screen's list is cut into one slice per thread; otherwise
-// a file is one job.
-std::vector<Job> PlanJobs(const std::vector<std::optional<RecordCounts>>& counts, int threads) {
+// A source read and given its folder, ready to draw from.
+struct Prepared {
+    std::shared_ptr<const SourceImage> image;
+    RecordCounts counts;
+};
+
+// What reading a source and making its folder had to tell, kept per source for input order.
+struct SourceReport {
+    std::vector<ExportNote> notes;
+    int listed = 0;
+};
+
+// A folder named after a source is made here, never reached through a link someone left there.
+SaveResult MakeFolder(const ExportSource& source) {
+    std::error_code error;
+    if (!source.namedFolder) {
+        std::filesystem::create_directories(source.folder, error);
+        return error ? SaveFailure(SaveError::CreateFailed, error.message()) : SaveResult{};
+    }
+    std::filesystem::create_directories(source.folder.parent_path(), error);
+    if (error) {
+        return SaveFailure(SaveError::CreateFailed, error.message());
+    }
+    if (::mkdir(source.folder.c_str(), 0777) == 0) {
+        return {};
+    }
+    const int mkdirError = errno;
+    struct stat info {};
+    if (mkdirError != EEXIST || ::lstat(source.folder.c_str(), &info) != 0) {
+        return SystemFailure(SaveError::CreateFailed, mkdirError);
+    }
+    if (S_ISLNK(info.st_mode)) {
+        return SaveFailure(SaveError::CreateFailed, "it is a symbolic link, which is not followed");
+    }
+    return S_ISDIR(info.st_mode) ? SaveResult{}
+                                 : SaveFailure(SaveError::CreateFailed, "it is not a folder");
+}
+
+// Reads the source (or takes the image it brings), says what is wrong with it and makes its
+// folder; nothing to draw from when that fails.
+std::optional<Prepared> Prepare(const ExportSource& source, const ExportSettings& settings,
+                                SourceReport& report) {
+    const auto note = [&report](ExportNote::Kind kind, const std::string& path, std::string reason,
+                                ErrorKind readError = ErrorKind::None) {
+        report.notes.push_back({kind, path, std::move(reason), readError});
+    };
+    ReadResult read = source.image ? ReadResult{{}, std::make_unique<SourceImage>(*source.image)}
+                                   : ReadSourceFile(source.path, settings.readDeadline);
+    if (read.image && read.image->signature() != kValidSignature) {
+        note(ExportNote::Kind::NotMeterImage, source.path, {});
+    }
+    if (!read.error.ok() || read.image == nullptr) {
+        note(ExportNote::Kind::ReadFailed, source.path, read.error.detail, read.error.kind);
+        return std::nullopt;
+    }
+    if (const SaveResult made = MakeFolder(source); !made.ok()) {
+        note(ExportNote::Kind::FolderFailed, source.folder.string(), made.detail);
+        return std::nullopt;
+    }
+    RemoveStaleTemporaries(source.folder);
+    const RecordCounts counts = CountRecords(*read.image);
+    for (const int count : counts) {
+        report.listed += count;
+    }
+    return Prepared{std::move(read.image), counts};
+}
+
+// Every slice of one source, for one thread.
+Job WholeSource(std::size_t source, const RecordCounts& counts) {
+    Job job{source, {}};
+    for (std::size_t kind = 0; kind < kKinds.size(); ++kind) {
+        if (counts[kind] > 0) {
+            job.slices.push_back({kind, 0, counts[kind]});
+        }
+    }
+    return job;
+}
+
+// With fewer files than threads each screen's list is cut into one slice per thread.
+std::vector<Job> SplitSources(const std::vector<std::optional<Prepared>>& prepared, int threads) {
     std::vector<Job> jobs;
-    const bool splitFiles = static_cast<int>(counts.size()) < threads;
-    for (std::size_t source = 0; source < counts.size(); ++source) {
-        if (!counts[source]) {
+    for (std::size_t source = 0; source < prepared.size(); ++source) {
+        if (!prepared[source]) {
             continue;
         }
-        Job whole{source, {}};
         for (std::size_t kind = 0; kind < kKinds.size(); ++kind) {
-            const int count = (*counts[source])[kind];
-            const int step = splitFiles ? std::max(1, (count + threads - 1) / threads) : count;
+            const int count = prepared[source]->counts[kind];
+            const int step = std::max(1, (count + threads - 1) / threads);
             for (int first = 0; first < count; first += step) {
-                const Slice slice{kind, first, std::min(count, first + step)};
-                if (splitFiles) {
-                    jobs.push_back({source, {slice}});
-                } else {
-                    whole.slices.push_back(slice);
-                }
+                jobs.push_back({source, {{kind, first, std::min(count, first + step)}}});
             }
-        }
-        if (!whole.slices.empty()) {
-            jobs.push_back(std::move(whole));
         }
     }
     return jobs;
@@ -90,8 +164,12 @@ std::vector<Job> PlanJobs(const std::vector<std::optional<RecordCounts>>& counts
 // Counts the pictures and asks the caller whether to go on, one thread at a time.
 class Progress {
   public:
-    Progress(int total, const ExportProgress& report) : total_(total), report_(report) {}
+    explicit Progress(const ExportProgress& report) : report_(report) {}
 
+    void add(int pictures) {
+        const std::lock_guard lock(mutex_);
+        total_ += pictures;
+    }
     void step() {
         const std::lock_guard lock(mutex_);
         ++done_;
@@ -102,7 +180,7 @@ class Progress {
     bool cancelled() const { return cancelled_; }
 
   private:
-    int total_;
+    int total_ = 0;
     const ExportProgress& report_;
     std::mutex mutex_;
     int done_ = 0;
@@ -141,9 +219,20 @@ class WindowShelf {
     std::vector<std::unique_ptr<HeadlessDriver>> windows_;
 };
 
+SaveResult WriteBatchPicture(const QImage& image, const ExportSettings& settings,
+                             const std::filesystem::path& file) {
+    // One buffer per thread, kept from picture to picture.
+    thread_local std::vector<std::uint8_t> bytes;
+    if (SaveResult encoded = EncodeImage(image, settings.format, settings.depth, bytes);
+        !encoded.ok()) {
+        return encoded;
+    }
+    return WriteBatchFile(file, bytes);
+}
+
 JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& image,
                  HeadlessDriver& window, Progress& progress, const ExportSettings& settings) {
-    JobResult result;
+    JobResult result{job.source, 0, {}};
     window.open(source.path, image);
     Document& document = window.document();
     const ControlTable& controls = document.controls();
@@ -161,9 +250,9 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
             const std::string label = DecodeLocalTextToUtf8(controls.find(kind.list)->items[entry]);
             const auto file =
                 source.folder / ExportFileName(kind.name, entry, label, settings.format);
-            const SaveResult written =
-                WritePicture(ScreenAreaOf(document.clientImage(), controls.rect(ids::ScreenArea)),
-                             settings.format, settings.depth, file, Durability::Unsynced);
+            const SaveResult written = WriteBatchPicture(
+                ScreenAreaOf(document.clientImage(), controls.rect(ids::ScreenArea)), settings,
+                file);
             if (written.ok()) {
                 ++result.written;
             } else {
@@ -176,78 +265,85 @@ JobResult RunJob(const Job& job, const ExportSource& source, const SourceImage& 
     return result;
 }
 
+// One flush per file system makes the whole batch durable; every file was renamed into place
+// already.
+void SyncWrittenFolders(const std::vector<ExportSource>& sources,
+                        const std::vector<JobResult>& results, ExportOutcome& outcome) {
+    std::vector<std::filesystem::path> folders;
+    for (const JobResult& result : results) {
+        if (result.written > 0) {
+            folders.push_back(sources[result.source].folder);
+        }
+    }
+    for (const auto& [folder, failure] : SyncFileSystems(folders)) {
+        outcome.notes.push_back({ExportNote::Kind::SyncFailed, folder.string(), failure.reason()});
+    }
+}
+
 }  // namespace
 
 ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
                              const ExportSettings& settings, int threads,
                              const ExportProgress& report) {
-    ExportOutcome outcome;
-    const auto note = [&outcome](ExportNote::Kind kind, const std::string& path, std::string reason,
-                                 ErrorKind readError = ErrorKind::None) {
-        outcome.notes.push_back({kind, path, std::move(reason), readError});
+    std::vector<SourceReport> reports(sources.size());
+    std::vector<std::optional<Prepared>> prepared;
+    std::vector<Job> jobs;
+    std::vector<JobResult> results;
+    Progress progress(report);
+    WindowShelf shelf(settings.language);
+    const auto draw = [&](const Job& job, const SourceImage& image) {
+        std::unique_ptr<HeadlessDriver> window = shelf.take();
+        JobResult result = RunJob(job, sources[job.source], image, *window, progress, settings);
+        shelf.putBack(std::move(window));
+        return result;
     };
-    std::vector<std::optional<RecordCounts>> counts;
-    // Every source is read once; each job that draws from it opens a copy of its image.
-    std::vector<std::shared_ptr<const SourceImage>> images;
-    for (const ExportSource& source : sources) {
-        ReadResult read = source.image
-                              ? ReadResult{{}, std::make_unique<SourceImage>(*source.image)}
-                              : ReadSourceFile(source.path, settings.readDeadline);
-        if (read.image && read.image->signature() != kValidSignature) {
-            note(ExportNote::Kind::NotMeterImage, source.path, {});
-        }
-        images.emplace_back(std::move(read.image));
-        if (!read.error.ok() || images.back() == nullptr) {
-            note(ExportNote::Kind::ReadFailed, source.path, read.error.detail, read.error.kind);
-            counts.emplace_back();
-            continue;
-        }
-        counts.push_back(CountRecords(*images.back()));
-        std::error_code error;
-        std::filesystem::create_directories(source.folder, error);
-        if (error) {
-            note(ExportNote::Kind::FolderFailed, source.folder.string(), error.message());
-            counts.back().reset();
-            continue;
-        }
-        for (int count : *counts.back()) {
-            outcome.listed += count;
-        }
-    }
-
-    const std::vector<Job> jobs = PlanJobs(counts, threads);
-    std::vector<JobResult> results(jobs.size());
-    Progress progress(outcome.listed, report);
     {
-        WindowShelf shelf(settings.language);
         QThreadPool pool;
         pool.setMaxThreadCount(threads);
-        for (std::size_t k = 0; k < jobs.size(); ++k) {
-            pool.start([&, k] {
-                const std::size_t source = jobs[k].source;
-                std::unique_ptr<HeadlessDriver> window = shelf.take();
-                results[k] =
-                    RunJob(jobs[k], sources[source], *images[source], *window, progress, settings);
-                shelf.putBack(std::move(window));
-            });
+        if (static_cast<int>(sources.size()) < threads) {
+            // Few files: all are read now, so that their lists can be shared out among the threads.
+            for (std::size_t k = 0; k < sources.size(); ++k) {
+                prepared.push_back(Prepare(sources[k], settings, reports[k]));
+                progress.add(reports[k].listed);
+            }
+            jobs = SplitSources(prepared, threads);
+            results.resize(jobs.size());
+            for (std::size_t k = 0; k < jobs.size(); ++k) {
+                pool.start(
+                    [&, k] { results[k] = draw(jobs[k], *prepared[jobs[k].source]->image); });
+            }
+        } else {
+            // Many files: each is read only when a thread takes it, so memory stays the same
+            // however many there are.
+            results.resize(sources.size());
+            for (std::size_t k = 0; k < sources.size(); ++k) {
+                pool.start([&, k] {
+                    if (progress.cancelled()) {
+                        return;
+                    }
+                    const std::optional<Prepared> source =
+                        Prepare(sources[k], settings, reports[k]);
+                    if (source) {
+                        progress.add(reports[k].listed);
+                        results[k] = draw(WholeSource(k, source->counts), *source->image);
+                    }
+                });
+            }
         }
         pool.waitForDone();
     }
+    ExportOutcome outcome;
     outcome.cancelled = progress.cancelled();
+    for (SourceReport& source : reports) {
+        outcome.listed += source.listed;
+        std::move(source.notes.begin(), source.notes.end(), std::back_inserter(outcome.notes));
+    }
     for (JobResult& result : results) {
         outcome.written += result.written;
-        for (ExportNote& failure : result.failures) {
-            outcome.notes.push_back(std::move(failure));
-        }
+        std::move(result.failures.begin(), result.failures.end(),
+                  std::back_inserter(outcome.notes));
     }
-    // One flush makes the whole batch durable; every file was renamed into place already.
-    if (!sources.empty() && outcome.listed > 0) {
-        const SaveResult synced = SyncFileSystem(sources.front().folder);
-        if (!synced.ok()) {
-            note(ExportNote::Kind::SyncFailed, sources.front().folder.string(), synced.reason());
-            outcome.written = 0;
-        }
-    }
+    SyncWrittenFolders(sources, results, outcome);
     return outcome;
 }
 

@@ -15,11 +15,13 @@
 namespace mirelta {
 
 // One memory file ("-" for standard input) and the folder its pictures go to. A file already
-// read (the window's) brings its image, which is then not read again.
+// read (the window's) brings its image, which is then not read again. A folder whose last part
+// was named after the file is never reached through a link found there.
 struct ExportSource {
     std::string path;
     std::filesystem::path folder;
     std::shared_ptr<const SourceImage> image = {};
+    bool namedFolder = false;
 };
 
 struct ExportSettings {
@@ -46,14 +48,15 @@ struct ExportOutcome {
     std::vector<ExportNote> notes;
 };
 
-// Called after each picture, from the worker threads one at a time; false cancels the pictures
-// not yet begun.
+// Called after each picture, from the worker threads one at a time, with the pictures done and
+// those listed by the files read so far; false cancels the pictures not yet begun.
 using ExportProgress = std::function<bool(int done, int total)>;
 
 // Writes one picture per listed record of every source, spread over `threads` threads, each
-// file written under a temporary name and renamed, and the whole batch flushed to the disk once
-// at the end. Every source is read once. Names and bytes are the same whatever the thread count.
-// A file that cannot be read gets no folder.
+// file written under a temporary name and renamed (WriteBatchFile), and the whole batch flushed to
+// the disk once at the end. Every source is read once, when a thread takes it, so memory does not
+// grow with the number of sources. Names and bytes are the same whatever the thread count. A file
+// that cannot be read gets no folder. Temporary files a killed run left in a folder are removed.
 ExportOutcome ExportPictures(const std::vector<ExportSource>& sources,
                              const ExportSettings& settings, int threads,
                              const ExportProgress& progress = {});

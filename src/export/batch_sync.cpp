@@ -2,9 +2,11 @@
 #include "export/batch_sync.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <set>
 #include <system_error>
 
 namespace mirelta {
@@ -22,6 +24,22 @@ SaveResult SyncFileSystem(const std::filesystem::path& folder) {
         return SystemFailure(SaveError::SyncFailed, error);
     }
     return {};
+}
+
+std::vector<std::pair<std::filesystem::path, SaveResult>> SyncFileSystems(
+    const std::vector<std::filesystem::path>& folders) {
+    std::vector<std::pair<std::filesystem::path, SaveResult>> failures;
+    std::set<dev_t> flushed;
+    for (const std::filesystem::path& folder : folders) {
+        struct stat info {};
+        if (::stat(folder.c_str(), &info) == 0 && !flushed.insert(info.st_dev).second) {
+            continue;
+        }
+        if (SaveResult synced = SyncFileSystem(folder); !synced.ok()) {
+            failures.emplace_back(folder, std::move(synced));
+        }
+    }
+    return failures;
 }
 
 }  // namespace mirelta

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <cstdio>
+#include <utility>
 
 namespace mirelta {
 
@@ -34,6 +35,18 @@ std::string SafeLabel(const std::string& label) {
     return safe.isEmpty() ? "record" : safe.toStdString();
 }
 
+// Cuts at most `longest` bytes without splitting a UTF-8 sequence.
+std::string CutBytes(std::string text, std::size_t longest) {
+    if (text.size() <= longest) {
+        return text;
+    }
+    std::size_t end = longest;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
 }  // namespace
 
 std::string ExportFileName(const std::string& kind, int entry, const std::string& label,
@@ -41,6 +54,22 @@ std::string ExportFileName(const std::string& kind, int entry, const std::string
     char number[16];
     std::snprintf(number, sizeof number, "%02d", entry);
     return kind + "-" + number + "-" + SafeLabel(label) + "." + extension;
+}
+
+std::string ExportFolderName(const std::filesystem::path& source) {
+    if (source == "-") {
+        return "stdin";
+    }
+    std::string name = source.filename().stem().string();
+    for (char& c : name) {
+        if (c == '/' || c == '\0') {
+            c = '_';
+        }
+    }
+    name.erase(0, name.find_first_not_of('.'));
+    constexpr std::size_t kLongest = 200;
+    name = CutBytes(std::move(name), kLongest);
+    return name.empty() ? "file" : name;
 }
 
 }  // namespace mirelta

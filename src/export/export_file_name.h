@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace mirelta {
@@ -9,5 +10,10 @@ namespace mirelta {
 // but letters, digits, '-', '.' and '_' turned into '_'.
 std::string ExportFileName(const std::string& kind, int entry, const std::string& label,
                            const std::string& extension);
+
+// The folder of one source's pictures inside DIR: the file's name without its extension ("stdin"
+// for "-"), kept byte for byte but always one plain path component: no separator or NUL, no
+// leading dot (so never "." or ".."), and short enough for any file system.
+std::string ExportFolderName(const std::filesystem::path& source);
 
 }  // namespace mirelta

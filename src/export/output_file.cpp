@@ -39,10 +39,11 @@ std::optional<fs::path> FollowDanglingLinks(fs::path path) {
 }
 
 // A FIFO opened for writing without a reader fails with ENXIO; give a reader the usual grace.
-int OpenStream(const fs::path& target, bool isFifo) {
+int OpenStream(const fs::path& target, bool isFifo, int linkFlag) {
     const auto deadline = std::chrono::steady_clock::now() + kStalledWriteLimit;
     for (;;) {
-        const int fd = ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+        const int fd =
+            ::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | linkFlag);
         if (fd >= 0 || errno != ENXIO || !isFifo) {
             return fd;
         }
@@ -55,8 +56,9 @@ int OpenStream(const fs::path& target, bool isFifo) {
 }
 
 // Devices, FIFOs and sockets take the bytes in place, as cp does; the node itself stays.
-SaveResult WriteIntoNode(const fs::path& target, std::span<const std::uint8_t> bytes, bool isFifo) {
-    const int fd = OpenStream(target, isFifo);
+SaveResult WriteIntoNode(const fs::path& target, std::span<const std::uint8_t> bytes, bool isFifo,
+                         int linkFlag) {
+    const int fd = OpenStream(target, isFifo, linkFlag);
     if (fd < 0) {
         return SystemFailure(errno == ETIMEDOUT ? SaveError::TimedOut : SaveError::OpenFailed,
                              errno);
@@ -82,13 +84,14 @@ SaveResult WriteToStandardOutput(std::span<const std::uint8_t> bytes) {
 // An existing regular file is replaced only when a plain open for writing would be allowed, so
 // the rename never gets past the file's own permissions.
 SaveResult ReplaceRegularFile(const fs::path& target, std::span<const std::uint8_t> bytes,
-                              Durability durability) {
+                              Durability durability, int linkFlag) {
     std::error_code ec;
-    const fs::path file = fs::is_symlink(target, ec) ? fs::canonical(target, ec) : target;
+    const fs::path file =
+        linkFlag == 0 && fs::is_symlink(target, ec) ? fs::canonical(target, ec) : target;
     if (ec) {
         return SystemFailure(SaveError::OpenFailed, ec.value());
     }
-    const int probe = ::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    const int probe = ::open(file.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | O_NONBLOCK | linkFlag);
     if (probe < 0) {
         return SystemFailure(SaveError::OpenFailed, errno);
     }
@@ -103,6 +106,27 @@ SaveResult CreateNewFile(const fs::path& target, std::span<const std::uint8_t> b
         return SystemFailure(SaveError::OpenFailed, errno);
     }
     return WriteFileAtomically(*file, bytes, durability);
+}
+
+// Writes over what `info` says is at `target`; linkFlag O_NOFOLLOW makes every open refuse a
+// link that appears there in the meantime.
+SaveResult WriteByType(const fs::path& target, const struct stat& info,
+                       std::span<const std::uint8_t> bytes, Durability durability, int linkFlag) {
+    switch (info.st_mode & S_IFMT) {
+        case S_IFREG:
+            return ReplaceRegularFile(target, bytes, durability, linkFlag);
+        case S_IFCHR:
+        case S_IFSOCK:
+            return WriteIntoNode(target, bytes, false, linkFlag);
+        case S_IFIFO:
+            return WriteIntoNode(target, bytes, true, linkFlag);
+        case S_IFDIR:
+            return SaveFailure(SaveError::UnsupportedTarget, "it is a folder");
+        case S_IFBLK:
+            return SaveFailure(SaveError::UnsupportedTarget, "it is a block device");
+        default:
+            return SaveFailure(SaveError::UnsupportedTarget, "it is not a file");
+    }
 }
 
 }  // namespace
@@ -122,21 +146,20 @@ SaveResult WriteOutputFile(const fs::path& target, std::span<const std::uint8_t>
         }
         return SystemFailure(SaveError::OpenFailed, errno);
     }
-    switch (info.st_mode & S_IFMT) {
-        case S_IFREG:
-            return ReplaceRegularFile(target, bytes, durability);
-        case S_IFCHR:
-        case S_IFSOCK:
-            return WriteIntoNode(target, bytes, false);
-        case S_IFIFO:
-            return WriteIntoNode(target, bytes, true);
-        case S_IFDIR:
-            return SaveFailure(SaveError::UnsupportedTarget, "it is a folder");
-        case S_IFBLK:
-            return SaveFailure(SaveError::UnsupportedTarget, "it is a block device");
-        default:
-            return SaveFailure(SaveError::UnsupportedTarget, "it is not a file");
+    return WriteByType(target, info, bytes, durability, 0);
+}
+
+SaveResult WriteBatchFile(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    struct stat info {};
+    if (::lstat(target.c_str(), &info) != 0) {
+        if (errno != ENOENT) {
+            return SystemFailure(SaveError::OpenFailed, errno);
+        }
+    } else if (!S_ISLNK(info.st_mode)) {
+        return WriteByType(target, info, bytes, Durability::Unsynced, O_NOFOLLOW);
     }
+    // The rename puts the new file in place of the name itself, a link there included.
+    return WriteFileAtomically(target, bytes, Durability::Unsynced);
 }
 
 }  // namespace mirelta

@@ -20,4 +20,9 @@ namespace mirelta {
 SaveResult WriteOutputFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
                            Durability durability = Durability::Synced);
 
+// Saves one picture of a batch under a name the batch made up, so no link there is ever followed:
+// a link is replaced by the file itself and what it points to stays untouched; otherwise as
+// WriteOutputFile, with the flush left to the batch (Durability::Unsynced).
+SaveResult WriteBatchFile(const std::filesystem::path& target, std::span<const std::uint8_t> bytes);
+
 }  // namespace mirelta

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli export-all over several files and folders, on any number of threads.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <map>
+#include <thread>
 
 #include "cli_run.h"
 #include "fixtures/image_builder.h"
@@ -104,6 +110,107 @@ TEST(CliExportMany, NamesAndBytesDoNotDependOnTheThreadCount) {
             }
         }
     }
+}
+
+// Whatever a file's name or a label holds, every picture lands inside DIR.
+TEST(CliExportMany, HostileFileNamesAndLabelsStayInsideTheFolder) {
+    TempDir dir;
+    fs::create_directories(dir / "in");
+    fixtures::ImageBuilder()
+        .addFind(0, {.label = ".."})
+        .addFind(1, {.label = "../../escaped"})
+        .addFind(2, {.label = std::string("\x1b]0;x\x07/\0", 7)})
+        .addFind(3, {.label = std::string(40, '.')})
+        .writeTo(dir / "in" / "...dat");
+    Memory(1).writeTo(dir / "in" / "plain.dat");
+    for (const auto& inputs :
+         {std::vector<std::string>{(dir / "in").string()},
+          {(dir / "in" / "...dat").string(), (dir / "in" / "plain.dat").string()}}) {
+        fs::remove_all(dir / "out");
+        std::vector<std::string> args{"export-all"};
+        args.insert(args.end(), inputs.begin(), inputs.end());
+        args.insert(args.end(), {"-d", (dir / "out").string()});
+        const CliResult result = RunCli(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(Contents(dir / "out").size(), 4u + 3u);
+        EXPECT_EQ(Contents(dir / "out" / "file").size(), 4u);
+        EXPECT_EQ(Contents(dir / "in").size() + Contents(dir / "out").size(),
+                  Contents(dir / "").size())
+            << "written outside DIR";
+    }
+}
+
+// The batch makes up the picture and folder names, so a link planted under one is never followed:
+// a picture replaces the link itself, a per-file folder that is a link is refused.
+TEST(CliExportMany, LinksPlantedInTheFolderAreNeverFollowed) {
+    TempDir dir;
+    Memory(1).writeTo(dir / "a.dat");
+    Memory(1).writeTo(dir / "b.dat");
+    fs::create_directories(dir / "out" / "b");
+    fs::create_directories(dir / "elsewhere");
+    std::ofstream(dir / "victim.png") << "precious";
+    fs::create_symlink(dir / "victim.png", dir / "out" / "b" / "find-00-F0.png");
+    fs::create_symlink(dir / "elsewhere", dir / "out" / "a");
+    const CliResult result = RunCli({"export-all", (dir / "a.dat").string(),
+                                     (dir / "b.dat").string(), "-d", (dir / "out").string()});
+    EXPECT_EQ(result.exitCode, 5);
+    EXPECT_EQ(result.err, "mirelta-cli: cannot create " + (dir / "out" / "a").string() +
+                              ": it is a symbolic link, which is not followed\n");
+    std::ifstream victim(dir / "victim.png");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), {}), "precious");
+    EXPECT_TRUE(fs::is_empty(dir / "elsewhere"));
+    EXPECT_FALSE(fs::is_symlink(dir / "out" / "b" / "find-00-F0.png"));
+    EXPECT_EQ(Contents(dir / "out" / "b").size(), 3u);
+}
+
+TEST(CliExportMany, ASourceThatFailsFirstLeavesTheSummaryRight) {
+    TempDir dir;
+    Memory(2).writeTo(dir / "good.dat");
+    const CliResult result = RunCli({"export-all", (dir / "nowhere.dat").string(),
+                                     (dir / "good.dat").string(), "-d", (dir / "out").string()});
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.err,
+              "Open false! " + (dir / "nowhere.dat").string() + ": No such file or directory\n");
+    EXPECT_EQ(result.out, "Wrote 5 of 5 pictures to " + (dir / "out").string() + "\n");
+}
+
+TEST(CliExportMany, TooManyThreadsAreCappedWithAWarning) {
+    TempDir dir;
+    Memory(2).writeTo(dir / "a.dat");
+    const CliResult result =
+        ExportOnThreads(100000, {(dir / "a.dat").string(), "-d", (dir / "out").string()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("MIRELTA_THREADS=100000 is more than 4 per core; using "),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(Contents(dir / "out").size(), 5u);
+}
+
+// Each file is read when a thread takes it: on one thread the first file's pictures are all
+// written before the second file is opened.
+TEST(CliExportMany, FilesAreReadOneAtATimeAsTheyAreTaken) {
+    TempDir dir;
+    Memory(2).writeTo(dir / "first.dat");
+    const fs::path fifo = dir / "second.dat";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Held open for writing, so that a reader waits for the bytes instead of seeing the end.
+    const int writer = ::open(fifo.c_str(), O_RDWR);
+    auto run = std::async(std::launch::async, [&] {
+        return ExportOnThreads(1, {(dir / "first.dat").string(), fifo.string(), "-d",
+                                   (dir / "out").string(), "--read-timeout", "60"});
+    });
+    bool firstDone = false;
+    for (int wait = 0; wait < 300 && !firstDone; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        firstDone = fs::exists(dir / "out" / "first" / "spectrum-01-S1.png");
+    }
+    EXPECT_TRUE(firstDone) << "the first file waited for the second";
+    const std::vector<std::uint8_t> second = Memory(1).bytes();
+    EXPECT_EQ(::write(writer, second.data(), second.size()), static_cast<ssize_t>(second.size()));
+    ::close(writer);
+    const CliResult result = run.get();
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Contents(dir / "out").size(), 5u + 3u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the committed seed corpora: the demo file and edge-case images built field by field,
-// each with a script of window events after the image, and small pictures for the BMP encoder.
+// each with a script of window events after the image, small pictures for the BMP encoder, and
+// hostile file names and labels for the export names.
 //   make_fuzz_seeds examples/demo.dat fuzz/corpus
 #include <cstdint>
 #include <cstdio>
@@ -96,6 +97,14 @@ ImageBuilder Extremes() {
     return b;
 }
 
+// The export names harness's input: entry, path length, path, label bytes.
+Bytes NameSeed(std::uint8_t entry, const std::string& path, const std::string& label) {
+    Bytes seed{entry, static_cast<std::uint8_t>(path.size())};
+    seed.insert(seed.end(), path.begin(), path.end());
+    seed.insert(seed.end(), label.begin(), label.end());
+    return seed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,7 +126,7 @@ int main(int argc, char** argv) {
     const Bytes shortFile(extremes.begin(), extremes.begin() + 1000);
 
     const fs::path root = argv[2];
-    for (const char* target : {"load", "pipeline", "bmp"}) {
+    for (const char* target : {"load", "pipeline", "bmp", "export_names"}) {
         fs::create_directories(root / target);
     }
     Write(root / "load" / "demo.dat", demo);
@@ -135,5 +144,15 @@ int main(int argc, char** argv) {
     Write(root / "bmp" / "odd-width-rgb888", {2, 4, 3, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     Write(root / "bmp" / "wide-rgb16", {63, 1, 2, 0xFF, 0x7F, 0x00, 0x80});
     Write(root / "bmp" / "bad-depth", {5, 5, 4 * 8, 0xAA});
+    Write(root / "export_names" / "plain", NameSeed(0, "dir/one.dat", "Astra 11747H"));
+    Write(root / "export_names" / "dots", NameSeed(7, "...dat", ".."));
+    Write(root / "export_names" / "dot-folder", NameSeed(31, "x/..", "./"));
+    Write(root / "export_names" / "slashes", NameSeed(3, "/a/b/", "../../etc/passwd"));
+    Write(root / "export_names" / "nul-and-controls",
+          NameSeed(12, std::string("a\0b\x1b[2J.dat", 11), std::string("\0\x07\n\r\t", 5)));
+    Write(root / "export_names" / "gbk-label",
+          NameSeed(5, "\xff\xfe.dat", "\xd1\xc7\xcc\xab" "7\xba\xc5"));
+    Write(root / "export_names" / "long",
+          NameSeed(9, std::string(250, 'n') + ".dat", std::string(300, '\xd6')));
     return 0;
 }

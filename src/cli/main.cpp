@@ -3,10 +3,11 @@
 #include <QStringList>
 #include <iostream>
 
+#include "cli/argument_bytes.h"
 #include "cli/exit_codes.h"
 #include "cli/usage.h"
-#include "platform/parse_problem.h"
 #include "mirelta_version.h"
+#include "platform/parse_problem.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ int Help(const QStringList& args) {
 int main(int argc, char** argv) {
     QStringList args;
     for (int k = 1; k < argc; ++k) {
-        args << QString::fromLocal8Bit(argv[k]);
+        args << ArgumentText(argv[k]);
     }
     if (args.isEmpty()) {
         PrintUsageError(std::cerr, nullptr, "a COMMAND is missing");

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -96,6 +97,18 @@ ImageBuilder Extremes() {
     return b;
 }
 
+// Argument vectors for the option parsing, NUL between arguments: every command and option
+// form, the values at and past their limits, and names that are not UTF-8.
+Bytes Arguments(std::initializer_list<std::string> arguments) {
+    Bytes bytes;
+    for (const std::string& argument : arguments) {
+        bytes.insert(bytes.end(), argument.begin(), argument.end());
+        bytes.push_back(0);
+    }
+    bytes.pop_back();
+    return bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -117,7 +130,7 @@ int main(int argc, char** argv) {
     const Bytes shortFile(extremes.begin(), extremes.begin() + 1000);
 
     const fs::path root = argv[2];
-    for (const char* target : {"load", "pipeline", "bmp"}) {
+    for (const char* target : {"load", "pipeline", "bmp", "cli_options"}) {
         fs::create_directories(root / target);
     }
     Write(root / "load" / "demo.dat", demo);
@@ -135,5 +148,20 @@ int main(int argc, char** argv) {
     Write(root / "bmp" / "odd-width-rgb888", {2, 4, 3, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     Write(root / "bmp" / "wide-rgb16", {63, 1, 2, 0xFF, 0x7F, 0x00, 0x80});
     Write(root / "bmp" / "bad-depth", {5, 5, 4 * 8, 0xAA});
+    const fs::path cli = root / "cli_options";
+    Write(cli / "list", Arguments({"list", "a.dat", "--json", "--pass-margin", "2.5",
+                                   "--fail-margin=-1e0", "--read-timeout", "0.001"}));
+    Write(cli / "dump", Arguments({"dump", "--csv", "--kind", "spectrum", "--", "-odd.dat"}));
+    Write(cli / "describe",
+          Arguments({"describe", "a.dat", "--screen=spectrum", "--record", "3", "--language", "fr",
+                     "--ref-bottom", "70", "--cursor", "300,-20"}));
+    Write(cli / "render", Arguments({"render", "bad\xff.dat", "--screen", "find", "-o",
+                                     "out\xff.png", "--depth", "16", "--format", "JPG"}));
+    Write(cli / "render-twice",
+          Arguments({"render", "a.dat", "--screen", "find", "-o", "x.bmp", "--output=y.bmp"}));
+    Write(cli / "export-all", Arguments({"export-all", "a.dat", "b\xc0\xaf.dat", "-d", "",
+                                         "--read-timeout", "86400", "--depth", "24"}));
+    Write(cli / "report", Arguments({"report", "a.dat", "-o", "r.pdf", "--title", "\x1b]0;t\x07",
+                                     "--pass-margin", "0x10", "--fail-margin", "inf"}));
     return 0;
 }

@@ -159,6 +159,8 @@ int main(int argc, char** argv) {
                                      "out\xff.png", "--depth", "16", "--format", "JPG"}));
     Write(cli / "render-twice",
           Arguments({"render", "a.dat", "--screen", "find", "-o", "x.bmp", "--output=y.bmp"}));
+    Write(cli / "render-format-path",
+          Arguments({"render", "a.dat", "--screen", "find", "-o", "x", "--format", "a.png"}));
     Write(cli / "export-all", Arguments({"export-all", "a.dat", "b\xc0\xaf.dat", "-d", "",
                                          "--read-timeout", "86400", "--depth", "24"}));
     Write(cli / "report", Arguments({"report", "a.dat", "-o", "r.pdf", "--title", "\x1b]0;t\x07",

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -105,6 +106,18 @@ Bytes NameSeed(std::uint8_t entry, const std::string& path, const std::string& l
     return seed;
 }
 
+// Argument vectors for the option parsing, NUL between arguments: every command and option
+// form, the values at and past their limits, and names that are not UTF-8.
+Bytes Arguments(std::initializer_list<std::string> arguments) {
+    Bytes bytes;
+    for (const std::string& argument : arguments) {
+        bytes.insert(bytes.end(), argument.begin(), argument.end());
+        bytes.push_back(0);
+    }
+    bytes.pop_back();
+    return bytes;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -126,7 +139,7 @@ int main(int argc, char** argv) {
     const Bytes shortFile(extremes.begin(), extremes.begin() + 1000);
 
     const fs::path root = argv[2];
-    for (const char* target : {"load", "pipeline", "bmp", "export_names"}) {
+    for (const char* target : {"load", "pipeline", "bmp", "export_names", "cli_options"}) {
         fs::create_directories(root / target);
     }
     Write(root / "load" / "demo.dat", demo);
@@ -154,5 +167,22 @@ int main(int argc, char** argv) {
           NameSeed(5, "\xff\xfe.dat", "\xd1\xc7\xcc\xab" "7\xba\xc5"));
     Write(root / "export_names" / "long",
           NameSeed(9, std::string(250, 'n') + ".dat", std::string(300, '\xd6')));
+    const fs::path cli = root / "cli_options";
+    Write(cli / "list", Arguments({"list", "a.dat", "--json", "--pass-margin", "2.5",
+                                   "--fail-margin=-1e0", "--read-timeout", "0.001"}));
+    Write(cli / "dump", Arguments({"dump", "--csv", "--kind", "spectrum", "--", "-odd.dat"}));
+    Write(cli / "describe",
+          Arguments({"describe", "a.dat", "--screen=spectrum", "--record", "3", "--language", "fr",
+                     "--ref-bottom", "70", "--cursor", "300,-20"}));
+    Write(cli / "render", Arguments({"render", "bad\xff.dat", "--screen", "find", "-o",
+                                     "out\xff.png", "--depth", "16", "--format", "JPG"}));
+    Write(cli / "render-twice",
+          Arguments({"render", "a.dat", "--screen", "find", "-o", "x.bmp", "--output=y.bmp"}));
+    Write(cli / "render-format-path",
+          Arguments({"render", "a.dat", "--screen", "find", "-o", "x", "--format", "a.png"}));
+    Write(cli / "export-all", Arguments({"export-all", "a.dat", "b\xc0\xaf.dat", "-d", "",
+                                         "--read-timeout", "86400", "--depth", "24"}));
+    Write(cli / "report", Arguments({"report", "a.dat", "-o", "r.pdf", "--title", "\x1b]0;t\x07",
+                                     "--pass-margin", "0x10", "--fail-margin", "inf"}));
     return 0;
 }

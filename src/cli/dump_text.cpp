@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/dump_forms.h"
+#include "cli/terminal_text.h"
 #include "export/record_fields.h"
 
 namespace mirelta::cli {
@@ -18,7 +19,7 @@ void WriteFields(std::ostream& out, const std::vector<Field>& fields) {
         if (const auto* number = std::get_if<std::int64_t>(&field.value)) {
             out << *number << '\n';
         } else {
-            out << std::get<std::string>(field.value) << '\n';
+            out << TerminalText(std::get<std::string>(field.value)) << '\n';
         }
     }
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 
+#include "cli/argument_bytes.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/exit_codes.h"
@@ -49,7 +50,7 @@ Failure Parse(const QCommandLineParser& parser, ExportOptions& out) {
                               "': brackets in the usage mark an optional part; "
                               "give the option without them");
         }
-        out.inputs.push_back(input.toStdString());
+        out.inputs.push_back(ArgumentBytes(input));
     }
     if (out.inputs.empty()) {
         return UsageError("FILE is missing");
@@ -72,7 +73,11 @@ Failure Parse(const QCommandLineParser& parser, ExportOptions& out) {
     if (!parser.isSet("dir")) {
         return UsageError("-d DIR is missing");
     }
-    out.folder = Value(parser, "dir");
+    std::string folder;
+    if (Failure error = ParsePathOption(parser, "d", folder); !error.ok()) {
+        return error;
+    }
+    out.folder = folder;
     return ChoosePictureFormat(parser, "", "png", out.settings.format);
 }
 

@@ -9,6 +9,7 @@
 #include "cli/failure.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_file.h"
+#include "cli/terminal_text.h"
 #include "cli/threshold_options.h"
 #include "platform/text_codec.h"
 
@@ -82,7 +83,7 @@ void PrintTable(const Lists& lists) {
             std::snprintf(prefix, sizeof prefix, "%-13s  %5zu  %4d  %-9s  ", name, k,
                           entries[k].slot,
                           entries[k].verdict.empty() ? "-" : entries[k].verdict.c_str());
-            std::cout << prefix << entries[k].label << '\n';
+            std::cout << prefix << TerminalText(entries[k].label) << '\n';
         }
     };
     kind("find", lists.find);

@@ -3,11 +3,12 @@
 #include <QStringList>
 #include <iostream>
 
+#include "cli/argument_bytes.h"
 #include "cli/exit_codes.h"
 #include "cli/signal_handling.h"
 #include "cli/usage.h"
-#include "platform/parse_problem.h"
 #include "mirelta_version.h"
+#include "platform/parse_problem.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
     SetUpSignals();
     QStringList args;
     for (int k = 1; k < argc; ++k) {
-        args << QString::fromLocal8Bit(argv[k]);
+        args << ArgumentText(argv[k]);
     }
     if (args.isEmpty()) {
         PrintUsageError(std::cerr, nullptr, "a COMMAND is missing");

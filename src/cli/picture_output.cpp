@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/picture_output.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "cli/failure.h"
@@ -32,8 +33,8 @@ Failure ChoosePictureFormat(const QCommandLineParser& parser, const std::string&
                             const std::string& fallback, std::string& format) {
     if (parser.isSet("format")) {
         format = parser.value("format").toLower().toStdString();
-        const auto known = ImageFormatOfPath("x." + format);
-        if (!known) {
+        const std::vector<std::string> savable = SavableImageFormats();
+        if (std::find(savable.begin(), savable.end(), format) == savable.end()) {
             return UsageError("--format " + format +
                               " cannot be written; supported: " + Supported());
         }

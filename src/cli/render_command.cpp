@@ -35,7 +35,9 @@ Failure Parse(const QCommandLineParser& parser, RenderOptionValues& out) {
     if (!parser.isSet("output")) {
         return UsageError("-o OUT is missing");
     }
-    out.output = Value(parser, "output");
+    if (Failure error = ParsePathOption(parser, "o", out.output); !error.ok()) {
+        return error;
+    }
     return ChoosePictureFormat(parser, out.output, "bmp", out.format);
 }
 

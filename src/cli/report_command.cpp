@@ -57,7 +57,9 @@ Failure Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
     if (!parser.isSet("output")) {
         return UsageError("-o OUT.pdf is missing");
     }
-    out.output = Value(parser, "output");
+    if (Failure error = ParsePathOption(parser, "o", out.output); !error.ok()) {
+        return error;
+    }
     out.source = source;
     out.request.sourcePath = source.path;
     return {};

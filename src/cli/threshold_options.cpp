@@ -10,17 +10,13 @@ namespace mirelta::cli {
 namespace {
 
 bool ParseDb(const std::string& text, double& out) {
-    if (text.empty()) {
-        return false;
-    }
-    std::size_t used = 0;
-    try {
-        out = std::stod(text, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
+    const auto db = ParseDecimal(text);
     // Past +-1000 dB no meter reading could ever be judged; keeps the hundredths in range.
-    return used == text.size() && std::isfinite(out) && std::fabs(out) <= 1000.0;
+    if (!db || std::fabs(*db) > 1000.0) {
+        return false;
+    }
+    out = *db;
+    return true;
 }
 
 }  // namespace

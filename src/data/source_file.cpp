@@ -47,46 +47,70 @@ std::string TimeoutDetail(std::chrono::milliseconds deadline, std::size_t got) {
     return text.str();
 }
 
-// Waits until `fd` has data or its writer is gone; false once `until` has passed.
-bool WaitReadable(int fd, Clock::time_point until) {
+enum class Wait { Readable, WriterGone, TimedOut };
+
+// Waits until `fd` has data or its writer is gone, at most until `until`.
+Wait WaitReadable(int fd, Clock::time_point until) {
     for (;;) {
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(until - Clock::now());
         if (left.count() <= 0) {
-            return false;
+            return Wait::TimedOut;
         }
         pollfd poller{fd, POLLIN, 0};
         const int ready = ::poll(&poller, 1, static_cast<int>(left.count()));
         if (ready > 0) {
-            return true;
+            return (poller.revents & POLLIN) != 0 || (poller.revents & POLLHUP) == 0
+                       ? Wait::Readable  // data, or an error that the read reports
+                       : Wait::WriterGone;
         }
         if (ready < 0 && errno != EINTR) {
-            return true;  // the read that follows reports the error
+            return Wait::Readable;  // the read that follows reports the error
         }
     }
 }
 
-// Reads the image from `fd`. A regular file is read without a deadline; anything else gets
-// `deadline`. `waitFirst` is for a descriptor in blocking mode that we must not change
-// (standard input shares its mode with whoever started us).
-ReadResult ReadImage(int fd, bool regular, bool waitFirst, std::chrono::milliseconds deadline) {
+// How the source is read: a regular file without a deadline, anything else within `deadline`.
+struct SourceKind {
+    bool regular = false;
+    // A FIFO reads as ended until its first writer opens it, so only a writer that came and went
+    // ends it.
+    bool fifo = false;
+    // A descriptor in blocking mode that we must not change (standard input shares its mode with
+    // whoever started us) is polled before each read.
+    bool waitFirst = false;
+};
+
+ReadResult ReadImage(int fd, SourceKind kind, std::chrono::milliseconds deadline) {
     auto image = std::make_unique<SourceImage>();
     auto* bytes = image->bytes.data();
     const std::size_t size = image->bytes.size();
     const Clock::time_point until = Clock::now() + deadline;
     std::size_t got = 0;
     while (got < size) {
-        if (!regular && waitFirst && !WaitReadable(fd, until)) {
+        if (!kind.regular && kind.waitFirst && WaitReadable(fd, until) == Wait::TimedOut) {
             return Failed(ErrorKind::ShortRead, TimeoutDetail(deadline, got));
         }
         const ssize_t n = ::read(fd, bytes + got, size - got);
         if (n > 0) {
             got += static_cast<std::size_t>(n);
-        } else if (n == 0) {
-            return Failed(ErrorKind::ShortRead, ShortDetail(got));
-        } else if (errno == EAGAIN && !WaitReadable(fd, until)) {
-            return Failed(ErrorKind::ShortRead, TimeoutDetail(deadline, got));
-        } else if (errno != EAGAIN && errno != EINTR) {
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN) {
             return Failed(ErrorKind::ShortRead, std::strerror(errno));
+        }
+        if (n == 0 && !kind.fifo) {
+            return Failed(ErrorKind::ShortRead, ShortDetail(got));
+        }
+        switch (WaitReadable(fd, until)) {
+            case Wait::TimedOut:
+                return Failed(ErrorKind::ShortRead, TimeoutDetail(deadline, got));
+            case Wait::WriterGone:
+                return Failed(ErrorKind::ShortRead, ShortDetail(got));
+            case Wait::Readable:
+                break;
         }
     }
     return {Error{}, std::move(image)};
@@ -115,11 +139,13 @@ ReadResult ReadSourceFile(const std::filesystem::path& path, std::chrono::millis
     if (S_ISDIR(info.st_mode)) {
         return Failed(ErrorKind::CannotOpen, std::strerror(EISDIR));
     }
-    const bool regular = S_ISREG(info.st_mode);
-    if (regular && !standardInput) {
+    const SourceKind kind{.regular = S_ISREG(info.st_mode),
+                          .fifo = S_ISFIFO(info.st_mode),
+                          .waitFirst = standardInput};
+    if (kind.regular && !standardInput) {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     }
-    return ReadImage(fd, regular, standardInput, deadline);
+    return ReadImage(fd, kind, deadline);
 }
 
 }  // namespace mirelta

@@ -70,7 +70,13 @@ TEST(CliCommandLine, UsageErrorsShareOneWording) {
         {{"render", "a.dat", "--screen", "find"}, "-o OUT is missing"},
         {{"export-all", "a.dat", "--depth", "8", "-d", "x"}, "--depth must be 16, 24 or 32"},
         {{"list", "a.dat", "--read-timeout", "0"},
-         "--read-timeout must be a number of seconds above 0"},
+         "--read-timeout must be a number of seconds from 0.001 to 86400"},
+        {{"list", "a.dat", "--read-timeout", "0.0004"},
+         "--read-timeout must be a number of seconds from 0.001 to 86400"},
+        {{"list", "a.dat", "--pass-margin", "0x10"},
+         "--pass-margin must be a number of dB, not '0x10'"},
+        {{"render", "a.dat", "--screen", "find", "-o", ""}, "-o must not be empty"},
+        {{"report", "a.dat", "-o", "a.pdf", "--output=b.pdf"}, "-o may be given only once"},
     };
     for (const auto& c : cases) {
         const CliResult result = RunCli(c.args);

@@ -133,5 +133,30 @@ TEST(CliList, UnterminatedLabelsStopAtTheirField) {
     EXPECT_EQ(result.out.find("SPILL"), std::string::npos);
 }
 
+// Labels come from the file: the text outputs show their control bytes escaped, so a file can
+// neither drive the terminal nor split a row, while JSON and CSV carry the exact text, quoted.
+TEST(CliList, ControlBytesInLabelsAreShownEscaped) {
+    TempDir dir;
+    const std::string hostile = "\x1b]0;X\x07\r\nA,\x7f";
+    const std::string shown = "\\x1b]0;X\\x07\\x0d\\x0aA,\\x7f";
+    ImageBuilder builder;
+    builder.addFind(0, FindFields{.label = hostile, .satellite = "\x1b[2J"});
+    const std::string path = WriteImage(dir, builder);
+    const CliResult list = RunCli({"list", path});
+    const CliResult text = RunCli({"dump", path});
+    EXPECT_TRUE(list.out.ends_with("FAIL       " + shown + "\n")) << list.out;
+    EXPECT_NE(text.out.find(' ' + shown + '\n'), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find(" \\x1b[2J\n"), std::string::npos) << text.out;
+    for (const std::string& out : {list.out, text.out}) {
+        EXPECT_EQ(out.find_first_of("\x1b\x07\r\x7f"), std::string::npos);
+    }
+    const CliResult csv = RunCli({"dump", path, "--csv", "--kind", "find"});
+    EXPECT_NE(csv.out.find("\nfind,0,0,\"" + hostile + "\","), std::string::npos) << csv.out;
+    const CliResult json = RunCli({"dump", path, "--json"});
+    const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json.out));
+    EXPECT_EQ(doc.object()["find"].toArray()[0].toObject()["label"].toString().toStdString(),
+              hostile);
+}
+
 }  // namespace
 }  // namespace mirelta::testing

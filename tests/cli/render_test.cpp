@@ -99,7 +99,8 @@ TEST(CliRender, FormatWeCannotWriteIsAUsageErrorListingThoseWeCan) {
     const std::string file = WriteImage(dir);
     const auto out = dir / "x.foo";
     for (const std::vector<std::string>& extra :
-         {std::vector<std::string>{}, std::vector<std::string>{"--format", "gif"}}) {
+         {std::vector<std::string>{}, std::vector<std::string>{"--format", "gif"},
+          std::vector<std::string>{"--format", "a.png"}}) {
         std::vector<std::string> args = {"render", file, "--screen", "find", "-o", out.string()};
         args.insert(args.end(), extra.begin(), extra.end());
         const CliResult result = RunCli(args);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 
 #include "cli_run.h"
 
@@ -70,6 +72,31 @@ TEST(CliSource, SilentWriterEndsAtTheReadTimeout) {
                                   "has 42652\n");
         EXPECT_LT(took, std::chrono::seconds(4));
     }
+}
+
+// A name is bytes and need not be UTF-8: every command reads FILE, and writes OUT, under exactly
+// the name it was given.
+TEST(CliSource, NamesThatAreNotUtf8KeepTheirBytes) {
+    TempDir dir;
+    const std::string source = (dir / "bad\xff.dat").string();
+    std::filesystem::copy_file(DEMO_FILE, source);
+    const std::vector<std::string> runs[] = {
+        {"list", source},
+        {"dump", source, "--json"},
+        {"describe", source, "--screen", "find"},
+        {"render", source, "--screen", "find", "-o", (dir / "out\xff.bmp").string()},
+        {"report", source, "-o", (dir / "report\xff.pdf").string()},
+    };
+    for (const auto& args : runs) {
+        const CliResult result = RunCli(args);
+        EXPECT_EQ(result.exitCode, 0) << args[0] << ": " << result.err;
+    }
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir / "")) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bad\xff.dat", "out\xff.bmp", "report\xff.pdf"}));
 }
 
 }  // namespace

@@ -101,10 +101,52 @@ TEST_F(ReadFile, DirectoryCannotBeOpened) {
     EXPECT_EQ(ReadSourceFile(dir_).error.kind, ErrorKind::CannotOpen);
 }
 
-TEST_F(ReadFile, PipeWithoutAWriterIsAShortReadNotAHang) {
-    const auto pipe = dir_ / "pipe.dat";
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    EXPECT_EQ(ReadSourceFile(pipe).error.kind, ErrorKind::ShortRead);
+// A FIFO's writer may open it after we do: the read waits for one until the deadline, and ends
+// at once when a writer leaves before the image is whole.
+TEST_F(ReadFile, FifoWaitsForALateWriter) {
+    const std::size_t whole = SampleImage().bytes().size();
+    const struct {
+        const char* name;
+        std::chrono::milliseconds writerAfter;  // negative: no writer comes
+        std::size_t written;
+        ErrorKind kind;
+        std::string detail;
+    } cases[] = {
+        {"whole", std::chrono::milliseconds(300), whole, ErrorKind::None, ""},
+        {"part", std::chrono::milliseconds(300), 100, ErrorKind::ShortRead,
+         "100 bytes; a meter file has 42652"},
+        {"none", std::chrono::milliseconds(-1), 0, ErrorKind::ShortRead,
+         "nothing more arrived within 1 s; 0 bytes; a meter file has 42652"},
+    };
+    constexpr std::chrono::seconds kDeadline{1};
+    for (const auto& c : cases) {
+        const auto pipe = dir_ / (std::string(c.name) + ".dat");
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        std::thread writer([&] {
+            if (c.writerAfter.count() < 0) {
+                return;
+            }
+            std::this_thread::sleep_for(c.writerAfter);
+            // Without blocking: a reader that is already gone must not hang the test.
+            const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                EXPECT_EQ(::write(fd, SampleImage().bytes().data(), c.written),
+                          static_cast<ssize_t>(c.written));
+                ::close(fd);
+            }
+        });
+        const auto start = std::chrono::steady_clock::now();
+        const ReadResult result = ReadSourceFile(pipe, kDeadline);
+        const auto took = std::chrono::steady_clock::now() - start;
+        writer.join();
+        EXPECT_EQ(result.error.kind, c.kind) << c.name;
+        EXPECT_EQ(result.error.detail, c.detail) << c.name;
+        if (c.writerAfter.count() < 0) {
+            EXPECT_GE(took, kDeadline) << c.name;
+        } else {
+            EXPECT_LT(took, kDeadline) << c.name;
+        }
+    }
 }
 
 TEST_F(ReadFile, FailuresCarryTheirReason) {

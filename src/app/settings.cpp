@@ -39,15 +39,16 @@ bool IsMargin(double margin) {
     return margin >= -Settings::kMarginLimit && margin <= Settings::kMarginLimit;
 }
 
-// QSettings would block on a FIFO until a writer comes, and replace it on saving.
 bool IsUsableStore(const QStringList& files) {
-    const QString irregular = FirstIrregularFile(files);
-    if (!irregular.isEmpty()) {
-        WarnOnce(QStringLiteral("Settings: %1 is not a regular file; it is neither read nor "
-                                "written, and this run uses the defaults")
-                     .arg(irregular));
+    for (const QString& file : files) {
+        if (const QString why = WhyNotToOpen(file); !why.isEmpty()) {
+            WarnOnce(QStringLiteral("Settings: %1 %2; it is neither read nor written, and this run "
+                                    "uses the defaults")
+                         .arg(file, why));
+            return false;
+        }
     }
-    return irregular.isEmpty();
+    return true;
 }
 
 }  // namespace

@@ -15,8 +15,9 @@ namespace mirelta {
 
 // What the window remembers between runs, in the one store under the application id. Values read
 // back are checked: a bad one gives its default and one warning in the log, and stays stored. A
-// store that is not a regular file is neither read nor written: this run starts from the defaults
-// and keeps its changes to itself, with one warning.
+// store that is not a regular file, or is far larger than the window ever writes, is neither read
+// nor written: this run starts from the defaults and keeps its changes to itself, with one
+// warning.
 class Settings {
   public:
     static constexpr int kRecentFileCount = 8;

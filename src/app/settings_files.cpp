@@ -24,13 +24,18 @@ QStringList SettingsFilesOf(const QString& organization, const QString& applicat
     return files;
 }
 
-QString FirstIrregularFile(const QStringList& files) {
-    for (const QString& file : files) {
-        // stat follows a link, as opening the file would.
-        struct stat status {};
-        if (::stat(QFile::encodeName(file).constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
-            return file;
-        }
+QString WhyNotToOpen(const QString& file) {
+    // stat follows a link, as opening the file would.
+    struct stat status {};
+    if (::stat(QFile::encodeName(file).constData(), &status) != 0) {
+        return {};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return QStringLiteral("is not a regular file");
+    }
+    if (status.st_size > kMostStoreBytes) {
+        return QStringLiteral("is larger than %1 bytes, more than the window ever stores")
+            .arg(kMostStoreBytes);
     }
     return {};
 }

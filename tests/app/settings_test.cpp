@@ -12,8 +12,10 @@
 
 #include <QProcess>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
+#include <utility>
 
 #include "app/settings_files.h"
 #include "fixtures/scratch_folder.h"
@@ -123,22 +125,29 @@ TEST(SettingsFiles, AreTheOnesTheToolkitOpens) {
 
 namespace fs = std::filesystem;
 
-struct IrregularFile {
+struct UnusableFile {
     const char* name;
     std::function<void(const fs::path&)> make;
+    QString why;
 };
 
-void PrintTo(const IrregularFile& file, std::ostream* out) {
+void PrintTo(const UnusableFile& file, std::ostream* out) {
     *out << file.name;
 }
 
-class IrregularStore : public ::testing::TestWithParam<IrregularFile> {};
+// Its kind, and its size if it has one.
+std::pair<fs::file_type, std::uintmax_t> ShapeOf(const fs::path& path) {
+    const fs::file_type kind = fs::symlink_status(path).type();
+    return {kind, kind == fs::file_type::regular ? fs::file_size(path) : 0};
+}
 
-TEST_P(IrregularStore, IsLeftAloneWhileTheWindowStartsWithOneWarning) {
+class UnusableStore : public ::testing::TestWithParam<UnusableFile> {};
+
+TEST_P(UnusableStore, IsLeftAloneWhileTheWindowStartsWithOneWarning) {
     const fixtures::ScratchFolder config;
     const fs::path store = config / (std::string(kApplicationId) + ".conf");
     GetParam().make(store);
-    const fs::file_type kind = fs::symlink_status(store).type();
+    const auto shape = ShapeOf(store);
 
     QProcess viewer;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -157,29 +166,43 @@ TEST_P(IrregularStore, IsLeftAloneWhileTheWindowStartsWithOneWarning) {
     EXPECT_EQ(viewer.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(viewer.exitCode(), 0);
     const QString log = QString::fromLocal8Bit(viewer.readAllStandardError());
-    EXPECT_EQ(log.count(QString::fromStdString(store.string()) + " is not a regular file"), 1)
+    EXPECT_EQ(log.count(QString::fromStdString(store.string()) + ' ' + GetParam().why), 1)
         << log.toStdString();
-    EXPECT_EQ(fs::symlink_status(store).type(), kind);
+    EXPECT_EQ(ShapeOf(store), shape);
     EXPECT_EQ(std::distance(fs::directory_iterator(config.path()), {}), 1) << "nothing beside it";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    AtTheStorePath, IrregularStore,
+    AtTheStorePath, UnusableStore,
     ::testing::Values(
-        IrregularFile{"Fifo",
-                      [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
-        IrregularFile{"Folder", [](const fs::path& path) { fs::create_directory(path); }},
+        UnusableFile{"Fifo",
+                     [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+                     "is not a regular file"},
+        UnusableFile{"Folder", [](const fs::path& path) { fs::create_directory(path); },
+                     "is not a regular file"},
         // Not a link to a device: were the store ever written, the system's device would go.
-        IrregularFile{"Socket",
-                      [](const fs::path& path) {
-                          sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
-                          path.string().copy(address.sun_path, sizeof address.sun_path - 1);
-                          const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-                          ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address),
-                                           sizeof address),
-                                    0);
-                          ::close(fd);
-                      }}),
+        UnusableFile{"Socket",
+                     [](const fs::path& path) {
+                         sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+                         path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+                         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                         ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address),
+                                          sizeof address),
+                                   0);
+                         ::close(fd);
+                     },
+                     "is not a regular file"},
+        // Parsed whole, a million recent files held the window up and took over 100 MB.
+        UnusableFile{"MillionsOfBytes",
+                     [](const fs::path& path) {
+                         std::ofstream out(path);
+                         out << "[General]\nrecentFiles=/m/0.dat";
+                         for (int k = 1; k < 100000; ++k) {
+                             out << ", /m/" << k << ".dat";
+                         }
+                         out << '\n';
+                     },
+                     "is larger than 1048576 bytes"}),
     [](const auto& named) { return std::string(named.param.name); });
 
 }  // namespace

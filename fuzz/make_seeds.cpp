@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the committed seed corpora: the demo file and edge-case images built field by field,
-// each with a script of window events after the image, and small pictures for the BMP encoder.
+// each with a script of window events or a report's language, margins and title after the image,
+// and small pictures for the BMP encoder.
 //   make_fuzz_seeds examples/demo.dat fuzz/corpus
 #include <cstdint>
 #include <cstdio>
@@ -34,6 +35,14 @@ const Bytes kScript = {0,   1, 0,  1, 3, 0, 2,   1,  0,   0,   2, 0,   1,  5,   
 
 Bytes WithScript(Bytes image) {
     image.insert(image.end(), kScript.begin(), kScript.end());
+    return image;
+}
+
+// Language, pass and fail margin bytes, then the title.
+Bytes WithReportChoices(Bytes image, std::uint8_t language, std::uint8_t pass, std::uint8_t fail,
+                        const std::string& title) {
+    image.insert(image.end(), {language, pass, fail});
+    image.insert(image.end(), title.begin(), title.end());
     return image;
 }
 
@@ -117,7 +126,7 @@ int main(int argc, char** argv) {
     const Bytes shortFile(extremes.begin(), extremes.begin() + 1000);
 
     const fs::path root = argv[2];
-    for (const char* target : {"load", "pipeline", "bmp"}) {
+    for (const char* target : {"load", "pipeline", "bmp", "report"}) {
         fs::create_directories(root / target);
     }
     Write(root / "load" / "demo.dat", demo);
@@ -130,6 +139,12 @@ int main(int argc, char** argv) {
     Write(root / "pipeline" / "extremes-script", WithScript(extremes));
     Write(root / "pipeline" / "wrong-signature-script", WithScript(wrongSignature));
     Write(root / "pipeline" / "short", shortFile);
+    Write(root / "report" / "demo", demo);
+    Write(root / "report" / "demo-french-titled",
+          WithReportChoices(demo, 1, 140, 120, "Relev\xC3\xA9 \xE2\x9C\x93 <&>"));
+    Write(root / "report" / "extremes-narrow-margins", WithReportChoices(extremes, 0, 255, 0, ""));
+    Write(root / "report" / "empty-bad-title", WithReportChoices(empty, 0, 0, 0, "\xFF\xFE"));
+    Write(root / "report" / "wrong-signature", wrongSignature);
     // Width, height and format bytes, then pixel bytes.
     Write(root / "bmp" / "one-pixel", {0, 0, 0, 0x12, 0x34, 0x56, 0x78});
     Write(root / "bmp" / "odd-width-rgb888", {2, 4, 3, 1, 2, 3, 4, 5, 6, 7, 8, 9});

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the committed seed corpora: the demo file and edge-case images built field by field,
-// each with a script of window events after the image, small pictures for the BMP encoder, and
-// hostile file names and labels for the export names.
+// each with a script of window events or a report's language, margins and title after the image,
+// small pictures for the BMP encoder, and hostile file names and labels for the export names.
 //   make_fuzz_seeds examples/demo.dat fuzz/corpus
 #include <cstdint>
 #include <cstdio>
@@ -36,6 +36,14 @@ const Bytes kScript = {0,   1, 0,  1, 3, 0, 2,   1,  0,   0,   2, 0,   1,  5,   
 
 Bytes WithScript(Bytes image) {
     image.insert(image.end(), kScript.begin(), kScript.end());
+    return image;
+}
+
+// Language, pass and fail margin bytes, then the title.
+Bytes WithReportChoices(Bytes image, std::uint8_t language, std::uint8_t pass, std::uint8_t fail,
+                        const std::string& title) {
+    image.insert(image.end(), {language, pass, fail});
+    image.insert(image.end(), title.begin(), title.end());
     return image;
 }
 
@@ -139,7 +147,8 @@ int main(int argc, char** argv) {
     const Bytes shortFile(extremes.begin(), extremes.begin() + 1000);
 
     const fs::path root = argv[2];
-    for (const char* target : {"load", "pipeline", "bmp", "export_names", "cli_options"}) {
+    for (const char* target :
+         {"load", "pipeline", "bmp", "export_names", "cli_options", "report"}) {
         fs::create_directories(root / target);
     }
     Write(root / "load" / "demo.dat", demo);
@@ -152,6 +161,12 @@ int main(int argc, char** argv) {
     Write(root / "pipeline" / "extremes-script", WithScript(extremes));
     Write(root / "pipeline" / "wrong-signature-script", WithScript(wrongSignature));
     Write(root / "pipeline" / "short", shortFile);
+    Write(root / "report" / "demo", demo);
+    Write(root / "report" / "demo-french-titled",
+          WithReportChoices(demo, 1, 140, 120, "Relev\xC3\xA9 \xE2\x9C\x93 <&>"));
+    Write(root / "report" / "extremes-narrow-margins", WithReportChoices(extremes, 0, 255, 0, ""));
+    Write(root / "report" / "empty-bad-title", WithReportChoices(empty, 0, 0, 0, "\xFF\xFE"));
+    Write(root / "report" / "wrong-signature", wrongSignature);
     // Width, height and format bytes, then pixel bytes.
     Write(root / "bmp" / "one-pixel", {0, 0, 0, 0x12, 0x34, 0x56, 0x78});
     Write(root / "bmp" / "odd-width-rgb888", {2, 4, 3, 1, 2, 3, 4, 5, 6, 7, 8, 9});
@@ -163,8 +178,9 @@ int main(int argc, char** argv) {
     Write(root / "export_names" / "slashes", NameSeed(3, "/a/b/", "../../etc/passwd"));
     Write(root / "export_names" / "nul-and-controls",
           NameSeed(12, std::string("a\0b\x1b[2J.dat", 11), std::string("\0\x07\n\r\t", 5)));
-    Write(root / "export_names" / "gbk-label",
-          NameSeed(5, "\xff\xfe.dat", "\xd1\xc7\xcc\xab" "7\xba\xc5"));
+    Write(root / "export_names" / "gbk-label", NameSeed(5, "\xff\xfe.dat",
+                                                        "\xd1\xc7\xcc\xab"
+                                                        "7\xba\xc5"));
     Write(root / "export_names" / "long",
           NameSeed(9, std::string(250, 'n') + ".dat", std::string(300, '\xd6')));
     const fs::path cli = root / "cli_options";

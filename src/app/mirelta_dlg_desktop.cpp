@@ -88,7 +88,12 @@ void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
     const QStringList files = settings_.recentFiles();
     recent->setEnabled(!files.isEmpty());
     for (const QString& file : files) {
-        recent->addAction(file, this, [this, file] { OpenRecent(file); });
+        if (QFileInfo::exists(file)) {
+            recent->addAction(file, this, [this, file] { OpenRecent(file); });
+        } else {
+            // Kept in the list: the file may be on a drive that is not mounted now.
+            recent->addAction(file + QStringLiteral("  (missing)"))->setEnabled(false);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <mutex>
 
+#include "app/settings_files.h"
 #include "mirelta_version.h"
 
 namespace mirelta {
@@ -38,46 +39,79 @@ bool IsMargin(double margin) {
     return margin >= -Settings::kMarginLimit && margin <= Settings::kMarginLimit;
 }
 
+bool IsUsableStore(const QStringList& files) {
+    for (const QString& file : files) {
+        if (const QString why = WhyNotToOpen(file); !why.isEmpty()) {
+            WarnOnce(QStringLiteral("Settings: %1 %2; it is neither read nor written, and this run "
+                                    "uses the defaults")
+                         .arg(file, why));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
-Settings::Settings()
-    : store_(QSettings::NativeFormat, QSettings::UserScope, QString::fromLatin1(kApplicationId)) {
-    carryOverOlderStores();
+Settings::Settings() {
+    const QString id = QString::fromLatin1(kApplicationId);
+    if (IsUsableStore(SettingsFilesOf(id))) {
+        store_ = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, id);
+        carryOverOlderStores();
+    }
 }
 
 void Settings::carryOverOlderStores() {
-    if (store_.value(kLayoutVersion, 0).toInt() >= kOneStore) {
+    const QString olderId = QStringLiteral("Mirelta");
+    if (value(kLayoutVersion).toInt() >= kOneStore ||
+        !IsUsableStore(SettingsFilesOf(olderId, olderId))) {
         return;
     }
     // The folders and the recent list are already here under their keys. The margins were in a
     // store of their own, which stays for older builds; a margin set here since wins.
-    const QSettings verdictStore(QStringLiteral("Mirelta"), QStringLiteral("Mirelta"));
+    const QSettings verdictStore(olderId, olderId);
     for (const QString& key : {kPassMargin, kFailMargin}) {
-        if (verdictStore.contains(key) && !store_.contains(key)) {
-            store_.setValue(key, verdictStore.value(key));
+        if (verdictStore.contains(key) && !contains(key)) {
+            setValue(key, verdictStore.value(key));
         }
     }
-    store_.setValue(kLayoutVersion, kOneStore);
+    setValue(kLayoutVersion, kOneStore);
+}
+
+bool Settings::contains(const QString& key) const {
+    return store_ ? store_->contains(key) : thisRunOnly_.contains(key);
+}
+
+QVariant Settings::value(const QString& key) const {
+    return store_ ? store_->value(key) : thisRunOnly_.value(key);
+}
+
+void Settings::setValue(const QString& key, const QVariant& value) {
+    if (store_) {
+        store_->setValue(key, value);
+    } else {
+        thisRunOnly_.insert(key, value);
+    }
 }
 
 QString Settings::openFolder() const {
-    return store_.value(kOpenFolder).toString();
+    return value(kOpenFolder).toString();
 }
 
 QString Settings::saveFolder() const {
-    return store_.value(kSaveFolder).toString();
+    return value(kSaveFolder).toString();
 }
 
 void Settings::rememberOpenedIn(const QString& filePath) {
-    store_.setValue(kOpenFolder, QFileInfo(filePath).absolutePath());
+    setValue(kOpenFolder, QFileInfo(filePath).absolutePath());
 }
 
 void Settings::rememberSavedIn(const QString& filePath) {
-    store_.setValue(kSaveFolder, QFileInfo(filePath).absolutePath());
+    setValue(kSaveFolder, QFileInfo(filePath).absolutePath());
 }
 
 QStringList Settings::recentFiles() const {
-    return store_.value(kRecentFiles).toStringList().mid(0, kRecentFileCount);
+    return value(kRecentFiles).toStringList().mid(0, kRecentFileCount);
 }
 
 void Settings::addRecentFile(const QString& filePath) {
@@ -85,20 +119,20 @@ void Settings::addRecentFile(const QString& filePath) {
     QStringList files = recentFiles();
     files.removeAll(path);
     files.prepend(path);
-    store_.setValue(kRecentFiles, files.mid(0, kRecentFileCount));
+    setValue(kRecentFiles, files.mid(0, kRecentFileCount));
 }
 
 void Settings::removeRecentFile(const QString& filePath) {
     QStringList files = recentFiles();
     files.removeAll(filePath);
-    store_.setValue(kRecentFiles, files);
+    setValue(kRecentFiles, files);
 }
 
 double Settings::marginAt(const QString& key, double fallback) const {
-    if (!store_.contains(key)) {
+    if (!contains(key)) {
         return fallback;
     }
-    const QVariant stored = store_.value(key);
+    const QVariant stored = value(key);
     bool isNumber = false;
     const double margin = stored.toDouble(&isNumber);
     if (isNumber && IsMargin(margin)) {
@@ -129,29 +163,29 @@ Thresholds Settings::thresholds() const {
 }
 
 UiLanguage Settings::language() const {
-    if (!store_.contains(kLanguage)) {
+    if (!contains(kLanguage)) {
         return UiLanguage::English;
     }
     bool isNumber = false;
-    const int language = store_.value(kLanguage).toInt(&isNumber);
+    const int language = value(kLanguage).toInt(&isNumber);
     if (isNumber && (language == 0 || language == 1)) {
         return static_cast<UiLanguage>(language);
     }
     WarnOnce(QStringLiteral("Settings: %1 \"%2\" is neither 0 nor 1; using 0")
-                 .arg(kLanguage, store_.value(kLanguage).toString()));
+                 .arg(kLanguage, value(kLanguage).toString()));
     return UiLanguage::English;
 }
 
 void Settings::setLanguage(UiLanguage language) {
-    store_.setValue(kLanguage, static_cast<int>(language));
+    setValue(kLanguage, static_cast<int>(language));
 }
 
 QByteArray Settings::windowGeometry() const {
-    return store_.value(kGeometry).toByteArray();
+    return value(kGeometry).toByteArray();
 }
 
 void Settings::setWindowGeometry(const QByteArray& geometry) {
-    store_.setValue(kGeometry, geometry);
+    setValue(kGeometry, geometry);
 }
 
 }  // namespace mirelta

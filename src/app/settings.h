@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
+#include <memory>
 
 #include "assess/assessment.h"
 #include "screens/screen_mode.h"
@@ -12,7 +14,10 @@
 namespace mirelta {
 
 // What the window remembers between runs, in the one store under the application id. Values read
-// back are checked: a bad one gives its default and one warning in the log, and stays stored.
+// back are checked: a bad one gives its default and one warning in the log, and stays stored. A
+// store that is not a regular file, or is far larger than the window ever writes, is neither read
+// nor written: this run starts from the defaults and keeps its changes to itself, with one
+// warning.
 class Settings {
   public:
     static constexpr int kRecentFileCount = 8;
@@ -26,7 +31,7 @@ class Settings {
     void rememberOpenedIn(const QString& filePath);
     void rememberSavedIn(const QString& filePath);
 
-    // Newest first.
+    // Newest first, at most kRecentFileCount.
     QStringList recentFiles() const;
     void addRecentFile(const QString& filePath);
     void removeRecentFile(const QString& filePath);
@@ -44,8 +49,12 @@ class Settings {
   private:
     void carryOverOlderStores();
     double marginAt(const QString& key, double fallback) const;
+    bool contains(const QString& key) const;
+    QVariant value(const QString& key) const;
+    void setValue(const QString& key, const QVariant& value);
 
-    QSettings store_;
+    std::unique_ptr<QSettings> store_;  // none when its file is not a regular one
+    QVariantMap thisRunOnly_;           // what is set while there is no store
 };
 
 }  // namespace mirelta

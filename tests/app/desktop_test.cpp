@@ -68,8 +68,9 @@ class Desktop : public ::testing::Test {
         return path.string();
     }
 
-    // The entries of the context menu's Open Recent submenu; `choose` picks one of them.
-    QStringList recentEntries(int choose = -1) {
+    // The entries of the context menu's Open Recent submenu; `choose` picks one of them, and
+    // `unavailable` gets those that cannot be chosen.
+    QStringList recentEntries(int choose = -1, QStringList* unavailable = nullptr) {
         QCoreApplication::processEvents();  // the window stores a file once it has shown it
         QStringList entries;
         WhileShown<QMenu>(
@@ -86,6 +87,9 @@ class Desktop : public ::testing::Test {
                     const auto recent = action->menu()->actions();
                     for (QAction* entry : recent) {
                         entries << entry->text();
+                        if (unavailable != nullptr && !entry->isEnabled()) {
+                            *unavailable << entry->text();
+                        }
                     }
                     if (choose >= 0 && choose < recent.size()) {
                         recent[choose]->trigger();
@@ -125,14 +129,21 @@ TEST_F(Desktop, OpenRecentHoldsTheLastEightFilesNewestFirstAndOpensThem) {
     EXPECT_EQ(findList()->currentText(), QFileInfo(expected[5]).baseName().replace("file", "Sat"));
 }
 
-TEST_F(Desktop, AMissingRecentFileIsDroppedWithAMessage) {
+TEST_F(Desktop, AMissingRecentFileShowsAsUnavailableAndIsDroppedIfItGoesOnceShown) {
     const QString kept = QString::fromStdString(writeFile("kept.dat", {"Kept"}));
     const QString gone = QString::fromStdString(writeFile("gone.dat", {"Gone"}));
     dlg.OpenDroppedOrGiven(kept);
     dlg.OpenDroppedOrGiven(gone);
     std::filesystem::remove(gone.toStdString());
 
-    recentEntries(0);
+    QStringList unavailable;
+    const QString missing = gone + "  (missing)";
+    EXPECT_EQ(recentEntries(-1, &unavailable), (QStringList{missing, kept}));
+    EXPECT_EQ(unavailable, QStringList{missing});
+    EXPECT_TRUE(prompts.messages.empty());
+
+    // Chosen from a menu shown while it was still there.
+    dlg.OpenRecent(gone);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_NE(prompts.messages[0].find(gone.toStdString()), std::string::npos);
     EXPECT_EQ(findList()->currentText(), "Gone") << "the file shown stays";

@@ -1,12 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one settings store: what older builds stored is carried over once, and a bad value read
-// back gives its default with one warning, while the stored text stays for the user to fix.
+// back gives its default with one warning, while the stored text stays for the user to fix. A
+// store that is not a regular file is left alone.
 #include "app/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
+#include <QProcess>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <ostream>
+#include <utility>
 
+#include "app/settings_files.h"
+#include "fixtures/scratch_folder.h"
 #include "mirelta_version.h"
 
 namespace mirelta {
@@ -101,6 +113,97 @@ INSTANTIATE_TEST_SUITE_P(Stored, BadMarginsRead,
                                            BadMargins{
                                                "NotANumber", "4", "loud", {4.0, 0.0}, kFail}),
                          [](const auto& named) { return std::string(named.param.name); });
+
+// The files checked before a store is opened are the ones the toolkit opens.
+TEST(SettingsFiles, AreTheOnesTheToolkitOpens) {
+    const QString id = QString::fromLatin1(kApplicationId);
+    EXPECT_EQ(SettingsFilesOf(id).value(0),
+              QSettings(QSettings::NativeFormat, QSettings::UserScope, id).fileName());
+    const QString older = QStringLiteral("Mirelta");
+    EXPECT_EQ(SettingsFilesOf(older, older).value(0), QSettings(older, older).fileName());
+}
+
+namespace fs = std::filesystem;
+
+struct UnusableFile {
+    const char* name;
+    std::function<void(const fs::path&)> make;
+    QString why;
+};
+
+void PrintTo(const UnusableFile& file, std::ostream* out) {
+    *out << file.name;
+}
+
+// Its kind, and its size if it has one.
+std::pair<fs::file_type, std::uintmax_t> ShapeOf(const fs::path& path) {
+    const fs::file_type kind = fs::symlink_status(path).type();
+    return {kind, kind == fs::file_type::regular ? fs::file_size(path) : 0};
+}
+
+class UnusableStore : public ::testing::TestWithParam<UnusableFile> {};
+
+TEST_P(UnusableStore, IsLeftAloneWhileTheWindowStartsWithOneWarning) {
+    const fixtures::ScratchFolder config;
+    const fs::path store = config / (std::string(kApplicationId) + ".conf");
+    GetParam().make(store);
+    const auto shape = ShapeOf(store);
+
+    QProcess viewer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", QString::fromStdString(config.path().string()));
+    environment.insert("XDG_CONFIG_DIRS", QString::fromStdString((config / "none").string()));
+    environment.insert("MIRELTA_EXIT_AFTER_FIRST_PAINT", "1");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    viewer.setProcessEnvironment(environment);
+    viewer.start(MIRELTA_VIEWER_PATH, {});
+    // Reading a FIFO would block until a writer came: the window would never paint.
+    if (!viewer.waitForFinished(15000)) {
+        viewer.kill();
+        viewer.waitForFinished();
+        FAIL() << "the window did not come up";
+    }
+    EXPECT_EQ(viewer.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(viewer.exitCode(), 0);
+    const QString log = QString::fromLocal8Bit(viewer.readAllStandardError());
+    EXPECT_EQ(log.count(QString::fromStdString(store.string()) + ' ' + GetParam().why), 1)
+        << log.toStdString();
+    EXPECT_EQ(ShapeOf(store), shape);
+    EXPECT_EQ(std::distance(fs::directory_iterator(config.path()), {}), 1) << "nothing beside it";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtTheStorePath, UnusableStore,
+    ::testing::Values(
+        UnusableFile{"Fifo",
+                     [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); },
+                     "is not a regular file"},
+        UnusableFile{"Folder", [](const fs::path& path) { fs::create_directory(path); },
+                     "is not a regular file"},
+        // Not a link to a device: were the store ever written, the system's device would go.
+        UnusableFile{"Socket",
+                     [](const fs::path& path) {
+                         sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+                         path.string().copy(address.sun_path, sizeof address.sun_path - 1);
+                         const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                         ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address),
+                                          sizeof address),
+                                   0);
+                         ::close(fd);
+                     },
+                     "is not a regular file"},
+        // Parsed whole, a million recent files held the window up and took over 100 MB.
+        UnusableFile{"MillionsOfBytes",
+                     [](const fs::path& path) {
+                         std::ofstream out(path);
+                         out << "[General]\nrecentFiles=/m/0.dat";
+                         for (int k = 1; k < 100000; ++k) {
+                             out << ", /m/" << k << ".dat";
+                         }
+                         out << '\n';
+                     },
+                     "is larger than 1048576 bytes"}),
+    [](const auto& named) { return std::string(named.param.name); });
 
 }  // namespace
 }  // namespace mirelta

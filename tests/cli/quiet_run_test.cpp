@@ -8,6 +8,15 @@
 namespace mirelta::testing {
 namespace {
 
+// Without a locale, GCC 12's LeakSanitizer crashes scanning the dynamic thread-local storage of
+// the JPEG library that the image plugin loads; the render tests check JPEG saving for leaks with
+// a locale set.
+#ifdef __SANITIZE_ADDRESS__
+const std::string kJpegRun = "env -i PATH=/usr/bin:/bin ASAN_OPTIONS=detect_leaks=0 ";
+#else
+const std::string kJpegRun = "env -i PATH=/usr/bin:/bin ";
+#endif
+
 TEST(CliQuiet, EveryCommandIsSilentOnStderrInABareEnvironment) {
     TempDir dir;
     const std::string demo = ShellQuote(DEMO_FILE);
@@ -17,7 +26,8 @@ TEST(CliQuiet, EveryCommandIsSilentOnStderrInABareEnvironment) {
         cli + " dump " + demo + " --json",
         cli + " describe " + demo + " --screen spectrum --cursor 300,200",
         cli + " render " + demo + " --screen find -o " + ShellQuote((dir / "a.png").string()),
-        cli + " render " + demo + " --screen find -o " + ShellQuote((dir / "a.jpg").string()),
+        kJpegRun + ShellQuote(MIRELTA_CLI_PATH) + " render " + demo + " --screen find -o " +
+            ShellQuote((dir / "a.jpg").string()),
         cli + " export-all " + demo + " -d " + ShellQuote((dir / "all").string()),
         cli + " list - <" + demo,
         cli + " --help",

@@ -12,9 +12,10 @@ declare -A may_use=(
   [screens]="data format platform"
   [export]="data format platform screens assess"
   [assess]="data format"
-  [report]="data format platform screens export assess"
-  [app]="data format platform screens export assess report"
-  [cli]="data format platform screens export assess report"
+  [analysis]="data format"
+  [report]="data format platform screens export assess analysis"
+  [app]="data format platform screens export assess analysis report"
+  [cli]="data format platform screens export assess analysis report"
   [version]=""
 )
 status=0

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "analysis/spectrum_analysis.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/lnb_conversion.h"
+#include "format/value_format.h"
+
+namespace mirelta::analysis {
+namespace {
+
+// A dual LNB switches to its high oscillator at the top of the low band.
+constexpr std::uint32_t kHighBandFromMHz = 11700;
+
+std::optional<double> LoOf(const FindRecord& record) {
+    const std::uint16_t high = LoHigh(record);
+    const std::uint16_t lo =
+        (high != 0 && record.frequency() >= kHighBandFromMHz) ? high : LoLow(record);
+    if (lo == 0) {
+        return std::nullopt;
+    }
+    return lo;
+}
+
+// A Constellation snapshot keeps no LNB: the user's LO, else that of a Find snapshot of the
+// same transponder frequency.
+std::optional<double> LoOf(const RecordLists& lists, std::uint32_t rfMHz,
+                           const std::optional<double>& givenLo) {
+    if (givenLo) {
+        return givenLo;
+    }
+    for (int i = 0; i < lists.findCount; ++i) {
+        if (lists.find[static_cast<std::size_t>(i)].frequency() == rfMHz) {
+            return LoOf(lists.find[static_cast<std::size_t>(i)]);
+        }
+    }
+    return std::nullopt;
+}
+
+bool Matches(const Carrier& carrier, int freqStep, std::uint32_t rfMHz,
+             const std::optional<double>& lo) {
+    if (!lo) {
+        return false;
+    }
+    const std::optional<double> snapshotIf = IfOf(rfMHz, *lo);
+    const double tolerance = std::max(static_cast<double>(freqStep), carrier.bandwidthMHz / 4);
+    return snapshotIf && std::abs(*snapshotIf - carrier.centreMHz) <= tolerance;
+}
+
+std::vector<std::string> MatchingLabels(const Carrier& carrier, int freqStep,
+                                        const RecordLists& lists,
+                                        const std::optional<double>& givenLo) {
+    std::vector<std::string> labels;
+    for (int i = 0; i < lists.findCount; ++i) {
+        const FindRecord& record = lists.find[static_cast<std::size_t>(i)];
+        if (Matches(carrier, freqStep, record.frequency(), LoOf(record))) {
+            labels.push_back(record.listLabel());
+        }
+    }
+    for (int i = 0; i < lists.constellationCount; ++i) {
+        const ConstellationRecord& record = lists.constellation[static_cast<std::size_t>(i)];
+        const std::uint32_t rf = record.frequency();
+        if (Matches(carrier, freqStep, rf, LoOf(lists, rf, givenLo))) {
+            labels.push_back(record.listLabel());
+        }
+    }
+    return labels;
+}
+
+}  // namespace
+
+SpectrumAnalysis AnalyseSpectrum(const RecordLists& lists, int index,
+                                 const AnalysisSettings& settings) {
+    const SpectrumRecord& record = lists.spectrum[static_cast<std::size_t>(index)];
+    SpectrumAnalysis analysis;
+    analysis.index = index;
+    analysis.label = record.listLabel();
+    analysis.sweep = SweepOf(record);
+    SweepAnalysis found = DetectCarriers(analysis.sweep, settings.detection);
+    analysis.floor = found.floor;
+    for (const Carrier& carrier : found.carriers) {
+        CarrierFinding finding{
+            carrier, std::nullopt,
+            MatchingLabels(carrier, analysis.sweep.freqStep, lists, settings.loMHz)};
+        if (settings.loMHz) {
+            finding.rfMHz = RfOf(carrier.centreMHz, *settings.loMHz);
+        }
+        analysis.carriers.push_back(std::move(finding));
+    }
+    return analysis;
+}
+
+std::vector<SpectrumAnalysis> AnalyseSpectra(const RecordLists& lists,
+                                             const AnalysisSettings& settings) {
+    std::vector<SpectrumAnalysis> all;
+    for (int i = 0; i < lists.spectrumCount; ++i) {
+        all.push_back(AnalyseSpectrum(lists, i, settings));
+    }
+    return all;
+}
+
+}  // namespace mirelta::analysis

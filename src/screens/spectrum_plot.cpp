@@ -11,13 +11,18 @@ std::string ScaleText(std::int16_t bottom, int row) {
     return Printf("%d", bottom + kWindowSpan - kScaleStep * row);
 }
 
-std::optional<std::uint32_t> PointPitch(std::int32_t left, std::int32_t right) {
-    const std::uint32_t eighths =
-        (static_cast<std::uint32_t>(left) - static_cast<std::uint32_t>(right)) >> 3;
-    if (eighths == 0) {
+std::optional<std::uint32_t> PointPitch(std::int32_t left, std::int32_t right,
+                                        std::int16_t freqStep) {
+    if (freqStep <= 0) {
         return std::nullopt;
     }
-    const std::uint32_t pitch = static_cast<std::uint32_t>(kPlot.width()) / eighths;
+    const std::uint32_t steps =
+        (static_cast<std::uint32_t>(left) - static_cast<std::uint32_t>(right)) /
+        static_cast<std::uint32_t>(freqStep);
+    if (steps == 0) {
+        return std::nullopt;
+    }
+    const std::uint32_t pitch = static_cast<std::uint32_t>(kPlot.width()) / steps;
     if (pitch == 0) {
         return std::nullopt;
     }

@@ -25,10 +25,12 @@ inline constexpr int kScaleStep = 5;
 // The text of scale label `row` (0 at the top) for the window starting at `bottom`.
 std::string ScaleText(std::int16_t bottom, int row);
 
-// Pixels between sweep points for the record's edge frequencies: 620 / ((L - R) / 8), all
-// unsigned. None when the edges give no usable pitch (L - R below 8 or above 4967, equal edges,
+// Pixels between sweep points for the record's edge frequencies and its MHz per point:
+// 620 / ((L - R) / freqStep), all unsigned, so the sweep spans the axis its labels give. None
+// when the edges give no usable pitch (fewer than one step between them, more than 620 steps,
 // or a right edge above the left one), so nothing divides by zero and no point sits twice.
-std::optional<std::uint32_t> PointPitch(std::int32_t left, std::int32_t right);
+std::optional<std::uint32_t> PointPitch(std::int32_t left, std::int32_t right,
+                                        std::int16_t freqStep);
 
 // The y of a level in the 30 dB window starting at `bottom`: bottom on the plot's last row edge
 // (340), bottom + 30 on its top (60), clamped to the plot; a level of 0 is no level and lies

@@ -64,7 +64,7 @@ void SpectrumScreen::DrawSpectrumTrace() {
     Canvas canvas = context_.canvas();
     SpectrumRecord& record = *record_;
     const std::optional<std::uint32_t> pitch =
-        spectrum_plot::PointPitch(record.leftFrequency(), record.rightFrequency());
+        spectrum_plot::PointPitch(record.leftFrequency(), record.rightFrequency(), FreqStep_);
     if (!pitch) {
         // Edges without a usable pitch: an empty plot rather than a trace or read-out that
         // would claim something the record does not hold.

@@ -13,6 +13,7 @@ namespace {
 constexpr int kSpectrumEntry = 2;
 constexpr int kFindEntry = 0;
 const QRgb kRed = qRgb(255, 0, 0);
+const QRgb kGreen = qRgb(0, 255, 0);
 
 // Levels 50 + i % 20, so every sweep point's level says where it came from.
 fixtures::SpectrumFields Sweep(std::int32_t left, std::int32_t right, std::uint8_t span = 0) {
@@ -132,14 +133,15 @@ TEST_F(SpectrumCursor, IndexPastTheLastSweepPointHoldsThere) {
     EXPECT_EQ(w.document.spectrum().toolTipText(), "[ 958MHz : 59 ]");
 }
 
-TEST_F(SpectrumCursor, IndexComesFromThePointerWhenPointsCollapse) {
-    w.pickSpectrum(1);  // 1150/950: pitch 24, span code 1: 2 MHz a point
-    pointAt(690, 200);  // (690 - 75) / 24 = 25, a point lying on the corner
-    EXPECT_EQ(Selected(w).cursorFrequency(), 1150 - 25 * 2);
-    EXPECT_EQ(Selected(w).cursorLevel(), 50 + 25 % 20);
-    EXPECT_EQ(w.pixel(690, 100), kRed);  // x149 is 695 here, so the line stays at the pointer
-    EXPECT_EQ(w.pixel(689, 200), kRed);
-    EXPECT_NE(w.pixel(691, 200), kRed);
+TEST_F(SpectrumCursor, NarrowSpanCoversTheAxisSoTheReadOutReachesItsRightEdge) {
+    w.pickSpectrum(1);  // 1150/950 at 2 MHz a point: 100 steps, pitch 6
+    pointAt(669, 200);  // point 99
+    EXPECT_EQ(Selected(w).cursorFrequency(), 1150 - 99 * 2);
+    EXPECT_EQ(Selected(w).cursorLevel(), 50 + 99 % 20);
+    pointAt(694, 200);  // right of the last point that fits: the index follows the pointer
+    EXPECT_EQ(Selected(w).cursorFrequency(), 1150 - 103 * 2);
+    EXPECT_EQ(w.pixel(666, 85), kGreen);  // under points 98 and 99, levels 68 and 69
+    EXPECT_EQ(w.pixel(690, 100), kRed);   // x149 is 695 here: the line stops 5 short of it
 }
 
 TEST_F(SpectrumCursor, CrossHairFollowsThePointer) {

@@ -47,24 +47,36 @@ int GreenPlotPixels(const WindowHarness& w) {
     return count;
 }
 
-TEST(SpectrumPitch, FollowsTheEdgeDistanceInEighths) {
+TEST(SpectrumPitch, FollowsTheEdgeDistanceInSweepSteps) {
     using spectrum_plot::PointPitch;
-    EXPECT_EQ(PointPitch(2150, 950), 4u);   // 1200 / 8 = 150 -> 620 / 150
-    EXPECT_EQ(PointPitch(1150, 950), 24u);  // 200 / 8 = 25
-    EXPECT_EQ(PointPitch(958, 950), 620u);  // 8 / 8 = 1
-    EXPECT_EQ(PointPitch(965, 950), 620u);  // 15 / 8 = 1
-    EXPECT_EQ(PointPitch(950 + 4967, 950), 1u);
-    EXPECT_EQ(PointPitch(-3000, -4200), 4u);
+    struct Case {
+        std::int32_t left, right;
+        std::int16_t step;
+        std::uint32_t pitch;
+    };
+    const Case cases[] = {
+        {2150, 950, 8, 4},   // 1200 / 8 = 150 -> 620 / 150
+        {1150, 950, 8, 24},  // 200 / 8 = 25
+        {958, 950, 8, 620},   {965, 950, 8, 620},      {950 + 4967, 950, 8, 1},
+        {-3000, -4200, 8, 4}, {1600, 1400, 2, 6},  // 200 MHz span: 100 steps cover the axis
+        {1750, 1350, 4, 6},                        // 400 MHz span
+        {952, 950, 2, 620},   {950 + 1241, 950, 2, 1},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(PointPitch(c.left, c.right, c.step), c.pitch) << c.left << " " << c.right;
+    }
 }
 
 TEST(SpectrumPitch, EdgesWithoutAUsablePitchGiveNone) {
     using spectrum_plot::PointPitch;
-    EXPECT_FALSE(PointPitch(0, 0));
-    EXPECT_FALSE(PointPitch(950, 950));
-    EXPECT_FALSE(PointPitch(957, 950));
-    EXPECT_FALSE(PointPitch(950 + 4968, 950));
-    EXPECT_FALSE(PointPitch(950, 2150));  // right edge above the left one
-    EXPECT_FALSE(PointPitch(INT32_MIN, INT32_MAX));
+    EXPECT_FALSE(PointPitch(0, 0, 8));
+    EXPECT_FALSE(PointPitch(950, 950, 8));
+    EXPECT_FALSE(PointPitch(957, 950, 8));
+    EXPECT_FALSE(PointPitch(951, 950, 2));
+    EXPECT_FALSE(PointPitch(950 + 4968, 950, 8));
+    EXPECT_FALSE(PointPitch(950 + 1242, 950, 2));
+    EXPECT_FALSE(PointPitch(950, 2150, 8));  // right edge above the left one
+    EXPECT_FALSE(PointPitch(INT32_MIN, INT32_MAX, 8));
 }
 
 TEST(SpectrumPoints, PitchFourPutsAllPointsFrom75To671) {

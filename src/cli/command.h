@@ -25,5 +25,6 @@ extern const Command kDescribeCommand;
 extern const Command kRenderCommand;
 extern const Command kExportAllCommand;
 extern const Command kReportCommand;
+extern const Command kAnalyseCommand;
 
 }  // namespace mirelta::cli

@@ -8,9 +8,9 @@
 namespace mirelta::cli {
 namespace {
 
-constexpr std::array<const Command*, 6> kCommands{
-    &kListCommand,   &kDumpCommand,      &kDescribeCommand,
-    &kRenderCommand, &kExportAllCommand, &kReportCommand,
+constexpr std::array<const Command*, 7> kCommands{
+    &kListCommand,      &kDumpCommand,   &kDescribeCommand, &kRenderCommand,
+    &kExportAllCommand, &kReportCommand, &kAnalyseCommand,
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 // mirelta-cli dump: every field of every listed record.
 #include <iostream>
 
+#include "cli/analysis_options.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/dump_forms.h"
@@ -21,6 +22,9 @@ std::vector<QCommandLineOption> DumpOptions() {
         ReadTimeoutOption(),
     };
     for (QCommandLineOption& option : ThresholdOptions()) {
+        options.push_back(std::move(option));
+    }
+    for (QCommandLineOption& option : AnalysisOptions()) {
         options.push_back(std::move(option));
     }
     return options;
@@ -49,10 +53,13 @@ Failure ParseKind(const QCommandLineParser& parser, std::optional<ScreenKind>& o
 int RunDump(const QCommandLineParser& parser) {
     SourceOptions source;
     std::optional<ScreenKind> kind;
-    Thresholds thresholds;
+    DumpSettings settings;
     Failure error = ParseSourceOptions(parser, source);
     if (error.ok()) {
-        error = ParseThresholds(parser, thresholds);
+        error = ParseThresholds(parser, settings.thresholds);
+    }
+    if (error.ok()) {
+        error = ParseAnalysisSettings(parser, settings.analysis);
     }
     if (error.ok() && parser.isSet("json") && parser.isSet("csv")) {
         error = UsageError("only one of --json and --csv may be given");
@@ -68,11 +75,11 @@ int RunDump(const QCommandLineParser& parser) {
         return Fail(kDumpCommand, opened, source.path);
     }
     if (parser.isSet("json")) {
-        DumpJson(file, std::cout, thresholds);
+        DumpJson(file, std::cout, settings);
     } else if (kind) {
-        DumpCsvTable(file, *kind, std::cout, thresholds);
+        DumpCsvTable(file, *kind, std::cout, settings.thresholds);
     } else if (parser.isSet("csv")) {
-        DumpCsv(file, std::cout, thresholds);
+        DumpCsv(file, std::cout, settings.thresholds);
     } else {
         DumpText(file, std::cout);
     }
@@ -89,12 +96,16 @@ const Command kDumpCommand{
     "Every field of every listed record, raw values next to the texts the meter\n"
     "shows (LNB name and LO values, FEC, modulation, C/N, BER, percentages); an\n"
     "unlocked Find record's C/N, BER and FEC read \"None\", as on its screen.\n"
-    "In JSON, spectrum records carry \"levels\" (150 values) and constellation\n"
-    "records \"samples\": 1000 {\"iRaw\",\"qRaw\",\"i\",\"q\"} pairs, the raw saved bytes\n"
+    "In JSON, spectrum records carry \"levels\" (150 values), \"points\" ([MHz, dBuV]\n"
+    "pairs of the sweep, null for no level), and the \"floor\" and \"carriers\" that\n"
+    "`analyse` finds (--lo and --threshold as there); constellation records carry\n"
+    "\"samples\": 1000 {\"iRaw\",\"qRaw\",\"i\",\"q\"} pairs, the raw saved bytes\n"
     "read signed and the values they stand for (a byte of 64..127 means value - 128).\n"
     "In CSV every row starts with kind, index and slot; spectrum rows end with\n"
     "level0..level149, constellation rows with i0..i999 and q0..q999 as decoded\n"
     "values. Without --kind the three sections are separated by one blank line.\n"
+    "--kind spectrum gives the sweeps as one long table instead: index, slot,\n"
+    "label, point, frequencyMHz, level (empty for no level), one row per point.\n"
     "JSON and CSV carry each Find and Constellation record's required C/N, margin,\n"
     "MER margin and verdict (hundredths of a dB, like cn and mer).",
     DumpOptions,

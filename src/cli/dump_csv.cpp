@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
+#include "analysis/sweep.h"
+#include "cli/decimal_text.h"
 #include "cli/dump_forms.h"
 #include "export/record_fields.h"
+#include "platform/text_codec.h"
 
 namespace mirelta::cli {
 namespace {
@@ -91,7 +94,7 @@ void WriteArrays(std::ostream& out, const SpectrumRecord& record) {
 // One section: header row, then one row per listed record; every row starts with the kind.
 template <typename Record, std::size_t N>
 void WriteSection(std::ostream& out, const char* kind, const std::array<Record, N>& records,
-                  const std::vector<int>& slots, const Thresholds& thresholds) {
+                  const std::vector<int>& fileSlots, const Thresholds& thresholds) {
     out << "kind,index,slot";
     for (const Field& field : FieldsOf(records[0])) {
         out << ',' << field.name;
@@ -105,14 +108,30 @@ void WriteSection(std::ostream& out, const char* kind, const std::array<Record, 
         out << ',' << name;
     }
     out << '\n';
-    for (std::size_t k = 0; k < slots.size(); ++k) {
-        out << kind << ',' << k << ',' << slots[k];
+    for (std::size_t k = 0; k < fileSlots.size(); ++k) {
+        out << kind << ',' << k << ',' << fileSlots[k];
         for (const Field& field : FieldsOf(records[k])) {
             out << ',' << std::visit([](const auto& v) { return CsvCell(v); }, field.value);
         }
         WriteAssessment(out, records[k], static_cast<int>(k), thresholds);
         WriteArrays(out, records[k]);
         out << '\n';
+    }
+}
+
+// The sweeps, one row per point, as charting tools read them.
+void WriteSweepTable(std::ostream& out, const LoadedFile& file) {
+    out << "index,slot,label,point,frequencyMHz,level\n";
+    for (std::size_t k = 0; k < file.spectrumSlots.size(); ++k) {
+        const SpectrumRecord& record = file.lists->spectrum[k];
+        const std::string label = CsvCell(DecodeLocalTextToUtf8(record.listLabel()));
+        const analysis::Sweep sweep = analysis::SweepOf(record);
+        for (std::size_t i = 0; i < sweep.points.size(); ++i) {
+            const analysis::SweepPoint& point = sweep.points[i];
+            out << k << ',' << file.spectrumSlots[k] << ',' << label << ',' << i << ','
+                << ShortDecimalText(point.frequencyMHz) << ','
+                << (point.level != 0 ? std::to_string(point.level) : std::string()) << '\n';
+        }
     }
 }
 
@@ -129,7 +148,7 @@ void DumpCsvTable(const LoadedFile& file, ScreenKind kind, std::ostream& out,
                          thresholds);
             break;
         case ScreenKind::Spectrum:
-            WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
+            WriteSweepTable(out, file);
             break;
         case ScreenKind::None:
             break;
@@ -141,7 +160,7 @@ void DumpCsv(const LoadedFile& file, std::ostream& out, const Thresholds& thresh
     out << '\n';
     DumpCsvTable(file, ScreenKind::Constellation, out, thresholds);
     out << '\n';
-    DumpCsvTable(file, ScreenKind::Spectrum, out, thresholds);
+    WriteSection(out, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
 }
 
 }  // namespace mirelta::cli

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/analysis_json.h"
 #include "cli/dump_forms.h"
 #include "cli/json_writer.h"
 #include "export/record_fields.h"
@@ -61,9 +62,23 @@ void WriteExtras(JsonWriter& json, const SpectrumRecord& record) {
     json.endArray();
 }
 
+void WriteAnalysis(JsonWriter&, const RecordLists&, const FindRecord&, int,
+                   const analysis::AnalysisSettings&) {}
+
+void WriteAnalysis(JsonWriter&, const RecordLists&, const ConstellationRecord&, int,
+                   const analysis::AnalysisSettings&) {}
+
+void WriteAnalysis(JsonWriter& json, const RecordLists& lists, const SpectrumRecord&, int index,
+                   const analysis::AnalysisSettings& settings) {
+    const analysis::SpectrumAnalysis found = analysis::AnalyseSpectrum(lists, index, settings);
+    WriteSweepPoints(json, found.sweep);
+    WriteFloorAndCarriers(json, found);
+}
+
 template <typename Record, std::size_t N>
 void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& records,
-               const std::vector<int>& slots, const Thresholds& thresholds) {
+               const LoadedFile& file, const std::vector<int>& slots,
+               const DumpSettings& settings) {
     json.key(name);
     json.beginArray();
     for (std::size_t k = 0; k < slots.size(); ++k) {
@@ -71,8 +86,9 @@ void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& 
         json.field("index", static_cast<std::int64_t>(k));
         json.field("slot", slots[k]);
         WriteFields(json, FieldsOf(records[k]));
-        WriteAssessment(json, records[k], static_cast<int>(k), thresholds);
+        WriteAssessment(json, records[k], static_cast<int>(k), settings.thresholds);
         WriteExtras(json, records[k]);
+        WriteAnalysis(json, *file.lists, records[k], static_cast<int>(k), settings.analysis);
         json.endObject();
     }
     json.endArray();
@@ -80,13 +96,13 @@ void WriteKind(JsonWriter& json, const char* name, const std::array<Record, N>& 
 
 }  // namespace
 
-void DumpJson(const LoadedFile& file, std::ostream& out, const Thresholds& thresholds) {
+void DumpJson(const LoadedFile& file, std::ostream& out, const DumpSettings& settings) {
     JsonWriter json(out);
     json.beginObject();
-    WriteKind(json, "find", file.lists->find, file.findSlots, thresholds);
-    WriteKind(json, "constellation", file.lists->constellation, file.constellationSlots,
-              thresholds);
-    WriteKind(json, "spectrum", file.lists->spectrum, file.spectrumSlots, thresholds);
+    WriteKind(json, "find", file.lists->find, file, file.findSlots, settings);
+    WriteKind(json, "constellation", file.lists->constellation, file, file.constellationSlots,
+              settings);
+    WriteKind(json, "spectrum", file.lists->spectrum, file, file.spectrumSlots, settings);
     json.endObject();
     out << '\n';
 }

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/json_writer.h"
 
+#include <cmath>
 #include <cstdio>
 #include <string>
+
+#include "cli/decimal_text.h"
 
 namespace mirelta::cli {
 
@@ -88,6 +91,15 @@ void JsonWriter::value(std::string_view text) {
 void JsonWriter::value(std::int64_t number) {
     separate();
     out_ << number;
+}
+
+void JsonWriter::decimal(double number) {
+    if (!std::isfinite(number)) {
+        null();
+        return;
+    }
+    separate();
+    out_ << ShortDecimalText(number);
 }
 
 void JsonWriter::null() {

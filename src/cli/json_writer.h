@@ -21,6 +21,8 @@ class JsonWriter {
     void key(std::string_view name);
     void value(std::string_view text);
     void value(std::int64_t number);
+    // At most two decimals, trailing zeros dropped; null when not finite, which JSON cannot hold.
+    void decimal(double number);
     void flag(bool truth);
     void null();
 

@@ -91,7 +91,7 @@ int RunDump(const QCommandLineParser& parser) {
 const Command kDumpCommand{
     "dump",
     "FILE [--json|--csv] [--kind find|constellation|spectrum]\n"
-    "[--pass-margin DB] [--fail-margin DB]",
+    "[--pass-margin DB] [--fail-margin DB] [--lo MHz] [--threshold DB]",
     "every field of every listed record, raw values beside the texts shown",
     "Every field of every listed record, raw values next to the texts the meter\n"
     "shows (LNB name and LO values, FEC, modulation, C/N, BER, percentages); an\n"

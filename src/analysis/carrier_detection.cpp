@@ -14,7 +14,7 @@ namespace {
 // noise dip on a weak carrier's top does not cut it in two.
 constexpr double kContinueFraction = 0.5;
 // A dip this far under the tops on both of its sides parts two carriers; noise of 1 dB rms
-// digs one that deep about once in a million points.
+// digs one that deep a few times in a million points.
 constexpr double kDipDb = 5.0;
 
 struct Span {

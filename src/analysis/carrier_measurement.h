@@ -10,13 +10,14 @@
 namespace mirelta::analysis {
 
 // The carrier standing over `floor` on trace points first..last, whose neighbours outside that
-// range belong to the floor or to other carriers.
-// None when its flat top does not stand over the floor.
+// range belong to the floor or to other carriers; none when its top does not stand over the
+// floor.
 std::optional<Carrier> MeasureCarrier(const Trace& trace, int first, int last, double floor,
                                       int freqStep);
 
-// The level of a carrier's flat top among `levels` (not empty): the median of the levels near
-// the top, which leaves out its flanks and follows the noise on the top instead of its peaks.
+// The level of a carrier's flat top among `levels` (not empty): the mean of the levels near the
+// top, which leaves out its flanks and averages the noise on the top instead of following its
+// peaks.
 double PlateauOf(std::vector<int> levels);
 
 }  // namespace mirelta::analysis

@@ -2,122 +2,126 @@
 #include "analysis/carrier_detection.h"
 
 #include <algorithm>
-#include <cmath>
+
+#include "analysis/carrier_measurement.h"
+#include "analysis/noise_floor.h"
+#include "analysis/trace.h"
 
 namespace mirelta::analysis {
 namespace {
 
-constexpr double kEdgeDb = 3.0;
+// Once over the threshold, a carrier goes on while the trace stays over this part of it: a
+// noise dip on a weak carrier's top does not cut it in two.
+constexpr double kContinueFraction = 0.5;
+// A dip this far under the tops on both of its sides parts two carriers; noise of 1 dB rms
+// digs one that deep a few times in a million points.
+constexpr double kDipDb = 5.0;
 
-double Median(std::vector<int> values) {
-    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
+struct Span {
+    int first;
+    int last;
+};
+
+int Level(const Trace& trace, int j) {
+    return trace[static_cast<std::size_t>(j)].level;
 }
 
-double ToLinear(double db) {
-    return std::pow(10.0, db / 10.0);
-}
-
-double ToDb(double linear) {
-    return 10.0 * std::log10(linear);
-}
-
-bool HasLevel(const Sweep& sweep, int k) {
-    return k >= 0 && k < static_cast<int>(sweep.points.size()) &&
-           sweep.points[static_cast<std::size_t>(k)].level != 0;
-}
-
-int LevelAt(const Sweep& sweep, int k) {
-    return sweep.points[static_cast<std::size_t>(k)].level;
-}
-
-double FrequencyAt(const Sweep& sweep, int k) {
-    return sweep.points[static_cast<std::size_t>(k)].frequencyMHz;
-}
-
-// The frequency where the trace crosses `reference` between point `inside` (at or over it) and
-// its neighbour `outside`; the point itself when the neighbour has no level.
-double EdgeFrequency(const Sweep& sweep, int inside, int outside, double reference) {
-    if (!HasLevel(sweep, outside)) {
-        return FrequencyAt(sweep, inside);
+int LongestRunAtOrOver(const Trace& trace, Span span, double level) {
+    int longest = 0;
+    int run = 0;
+    for (int j = span.first; j <= span.last; ++j) {
+        run = Level(trace, j) >= level ? run + 1 : 0;
+        longest = std::max(longest, run);
     }
-    const double high = LevelAt(sweep, inside);
-    const double low = LevelAt(sweep, outside);
-    const double fraction = (high - reference) / (high - low);
-    return FrequencyAt(sweep, inside) +
-           fraction * (FrequencyAt(sweep, outside) - FrequencyAt(sweep, inside));
+    return longest;
 }
 
-Carrier Measure(const Sweep& sweep, int first, int last, double floor) {
-    std::vector<int> levels;
-    for (int k = first; k <= last; ++k) {
-        levels.push_back(LevelAt(sweep, k));
-    }
-    const double plateau = Median(levels);
-    const double reference = plateau - kEdgeDb;
-    int left = first;
-    while (HasLevel(sweep, left - 1) && LevelAt(sweep, left - 1) >= reference) {
-        --left;
-    }
-    int right = last;
-    while (HasLevel(sweep, right + 1) && LevelAt(sweep, right + 1) >= reference) {
-        ++right;
-    }
-    const double upper = EdgeFrequency(sweep, left, left - 1, reference);
-    const double lower = EdgeFrequency(sweep, right, right + 1, reference);
+class Splitter {
+  public:
+    Splitter(const Trace& trace, double threshold, int minimumPoints)
+        : trace_(trace), threshold_(threshold), minimumPoints_(minimumPoints) {}
 
-    Carrier carrier;
-    carrier.firstPoint = first;
-    carrier.lastPoint = last;
-    carrier.centreMHz = (upper + lower) / 2;
-    carrier.bandwidthMHz = upper - lower;
-    carrier.symbolRateMsps = carrier.bandwidthMHz;
-    carrier.peak = *std::max_element(levels.begin(), levels.end());
-    const double excess = ToLinear(plateau) - ToLinear(floor);
-    carrier.cn = excess > 0 ? ToDb(excess) - floor : 0;
-    double power = 0;
-    for (int k = left; k <= right; ++k) {
-        power += ToLinear(LevelAt(sweep, k));
+    // Cuts `span` at its dips, deepest first, into the spans of single carriers.
+    void split(Span span, std::vector<Span>& parts) const {
+        std::vector<int> dips;
+        for (int j = span.first + 1; j < span.last; ++j) {
+            if (Level(trace_, j) <= Level(trace_, j - 1) &&
+                Level(trace_, j) <= Level(trace_, j + 1)) {
+                dips.push_back(j);
+            }
+        }
+        std::stable_sort(dips.begin(), dips.end(),
+                         [&](int a, int b) { return Level(trace_, a) < Level(trace_, b); });
+        for (const int dip : dips) {
+            const Span before{span.first, dip - 1};
+            const Span after{dip + 1, span.last};
+            if (isCarrier(before) && isCarrier(after) &&
+                Level(trace_, dip) <= std::min(topOf(before), topOf(after)) - kDipDb) {
+                split(before, parts);
+                split(after, parts);
+                return;
+            }
+        }
+        parts.push_back(span);
     }
-    carrier.channelPower = ToDb(power);
-    return carrier;
-}
+
+    bool isCarrier(Span span) const {
+        return LongestRunAtOrOver(trace_, span, threshold_) >= minimumPoints_;
+    }
+
+  private:
+    double topOf(Span span) const {
+        std::vector<int> levels;
+        for (int j = span.first; j <= span.last; ++j) {
+            levels.push_back(Level(trace_, j));
+        }
+        return PlateauOf(std::move(levels));
+    }
+
+    const Trace& trace_;
+    double threshold_;
+    int minimumPoints_;
+};
 
 }  // namespace
 
 SweepAnalysis DetectCarriers(const Sweep& sweep, const DetectionSettings& settings) {
     SweepAnalysis result;
+    const Trace trace = TraceOf(sweep);
     std::vector<int> levels;
-    for (const SweepPoint& point : sweep.points) {
-        if (point.level != 0) {
-            levels.push_back(point.level);
-        }
+    for (const TracePoint& point : trace) {
+        levels.push_back(point.level);
     }
-    if (levels.empty()) {
+    result.floor = NoiseFloor(std::move(levels));
+    if (!result.floor) {
         return result;
     }
-    // The lower half's median: carriers may fill much of the band, noise fills its gaps.
-    std::sort(levels.begin(), levels.end());
-    levels.resize((levels.size() + 1) / 2);
-    const double floor = Median(levels);
-    result.floor = floor;
-
-    const int count = static_cast<int>(sweep.points.size());
+    const double floor = *result.floor;
+    const int freqStep = std::max(sweep.freqStep, 1);
     const double threshold = floor + settings.thresholdDb;
-    for (int k = 0; k < count;) {
-        if (!HasLevel(sweep, k) || LevelAt(sweep, k) < threshold) {
-            ++k;
+    const double onward = floor + settings.thresholdDb * kContinueFraction;
+    const Splitter splitter(trace, threshold, std::max(settings.minimumPoints, 1));
+    std::vector<Span> parts;
+    const int count = static_cast<int>(trace.size());
+    for (int j = 0; j < count;) {
+        if (Level(trace, j) < onward) {
+            ++j;
             continue;
         }
-        int last = k;
-        while (HasLevel(sweep, last + 1) && LevelAt(sweep, last + 1) >= threshold) {
-            ++last;
+        Span span{j, j};
+        while (span.last + 1 < count && Level(trace, span.last + 1) >= onward) {
+            ++span.last;
         }
-        if (last - k + 1 >= settings.minimumPoints) {
-            result.carriers.push_back(Measure(sweep, k, last, floor));
+        splitter.split(span, parts);
+        j = span.last + 1;
+    }
+    for (const Span& part : parts) {
+        if (!splitter.isCarrier(part)) {
+            continue;
         }
-        k = last + 1;
+        if (auto carrier = MeasureCarrier(trace, part.first, part.last, floor, freqStep)) {
+            result.carriers.push_back(*carrier);
+        }
     }
     return result;
 }

@@ -14,7 +14,7 @@ constexpr double kHighestThreshold = 100;
 
 std::vector<QCommandLineOption> AnalysisOptions() {
     return {{"lo", "The LNB's local oscillator: carriers also get an RF frequency.", "MHz"},
-            {"threshold", "How far a carrier stands over the noise floor (default 6).", "DB"}};
+            {"threshold", "How far a carrier stands over the noise floor (default 4).", "DB"}};
 }
 
 Failure ParseAnalysisSettings(const QCommandLineParser& parser, analysis::AnalysisSettings& out) {

@@ -23,9 +23,8 @@ class AnalysisView : public QDialog {
   public:
     AnalysisView(const Document& document, Settings& settings, QWidget* parent);
 
-    void refresh();
-
   private:
+    void refresh();
     std::optional<double> lo() const;
     void showReading(const std::optional<SweepReading>& reading);
 

@@ -63,6 +63,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     thresholds_ = settings_.thresholds();
     reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
     exportAll_ = std::make_unique<ExportAllAction>(this, document_, prompts_);
+    analysis_ = std::make_unique<AnalysisAction>(this, document_, settings_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
     emptyFileNote_->setAlignment(Qt::AlignCenter);
@@ -263,6 +264,7 @@ void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     AddRecentFilesMenu(menu);
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
     exportAll_->addTo(menu);
+    analysis_->addTo(menu);
     reportActions_->addTo(menu);
     menu.exec(event->globalPos());
 }

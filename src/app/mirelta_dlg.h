@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/analysis_action.h"
 #include "app/export_all_action.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
@@ -83,6 +84,7 @@ class CMireltaDlg : public QDialog {
     Thresholds thresholds_;
     std::unique_ptr<ReportActions> reportActions_;
     std::unique_ptr<ExportAllAction> exportAll_;
+    std::unique_ptr<AnalysisAction> analysis_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
     QLabel* emptyFileNote_;

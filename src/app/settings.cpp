@@ -20,6 +20,7 @@ const QString kPassMargin = QStringLiteral("verdict/passMargin");
 const QString kFailMargin = QStringLiteral("verdict/failMargin");
 const QString kLanguage = QStringLiteral("window/language");
 const QString kGeometry = QStringLiteral("window/geometry");
+const QString kLnbLo = QStringLiteral("analysis/lnbLo");
 const QString kLayoutVersion = QStringLiteral("settingsVersion");
 constexpr int kOneStore = 1;
 
@@ -178,6 +179,26 @@ UiLanguage Settings::language() const {
 
 void Settings::setLanguage(UiLanguage language) {
     setValue(kLanguage, static_cast<int>(language));
+}
+
+std::optional<int> Settings::lnbLoMHz() const {
+    if (!contains(kLnbLo)) {
+        return std::nullopt;
+    }
+    bool isNumber = false;
+    const int lo = value(kLnbLo).toInt(&isNumber);
+    if (isNumber && lo >= 0 && lo <= kHighestLoMHz) {
+        return lo == 0 ? std::nullopt : std::optional<int>(lo);
+    }
+    WarnOnce(QStringLiteral("Settings: %1 \"%2\" is not a whole number of MHz from 0 to %3; "
+                            "using none")
+                 .arg(kLnbLo, value(kLnbLo).toString())
+                 .arg(kHighestLoMHz));
+    return std::nullopt;
+}
+
+void Settings::setLnbLoMHz(std::optional<int> loMHz) {
+    setValue(kLnbLo, loMHz.value_or(0));
 }
 
 QByteArray Settings::windowGeometry() const {

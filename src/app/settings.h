@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariantMap>
 #include <memory>
+#include <optional>
 
 #include "assess/assessment.h"
 #include "screens/screen_mode.h"
@@ -22,6 +23,7 @@ class Settings {
   public:
     static constexpr int kRecentFileCount = 8;
     static constexpr double kMarginLimit = 50.0;  // dB either way
+    static constexpr int kHighestLoMHz = 99999;
 
     // Carries over what older builds stored elsewhere, once.
     Settings();
@@ -41,6 +43,10 @@ class Settings {
     // The meter labels' language.
     UiLanguage language() const;
     void setLanguage(UiLanguage language);
+
+    // The LNB local oscillator the spectrum analysis converts IF to RF with; none when not known.
+    std::optional<int> lnbLoMHz() const;
+    void setLnbLoMHz(std::optional<int> loMHz);
 
     // As QWidget::saveGeometry() gives it; empty until first saved.
     QByteArray windowGeometry() const;

@@ -114,6 +114,26 @@ INSTANTIATE_TEST_SUITE_P(Stored, BadMarginsRead,
                                                "NotANumber", "4", "loud", {4.0, 0.0}, kFail}),
                          [](const auto& named) { return std::string(named.param.name); });
 
+// The LNB LO: 0 is "not known"; anything but a whole number of MHz in range is not known
+// either, with one warning, and stays stored.
+TEST_F(SettingsStore, LnbLoReadsBackOnlyAWholeNumberOfMegahertzInRange) {
+    const QString key = QStringLiteral("analysis/lnbLo");
+    struct Case {
+        QString stored;
+        std::optional<int> read;
+        bool warned;
+    };
+    for (const Case& c :
+         {Case{"9750", 9750, false}, Case{"0", std::nullopt, false}, Case{"-5", std::nullopt, true},
+          Case{"100000", std::nullopt, true}, Case{"9750.5", std::nullopt, true}}) {
+        logged.clear();
+        newStore.setValue(key, c.stored);
+        EXPECT_EQ(Settings().lnbLoMHz(), c.read) << c.stored.toStdString();
+        EXPECT_EQ(logged.size(), c.warned ? 1 : 0) << c.stored.toStdString();
+        EXPECT_EQ(newStore.value(key).toString(), c.stored);
+    }
+}
+
 // The files checked before a store is opened are the ones the toolkit opens.
 TEST(SettingsFiles, AreTheOnesTheToolkitOpens) {
     const QString id = QString::fromLatin1(kApplicationId);

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/carrier_table.h"
+
+#include <QHeaderView>
+
+#include "platform/text_codec.h"
+
+namespace mirelta {
+namespace {
+
+enum Column { Number, Centre, Rf, Bandwidth, SymbolRate, Peak, Cn, ChannelPower, Matches, Columns };
+
+QString Fixed(double value, int decimals) {
+    return QString::number(value, 'f', decimals);
+}
+
+QString MatchList(const std::vector<std::string>& labels) {
+    QStringList decoded;
+    for (const std::string& label : labels) {
+        decoded << DecodeLocalText(label);
+    }
+    return decoded.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+CarrierTable::CarrierTable(QWidget* parent) : QTableWidget(0, Columns, parent) {
+    setHorizontalHeaderLabels({QStringLiteral("#"), QStringLiteral("Centre IF (MHz)"),
+                               QStringLiteral("RF (MHz)"), QStringLiteral("Bandwidth (MHz)"),
+                               QStringLiteral("Symbol rate (Msps)"), QStringLiteral("Peak (dBuV)"),
+                               QStringLiteral("C/N (dB)"), QStringLiteral("Channel power (dBuV)"),
+                               QStringLiteral("Matches")});
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+}
+
+void CarrierTable::showCarriers(const analysis::SpectrumAnalysis& analysis) {
+    setRowCount(static_cast<int>(analysis.carriers.size()));
+    bool anyRf = false;
+    for (int row = 0; row < rowCount(); ++row) {
+        const analysis::CarrierFinding& finding = analysis.carriers[static_cast<std::size_t>(row)];
+        const analysis::Carrier& carrier = finding.carrier;
+        anyRf = anyRf || finding.rfMHz.has_value();
+        const QString cells[Columns] = {
+            QString::number(row + 1),
+            Fixed(carrier.centreMHz, 1),
+            finding.rfMHz ? Fixed(*finding.rfMHz, 1) : QString(),
+            Fixed(carrier.bandwidthMHz, 1),
+            Fixed(carrier.symbolRateMsps, 2),
+            Fixed(carrier.peak, 0),
+            Fixed(carrier.cn, 1),
+            Fixed(carrier.channelPower, 1),
+            MatchList(finding.matches),
+        };
+        for (int column = 0; column < Columns; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column == Matches) {
+                item->setToolTip(cells[column]);
+            } else {
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            }
+            setItem(row, column, item);
+        }
+    }
+    // Without an LO there is no RF to show.
+    setColumnHidden(Rf, !anyRf);
+}
+
+}  // namespace mirelta

@@ -15,13 +15,19 @@ namespace mirelta {
 namespace {
 
 ReportRequest RequestFor(const Document& document) {
+    const Settings settings;
+    analysis::AnalysisSettings analysis;
+    if (const std::optional<int> lo = settings.lnbLoMHz()) {
+        analysis.loMHz = *lo;  // the LO the analysis window was given
+    }
     return ReportRequest{
         .sourcePath = document.sourcePath(),
         .image = document.image(),
         .title = {},
         .language = document.Language() == UiLanguage::French ? ReportLanguage::French
                                                               : ReportLanguage::English,
-        .thresholds = Settings().thresholds(),
+        .thresholds = settings.thresholds(),
+        .analysis = analysis,
     };
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/analysis_options.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/failure.h"
@@ -27,6 +28,9 @@ std::vector<QCommandLineOption> ReportOptions() {
     for (QCommandLineOption& option : ThresholdOptions()) {
         options.push_back(std::move(option));
     }
+    for (QCommandLineOption& option : AnalysisOptions()) {
+        options.push_back(std::move(option));
+    }
     return options;
 }
 
@@ -42,6 +46,9 @@ Failure Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
         return error;
     }
     if (Failure error = ParseThresholds(parser, out.request.thresholds); !error.ok()) {
+        return error;
+    }
+    if (Failure error = ParseAnalysisSettings(parser, out.request.analysis); !error.ok()) {
         return error;
     }
     if (parser.isSet("language")) {
@@ -98,13 +105,15 @@ int RunReport(const QCommandLineParser& parser) {
 const Command kReportCommand{
     "report",
     "FILE -o OUT.pdf [--language en|fr] [--title TEXT]\n"
-    "[--pass-margin DB] [--fail-margin DB]",
+    "[--pass-margin DB] [--fail-margin DB] [--lo MHz] [--threshold DB]",
     "a PDF report: a summary of every snapshot with its verdict, then one page each",
     "Writes one PDF: page 1 holds the file name and date, the counts and a summary\n"
     "table of every snapshot (kind, label, frequency, polarisation, symbol rate,\n"
     "mode, power, C/N, MER, BER, margin and verdict), ending with the total of each\n"
-    "verdict; then one page per snapshot with its replica, its values and its\n"
-    "verdict. The file is written atomically; progress goes to stderr on a terminal.",
+    "verdict, and the carriers found on each sweep; then one page per snapshot with\n"
+    "its replica, its values and its verdict, and for a spectrum a page with its\n"
+    "measured plot and carrier table (--lo and --threshold as for analyse). The\n"
+    "file is written atomically; progress goes to stderr on a terminal.",
     ReportOptions,
     RunReport};
 

@@ -13,7 +13,7 @@ struct CaptionRow {
     const char* french;  // UTF-8
 };
 
-constexpr std::array<CaptionRow, 28> kCaptions{{
+constexpr std::array<CaptionRow, 43> kCaptions{{
     {Caption::DefaultTitle, "Installation report", "Rapport d'installation"},
     {Caption::File, "File", "Fichier"},
     {Caption::FileDate, "File date", "Date du fichier"},
@@ -45,6 +45,21 @@ constexpr std::array<CaptionRow, 28> kCaptions{{
     {Caption::Assessment, "Assessment", "Évaluation"},
     {Caption::Total, "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated",
      "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"},
+    {Caption::SpectrumAnalysis, "Spectrum analysis", "Analyse du spectre"},
+    {Caption::OneCarrier, "%1 carrier", "%1 porteuse"},
+    {Caption::CarrierCount, "%1 carriers", "%1 porteuses"},
+    {Caption::NoiseFloor, "Noise floor (dBuV)", "Plancher de bruit (dBuV)"},
+    {Caption::NoCarriers, "No carrier stands clear of the noise floor.",
+     "Aucune porteuse ne se détache du plancher de bruit."},
+    {Caption::CarrierNumber, "#", "n°"},
+    {Caption::CentreIf, "Centre IF (MHz)", "Centre FI (MHz)"},
+    {Caption::CentreRf, "Centre RF (MHz)", "Centre RF (MHz)"},
+    {Caption::Bandwidth, "-3 dB width (MHz)", "Largeur à -3 dB (MHz)"},
+    {Caption::SymbolRateMsps, "Symbol rate (Msym/s)", "Débit symbole (Msym/s)"},
+    {Caption::Peak, "Peak (dBuV)", "Crête (dBuV)"},
+    {Caption::CarrierCn, "C/N (dB)", "C/N (dB)"},
+    {Caption::ChannelPower, "Channel power (dBuV)", "Puissance canal (dBuV)"},
+    {Caption::Matches, "Snapshots", "Relevés"},
 }};
 
 }  // namespace

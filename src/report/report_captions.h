@@ -37,6 +37,20 @@ enum class Caption {
     Span,
     Assessment,
     Total,  // "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"
+    SpectrumAnalysis,
+    OneCarrier,
+    CarrierCount,  // %1 carriers
+    NoiseFloor,
+    NoCarriers,
+    CarrierNumber,
+    CentreIf,
+    CentreRf,
+    Bandwidth,
+    SymbolRateMsps,
+    Peak,
+    CarrierCn,
+    ChannelPower,
+    Matches,
 };
 
 QString CaptionText(Caption caption, ReportLanguage language);

@@ -9,6 +9,7 @@
 #include <span>
 
 #include "export/output_file.h"
+#include "report/analysis_page.h"
 #include "report/report_painter.h"
 
 namespace mirelta {
@@ -26,6 +27,8 @@ ReportContent ContentOf(const ReportRequest& request, const RecordLists& lists) 
     content.findCount = lists.findCount;
     content.constellationCount = lists.constellationCount;
     content.spectrumCount = lists.spectrumCount;
+    content.spectra = analysis::AnalyseSpectra(lists, request.analysis);
+    content.loMHz = request.analysis.loMHz;
     return content;
 }
 
@@ -42,6 +45,13 @@ void PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
     camera.open(request.sourcePath, *request.image);
     ReportContent content = ContentOf(request, camera.document().lists());
     content.rows = CollectSnapshots(camera, request.thresholds, request.language, progress);
+    // A sweep's summary row tells how many carriers stand on it.
+    for (SnapshotRow& row : content.rows) {
+        const auto index = static_cast<std::size_t>(row.index);
+        if (row.kind == ScreenKind::Spectrum && index < content.spectra.size()) {
+            row.mode = CarrierCountText(content.spectra[index].carriers.size(), request.language);
+        }
+    }
     device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     QPainter painter(&device);

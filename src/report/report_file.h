@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/spectrum_analysis.h"
 #include "assess/assessment.h"
 #include "data/error.h"
 #include "data/source_file.h"
@@ -24,6 +25,7 @@ struct ReportRequest {
     QString title;  // empty: the default title in the report's language
     ReportLanguage language = ReportLanguage::English;
     Thresholds thresholds;
+    analysis::AnalysisSettings analysis;  // for the spectra's carriers
 };
 
 // Paints the whole report on a fresh paged device (a PDF writer or a printer).

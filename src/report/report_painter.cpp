@@ -6,20 +6,12 @@
 #include <QPainter>
 #include <array>
 
+#include "report/analysis_page.h"
+#include "report/page_flow.h"
 #include "report/verdict_colour.h"
 
 namespace mirelta {
 namespace {
-
-// Liberation Sans for Latin text; WenQuanYi has the glyphs of the meter's Chinese labels, and
-// the PDF embeds whichever a text needs.
-QFont ReportFont(double points, bool bold = false) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("WenQuanYi Micro Hei")});
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QString KindName(ScreenKind kind, ReportLanguage language) {
     return CaptionText(kind == ScreenKind::Find            ? Caption::Find
@@ -27,36 +19,6 @@ QString KindName(ScreenKind kind, ReportLanguage language) {
                                                            : Caption::Spectrum,
                        language);
 }
-
-// Lays text out from the top of each page down.
-class PageFlow {
-  public:
-    PageFlow(QPainter& painter, QPagedPaintDevice& device) : painter_(painter), device_(device) {}
-
-    double mm(double millimetres) const { return millimetres * device_.logicalDpiX() / 25.4; }
-    double width() const { return device_.width(); }
-    double y() const { return y_; }
-    void advance(double by) { y_ += by; }
-    bool fits(double height) const { return y_ + height <= device_.height(); }
-    void newPage() {
-        device_.newPage();
-        y_ = 0;
-    }
-
-    // One line (or wrapped paragraph) across the page.
-    void line(const QString& text, const QFont& font) {
-        painter_.setFont(font);
-        const QRectF room(0, y_, width(), device_.height() - y_);
-        const QRectF used = painter_.boundingRect(room, Qt::TextWordWrap, text);
-        painter_.drawText(room, Qt::TextWordWrap, text);
-        y_ += used.height() + mm(1.5);
-    }
-
-  private:
-    QPainter& painter_;
-    QPagedPaintDevice& device_;
-    double y_ = 0;
-};
 
 struct Column {
     Caption caption;
@@ -125,12 +87,7 @@ class SummaryTable {
   private:
     void cell(double& x, double weight, double height, const QString& text, const QColor& fill) {
         const QRectF box(x, flow_.y(), weight * unit_, height);
-        painter_.fillRect(box, fill);
-        painter_.setPen(QPen(Qt::black, 0));
-        painter_.drawRect(box);
-        const double pad = flow_.mm(1);
-        painter_.drawText(box.adjusted(pad, 0, -pad, 0),
-                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        flow_.cell(box, text, fill);
         x += box.width();
     }
 
@@ -238,6 +195,13 @@ void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportConte
     for (const SnapshotRow& row : content.rows) {
         flow.newPage();
         PaintSection(painter, flow, row, content.language);
+        if (row.kind == ScreenKind::Spectrum &&
+            static_cast<std::size_t>(row.index) < content.spectra.size()) {
+            flow.newPage();
+            PaintSpectrumAnalysis(painter, flow,
+                                  content.spectra[static_cast<std::size_t>(row.index)],
+                                  content.loMHz, content.language);
+        }
     }
 }
 

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
+#include "analysis/spectrum_analysis.h"
 #include "report/report_captions.h"
 #include "report/snapshot_rows.h"
 
@@ -21,6 +23,8 @@ struct ReportContent {
     int constellationCount = 0;
     int spectrumCount = 0;
     std::vector<SnapshotRow> rows;
+    std::vector<analysis::SpectrumAnalysis> spectra;  // by Spectrum list index
+    std::optional<double> loMHz;
 };
 
 // "11 PASS, 2 MARGINAL, 1 FAIL, 2 not rated" over every row.

@@ -60,7 +60,7 @@ std::string SummaryLine(const std::string& page, const std::string& label) {
     return "(no line for " + label + ")";
 }
 
-TEST(CliReport, DemoFileHasASummaryPageAndOnePagePerSnapshot) {
+TEST(CliReport, DemoFileHasASummaryPageOnePagePerSnapshotAndOnePerSweepsAnalysis) {
     TempDir dir;
     const std::filesystem::path pdf = dir / "report.pdf";
     const CliResult result = RunCli({"report", DEMO_FILE, "-o", pdf.string()});
@@ -73,8 +73,9 @@ TEST(CliReport, DemoFileHasASummaryPageAndOnePagePerSnapshot) {
     const int snapshots = static_cast<int>(records["find"].toArray().size() +
                                            records["constellation"].toArray().size() +
                                            records["spectrum"].toArray().size());
+    const int spectra = static_cast<int>(records["spectrum"].toArray().size());
     const std::string info = PdfInfo(pdf);
-    EXPECT_EQ(InfoField(info, "Pages"), std::to_string(1 + snapshots));
+    EXPECT_EQ(InfoField(info, "Pages"), std::to_string(1 + snapshots + spectra));
     EXPECT_EQ(InfoField(info, "Title"), "Installation report");
     EXPECT_EQ(InfoField(info, "Creator"), "Mirelta");
 
@@ -93,6 +94,9 @@ TEST(CliReport, DemoFileHasASummaryPageAndOnePagePerSnapshot) {
     for (const QJsonValue record : records["spectrum"].toArray()) {
         const std::string line = SummaryLine(summary, record["label"].toString().toStdString());
         EXPECT_TRUE(line.ends_with(" not rated")) << line;
+        const auto carriers = record["carriers"].toArray().size();
+        EXPECT_NE(line.find(" " + std::to_string(carriers) + " carrier"), std::string::npos)
+            << line;
         ++counts["not rated"];
     }
     const std::string total = std::to_string(counts["PASS"]) + " PASS, " +
@@ -107,10 +111,15 @@ TEST(CliReport, DemoFileHasASummaryPageAndOnePagePerSnapshot) {
     EXPECT_NE(first.find("Find 1: Astra 11747H"), std::string::npos) << first;
     EXPECT_NE(first.find("PASS: margin 5.4 dB over the 6.9 dB that QPSK 3/4 needs"),
               std::string::npos);
-    // A spectrum section: the sweep's edges and span.
-    const std::string last = PdfText(pdf, 1 + snapshots);
+    // The last spectrum's section, with the sweep's edges and span, then its analysis.
+    const std::string section = PdfText(pdf, snapshots + spectra);
     for (const char* text : {"Left edge (MHz)", "Right edge (MHz)", "Span"}) {
-        EXPECT_NE(last.find(text), std::string::npos) << text << "\n" << last;
+        EXPECT_NE(section.find(text), std::string::npos) << text << "\n" << section;
+    }
+    const std::string analysis = PdfText(pdf, 1 + snapshots + spectra);
+    for (const char* text : {"Spectrum analysis - Spectrum 5: Intelsat C-band 200MHz",
+                             "Centre IF (MHz)", "Channel power", "IF (MHz)"}) {
+        EXPECT_NE(analysis.find(text), std::string::npos) << text << "\n" << analysis;
     }
 }
 

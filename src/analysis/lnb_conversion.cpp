@@ -5,28 +5,37 @@ namespace mirelta::analysis {
 namespace {
 
 constexpr double kLowestKuLo = 9000;
+constexpr double kHighestKuLo = 12000;
+// C-band LNBs mix down from above the band; lower values are typing slips, not oscillators.
+constexpr double kLowestCLo = 3000;
 constexpr double kHighestCLo = 5750;
 
 }  // namespace
 
-std::optional<double> RfOf(double ifMHz, double loMHz) {
-    if (loMHz >= kLowestKuLo) {
-        return loMHz + ifMHz;
+std::optional<LnbBand> BandOf(double loMHz) {
+    if (loMHz >= kLowestKuLo && loMHz <= kHighestKuLo) {
+        return LnbBand::Ku;
     }
-    if (loMHz > 0 && loMHz <= kHighestCLo) {
-        return loMHz - ifMHz;
+    if (loMHz >= kLowestCLo && loMHz <= kHighestCLo) {
+        return LnbBand::C;
     }
     return std::nullopt;
 }
 
+std::optional<double> RfOf(double ifMHz, double loMHz) {
+    const std::optional<LnbBand> band = BandOf(loMHz);
+    if (!band) {
+        return std::nullopt;
+    }
+    return *band == LnbBand::Ku ? loMHz + ifMHz : loMHz - ifMHz;
+}
+
 std::optional<double> IfOf(double rfMHz, double loMHz) {
-    if (loMHz >= kLowestKuLo) {
-        return rfMHz - loMHz;
+    const std::optional<LnbBand> band = BandOf(loMHz);
+    if (!band) {
+        return std::nullopt;
     }
-    if (loMHz > 0 && loMHz <= kHighestCLo) {
-        return loMHz - rfMHz;
-    }
-    return std::nullopt;
+    return *band == LnbBand::Ku ? rfMHz - loMHz : loMHz - rfMHz;
 }
 
 }  // namespace mirelta::analysis

@@ -23,24 +23,23 @@ std::optional<double> LoOf(const FindRecord& record) {
     return lo;
 }
 
-// A Constellation snapshot keeps no LNB: the user's LO, else that of a Find snapshot of the
-// same transponder frequency.
+// A Constellation snapshot keeps no LNB: that of a Find snapshot of the same transponder
+// frequency, which the meter knew, else the user's.
 std::optional<double> LoOf(const RecordLists& lists, std::uint32_t rfMHz,
                            const std::optional<double>& givenLo) {
-    if (givenLo) {
-        return givenLo;
-    }
     for (int i = 0; i < lists.findCount; ++i) {
         if (lists.find[static_cast<std::size_t>(i)].frequency() == rfMHz) {
             return LoOf(lists.find[static_cast<std::size_t>(i)]);
         }
     }
-    return std::nullopt;
+    return givenLo;
 }
 
+// With the sweep's LO known, a snapshot through an LNB of the other band lies elsewhere, whatever
+// its IF.
 bool Matches(const Carrier& carrier, int freqStep, std::uint32_t rfMHz,
-             const std::optional<double>& lo) {
-    if (!lo) {
+             const std::optional<double>& lo, const std::optional<double>& givenLo) {
+    if (!lo || (givenLo && BandOf(*lo) != BandOf(*givenLo))) {
         return false;
     }
     const std::optional<double> snapshotIf = IfOf(rfMHz, *lo);
@@ -54,14 +53,14 @@ std::vector<std::string> MatchingLabels(const Carrier& carrier, int freqStep,
     std::vector<std::string> labels;
     for (int i = 0; i < lists.findCount; ++i) {
         const FindRecord& record = lists.find[static_cast<std::size_t>(i)];
-        if (Matches(carrier, freqStep, record.frequency(), LoOf(record))) {
+        if (Matches(carrier, freqStep, record.frequency(), LoOf(record), givenLo)) {
             labels.push_back(record.listLabel());
         }
     }
     for (int i = 0; i < lists.constellationCount; ++i) {
         const ConstellationRecord& record = lists.constellation[static_cast<std::size_t>(i)];
         const std::uint32_t rf = record.frequency();
-        if (Matches(carrier, freqStep, rf, LoOf(lists, rf, givenLo))) {
+        if (Matches(carrier, freqStep, rf, LoOf(lists, rf, givenLo), givenLo)) {
             labels.push_back(record.listLabel());
         }
     }

@@ -39,8 +39,8 @@ AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget
     lo_->setRange(0, Settings::kHighestLoMHz);
     lo_->setSpecialValueText(QStringLiteral("not known"));
     lo_->setToolTip(
-        QStringLiteral("Ku band: 9000 MHz and up (RF = LO + IF); "
-                       "C band: up to 5750 MHz (RF = LO - IF)"));
+        QStringLiteral("Ku band: 9000 to 12000 MHz (RF = LO + IF); "
+                       "C band: 3000 to 5750 MHz (RF = LO - IF)"));
     // Only a finished entry: the digits on the way to 9750 are no LO.
     lo_->setKeyboardTracking(false);
     lo_->setValue(settings_.lnbLoMHz().value_or(0));

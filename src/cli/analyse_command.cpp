@@ -171,9 +171,10 @@ const Command kAnalyseCommand{
     "with its centre (the midpoint of its -3 dB edges), -3 dB bandwidth, estimated\n"
     "symbol rate, peak level, C/N over the floor and channel power over the -3 dB\n"
     "band. Frequencies are the meter's IF in MHz; with --lo (the LNB's local\n"
-    "oscillator) each carrier also gets its RF: LO + IF from 9000 MHz up (Ku\n"
-    "band), LO - IF up to 5750 MHz (C band). A carrier is matched by label to the\n"
-    "file's Find and Constellation snapshots of its frequency. Levels are dBuV.\n"
+    "oscillator) each carrier also gets its RF: LO + IF for a Ku-band LO (9000 to\n"
+    "12000 MHz), LO - IF for a C-band one (3000 to 5750 MHz). A carrier is matched\n"
+    "by label to the file's Find and Constellation snapshots of its frequency.\n"
+    "Levels are dBuV.\n"
     "The method is described in docs/analysis.md.",
     AnalyseOptions,
     RunAnalyse};

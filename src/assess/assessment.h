@@ -14,6 +14,7 @@ namespace mirelta {
 struct Thresholds {
     double passMargin = 3.0;
     double failMargin = 0.0;
+    double s2Allowance = 0.8;  // dB added to the ideal DVB-S2 figures
 };
 
 enum class Verdict { Pass, Marginal, Fail, NotRated };

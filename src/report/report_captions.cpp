@@ -13,7 +13,7 @@ struct CaptionRow {
     const char* french;  // UTF-8
 };
 
-constexpr std::array<CaptionRow, 43> kCaptions{{
+constexpr std::array<CaptionRow, 74> kCaptions{{
     {Caption::DefaultTitle, "Installation report", "Rapport d'installation"},
     {Caption::File, "File", "Fichier"},
     {Caption::FileDate, "File date", "Date du fichier"},
@@ -26,9 +26,9 @@ constexpr std::array<CaptionRow, 43> kCaptions{{
     {Caption::Label, "Label", "Libellé"},
     {Caption::Frequency, "Frequency (MHz)", "Fréquence (MHz)"},
     {Caption::Polarisation, "Pol.", "Pol."},
-    {Caption::SymbolRate, "Symbol rate", "Débit symbole"},
+    {Caption::SymbolRate, "Symbol rate (kS/s)", "Débit symbole (kS/s)"},
     {Caption::Mode, "Mode", "Mode"},
-    {Caption::Power, "Power (dBuV)", "Niveau (dBuV)"},
+    {Caption::Power, "Power (dBµV)", "Niveau (dBµV)"},
     {Caption::Cn, "C/N", "C/N"},
     {Caption::Mer, "MER", "MER"},
     {Caption::Ber, "BER", "BER"},
@@ -48,7 +48,7 @@ constexpr std::array<CaptionRow, 43> kCaptions{{
     {Caption::SpectrumAnalysis, "Spectrum analysis", "Analyse du spectre"},
     {Caption::OneCarrier, "%1 carrier", "%1 porteuse"},
     {Caption::CarrierCount, "%1 carriers", "%1 porteuses"},
-    {Caption::NoiseFloor, "Noise floor (dBuV)", "Plancher de bruit (dBuV)"},
+    {Caption::NoiseFloor, "Noise floor (dBµV)", "Plancher de bruit (dBµV)"},
     {Caption::NoCarriers, "No carrier stands clear of the noise floor.",
      "Aucune porteuse ne se détache du plancher de bruit."},
     {Caption::CarrierNumber, "#", "n°"},
@@ -56,10 +56,58 @@ constexpr std::array<CaptionRow, 43> kCaptions{{
     {Caption::CentreRf, "Centre RF (MHz)", "Centre RF (MHz)"},
     {Caption::Bandwidth, "-3 dB width (MHz)", "Largeur à -3 dB (MHz)"},
     {Caption::SymbolRateMsps, "Symbol rate (Msym/s)", "Débit symbole (Msym/s)"},
-    {Caption::Peak, "Peak (dBuV)", "Crête (dBuV)"},
+    {Caption::Peak, "Peak (dBµV)", "Crête (dBµV)"},
     {Caption::CarrierCn, "C/N (dB)", "C/N (dB)"},
-    {Caption::ChannelPower, "Channel power (dBuV)", "Puissance canal (dBuV)"},
+    {Caption::ChannelPower, "Channel power (dBµV)", "Puissance canal (dBµV)"},
     {Caption::Matches, "Snapshots", "Relevés"},
+    {Caption::JobDetails, "Job", "Intervention"},
+    {Caption::Customer, "Customer", "Client"},
+    {Caption::SiteAddress, "Site address", "Adresse du site"},
+    {Caption::Installer, "Installer", "Installateur"},
+    {Caption::JobDate, "Job date", "Date de l'intervention"},
+    {Caption::DishSize, "Dish size", "Taille de la parabole"},
+    {Caption::LnbModel, "LNB model", "Modèle de LNB"},
+    {Caption::GpsPosition, "GPS position", "Position GPS"},
+    {Caption::Notes, "Notes", "Remarques"},
+    {Caption::Criteria, "Criteria", "Critères"},
+    {Caption::CriteriaDvbS,
+     "DVB-S: required C/N from EN 300 421 (quasi-error-free Eb/N0, which includes a 0.8 dB "
+     "implementation margin), converted to the symbol-rate bandwidth.",
+     "DVB-S : C/N requis d'après l'EN 300 421 (Eb/N0 quasi sans erreur, marge d'implémentation "
+     "de 0,8 dB comprise), ramené à la bande du débit symbole."},
+    {Caption::CriteriaDvbS2,
+     "DVB-S2: required C/N from EN 302 307-1 Table 13 (ideal Es/N0), plus an implementation "
+     "allowance of %1 dB.",
+     "DVB-S2 : C/N requis d'après l'EN 302 307-1, tableau 13 (Es/N0 idéal), plus une marge "
+     "d'implémentation de %1 dB."},
+    {Caption::CriteriaMargins,
+     "PASS from a margin of %1 dB; MARGINAL from %2 dB up to %1 dB; FAIL below %2 dB.",
+     "CONFORME à partir d'une marge de %1 dB ; LIMITE de %2 dB à %1 dB ; ÉCHEC en dessous de "
+     "%2 dB."},
+    {Caption::CriteriaNoLock,
+     "A snapshot saved without lock was taken while pointing: it is not counted as a failure.",
+     "Un relevé enregistré sans verrouillage a été pris pendant le pointage : il ne compte pas "
+     "comme un échec."},
+    {Caption::CriteriaConstellation,
+     "A Constellation verdict follows the smaller of its C/N and MER margins.",
+     "Le verdict d'une constellation suit la plus petite de ses marges C/N et MER."},
+    {Caption::Transponders, "Transponders", "Transpondeurs"},
+    {Caption::Transponder, "RF (MHz)", "RF (MHz)"},
+    {Caption::Snapshots, "Snapshots", "Relevés"},
+    {Caption::SpectrumCarriers, "Spectrum carriers", "Porteuses du spectre"},
+    {Caption::TransponderTotal, "%1 transponders: ", "%1 transpondeurs : "},
+    {Caption::SnapshotTable, "Every snapshot", "Tous les relevés"},
+    {Caption::SignatureInstaller, "Installer", "Installateur"},
+    {Caption::SignatureCustomer, "Customer", "Client"},
+    {Caption::SignatureDate, "Date and signature", "Date et signature"},
+    {Caption::PageOf, "page %1 of %2", "page %1 sur %2"},
+    {Caption::Software, "Mirelta %1", "Mirelta %1"},
+    {Caption::FileHash, "meter file SHA-256 %1", "SHA-256 du fichier %1"},
+    {Caption::PlotNoData, "No sweep data", "Aucune donnée de balayage"},
+    {Caption::PlotLevelAxis, "Level (dBµV)", "Niveau (dBµV)"},
+    {Caption::PlotIfAxis, "IF (MHz)", "FI (MHz)"},
+    {Caption::PlotRfAxis, "RF (MHz), LNB LO %1 MHz", "RF (MHz), OL du LNB %1 MHz"},
+    {Caption::PlotFloor, "noise floor %1 dBµV", "plancher de bruit %1 dBµV"},
 }};
 
 }  // namespace

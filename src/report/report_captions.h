@@ -51,6 +51,38 @@ enum class Caption {
     CarrierCn,
     ChannelPower,
     Matches,
+    JobDetails,
+    Customer,
+    SiteAddress,
+    Installer,
+    JobDate,
+    DishSize,
+    LnbModel,
+    GpsPosition,
+    Notes,
+    Criteria,
+    CriteriaDvbS,
+    CriteriaDvbS2,    // %1: the allowance
+    CriteriaMargins,  // %1 pass margin, %2 fail margin
+    CriteriaNoLock,
+    CriteriaConstellation,
+    Transponders,
+    Transponder,
+    Snapshots,
+    SpectrumCarriers,
+    TransponderTotal,  // "%1 transponders: " before the verdict counts
+    SnapshotTable,
+    SignatureInstaller,
+    SignatureCustomer,
+    SignatureDate,
+    PageOf,    // "page %1 of %2"
+    Software,  // "%1 %2": name, version
+    FileHash,  // "SHA-256 %1"
+    PlotNoData,
+    PlotLevelAxis,
+    PlotIfAxis,
+    PlotRfAxis,  // %1 the LO
+    PlotFloor,   // %1 the floor
 };
 
 QString CaptionText(Caption caption, ReportLanguage language);

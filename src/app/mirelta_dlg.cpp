@@ -64,6 +64,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
     exportAll_ = std::make_unique<ExportAllAction>(this, document_, prompts_);
     analysis_ = std::make_unique<AnalysisAction>(this, document_, settings_);
+    jobDetails_ = std::make_unique<JobDetailsAction>(this, document_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
     emptyFileNote_->setAlignment(Qt::AlignCenter);
@@ -265,6 +266,7 @@ void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
     exportAll_->addTo(menu);
     analysis_->addTo(menu);
+    jobDetails_->addTo(menu);
     reportActions_->addTo(menu);
     menu.exec(event->globalPos());
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/analysis_action.h"
+#include "app/job_details_action.h"
 #include "app/export_all_action.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
@@ -85,6 +86,7 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<ReportActions> reportActions_;
     std::unique_ptr<ExportAllAction> exportAll_;
     std::unique_ptr<AnalysisAction> analysis_;
+    std::unique_ptr<JobDetailsAction> jobDetails_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
     QLabel* emptyFileNote_;

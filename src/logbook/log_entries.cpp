@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logbook/log_entries.h"
 
+#include "analysis/carrier_detection.h"
 #include "analysis/lnb_conversion.h"
+#include "analysis/sweep.h"
 
 namespace mirelta::logbook {
 namespace {
@@ -14,13 +16,20 @@ void AddFindDetails(const FindRecord& record, LogEntry& entry) {
     }
 }
 
+// As AnalyseSpectrum finds them, without matching each carrier to the file's snapshots.
+int CarriersOn(const SpectrumRecord& record, const LogSettings& settings) {
+    const analysis::SweepAnalysis found =
+        analysis::DetectCarriers(analysis::SweepOf(record), settings.analysis.detection);
+    return static_cast<int>(found.carriers.size());
+}
+
 }  // namespace
 
 std::vector<LogEntry> EntriesOf(const RecordLists& lists, const LogSettings& settings) {
-    const std::vector<analysis::SpectrumAnalysis> spectra =
-        analysis::AnalyseSpectra(lists, settings.analysis);
+    std::vector<SnapshotValues> model = SnapshotModel(lists, settings.thresholds);
     std::vector<LogEntry> entries;
-    for (SnapshotValues& values : SnapshotModel(lists, settings.thresholds)) {
+    entries.reserve(model.size());
+    for (SnapshotValues& values : model) {
         LogEntry entry{std::move(values), {}, {}, {}, {}};
         const auto k = static_cast<std::size_t>(entry.values.index);
         switch (entry.values.kind) {
@@ -31,7 +40,7 @@ std::vector<LogEntry> EntriesOf(const RecordLists& lists, const LogSettings& set
                 entry.rfMHz = lists.constellation[k].frequency();
                 break;
             case ScreenKind::Spectrum:
-                entry.carriers = static_cast<int>(spectra[k].carriers.size());
+                entry.carriers = CarriersOn(lists.spectrum[k], settings);
                 break;
             case ScreenKind::None:
                 break;

@@ -11,8 +11,11 @@ namespace {
 void AddFindDetails(const FindRecord& record, LogEntry& entry) {
     entry.satellite = record.satelliteName();
     entry.rfMHz = record.frequency();
-    if (const std::optional<double> lo = analysis::LoOf(record)) {
-        entry.ifMHz = analysis::IfOf(*entry.rfMHz, *lo);
+    const std::optional<double> lo = analysis::LoOf(record);
+    const std::optional<double> ifMHz = lo ? analysis::IfOf(*entry.rfMHz, *lo) : std::nullopt;
+    // An RF on the wrong side of the LO never reached the meter through this LNB.
+    if (ifMHz && *ifMHz > 0) {
+        entry.ifMHz = ifMHz;
     }
 }
 

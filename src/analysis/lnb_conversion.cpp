@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysis/lnb_conversion.h"
 
+#include "format/value_format.h"
+
 namespace mirelta::analysis {
 namespace {
 
@@ -9,6 +11,8 @@ constexpr double kHighestKuLo = 12000;
 // C-band LNBs mix down from above the band; lower values are typing slips, not oscillators.
 constexpr double kLowestCLo = 3000;
 constexpr double kHighestCLo = 5750;
+// A dual LNB switches to its high oscillator at the top of the low band.
+constexpr std::uint32_t kHighBandFromMHz = 11700;
 
 }  // namespace
 
@@ -36,6 +40,16 @@ std::optional<double> IfOf(double rfMHz, double loMHz) {
         return std::nullopt;
     }
     return *band == LnbBand::Ku ? rfMHz - loMHz : loMHz - rfMHz;
+}
+
+std::optional<double> LoOf(const FindRecord& record) {
+    const std::uint16_t high = LoHigh(record);
+    const std::uint16_t lo =
+        (high != 0 && record.frequency() >= kHighBandFromMHz) ? high : LoLow(record);
+    if (lo == 0) {
+        return std::nullopt;
+    }
+    return lo;
 }
 
 }  // namespace mirelta::analysis

@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "data/find_record.h"
+
 namespace mirelta::analysis {
 
 enum class LnbBand { C, Ku };
@@ -15,5 +17,9 @@ std::optional<LnbBand> BandOf(double loMHz);
 std::optional<double> RfOf(double ifMHz, double loMHz);
 // The inverse, for matching a snapshot's RF to the sweep's IF axis.
 std::optional<double> IfOf(double rfMHz, double loMHz);
+
+// The oscillator a Find snapshot's frequency went through: a dual LNB's high one from 11700 MHz,
+// its low one below; none for an LNB whose oscillator is not known.
+std::optional<double> LoOf(const FindRecord& record);
 
 }  // namespace mirelta::analysis

@@ -5,28 +5,14 @@
 #include <cmath>
 
 #include "analysis/lnb_conversion.h"
-#include "format/value_format.h"
 
 namespace mirelta::analysis {
 namespace {
 
-// A dual LNB switches to its high oscillator at the top of the low band.
-constexpr std::uint32_t kHighBandFromMHz = 11700;
-
-std::optional<double> LoOf(const FindRecord& record) {
-    const std::uint16_t high = LoHigh(record);
-    const std::uint16_t lo =
-        (high != 0 && record.frequency() >= kHighBandFromMHz) ? high : LoLow(record);
-    if (lo == 0) {
-        return std::nullopt;
-    }
-    return lo;
-}
-
 // A Constellation snapshot keeps no LNB: that of a Find snapshot of the same transponder
 // frequency, which the meter knew, else the user's.
-std::optional<double> LoOf(const RecordLists& lists, std::uint32_t rfMHz,
-                           const std::optional<double>& givenLo) {
+std::optional<double> ConstellationLo(const RecordLists& lists, std::uint32_t rfMHz,
+                                      const std::optional<double>& givenLo) {
     for (int i = 0; i < lists.findCount; ++i) {
         if (lists.find[static_cast<std::size_t>(i)].frequency() == rfMHz) {
             return LoOf(lists.find[static_cast<std::size_t>(i)]);
@@ -63,7 +49,7 @@ void LinkSnapshots(CarrierFinding& finding, int freqStep, const RecordLists& lis
     for (int i = 0; i < lists.constellationCount; ++i) {
         const ConstellationRecord& record = lists.constellation[static_cast<std::size_t>(i)];
         const std::uint32_t rf = record.frequency();
-        if (Matches(finding.carrier, freqStep, rf, LoOf(lists, rf, givenLo), givenLo)) {
+        if (Matches(finding.carrier, freqStep, rf, ConstellationLo(lists, rf, givenLo), givenLo)) {
             link(record.listLabel(), ScreenKind::Constellation, i);
         }
     }

@@ -13,9 +13,10 @@ declare -A may_use=(
   [export]="data format platform screens assess"
   [assess]="data format"
   [analysis]="data format"
+  [logbook]="data format assess analysis"
   [report]="data format platform screens export assess analysis"
-  [app]="data format platform screens export assess analysis report"
-  [cli]="data format platform screens export assess analysis report"
+  [app]="data format platform screens export assess analysis logbook report"
+  [cli]="data format platform screens export assess analysis logbook report"
   [version]=""
 )
 status=0

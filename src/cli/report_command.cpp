@@ -105,15 +105,16 @@ int RunReport(const QCommandLineParser& parser) {
 const Command kReportCommand{
     "report",
     "FILE -o OUT.pdf [--language en|fr] [--title TEXT]\n"
-    "[--pass-margin DB] [--fail-margin DB] [--lo MHz] [--threshold DB]",
+    "[--pass-margin DB] [--fail-margin DB] [--s2-allowance DB] [--lo MHz] [--threshold DB]",
     "a PDF report: a summary of every snapshot with its verdict, then one page each",
     "Writes one PDF: page 1 holds the file name and date, the counts and a summary\n"
     "table of every snapshot (kind, label, frequency, polarisation, symbol rate,\n"
-    "mode, power, C/N, MER, BER, margin and verdict), ending with the total of each\n"
-    "verdict, and the carriers found on each sweep; then one page per snapshot with\n"
-    "its replica, its values and its verdict, and for a spectrum a page with its\n"
-    "measured plot and carrier table (--lo and --threshold as for analyse). The\n"
-    "file is written atomically; progress goes to stderr on a terminal.",
+    "mode, power, C/N, MER, BER, deciding margin and verdict), ending with the\n"
+    "total of each verdict, and the carriers found on each sweep; then one page per\n"
+    "snapshot with its replica, its values and its verdict, and for a spectrum a\n"
+    "page with its measured plot and carrier table (--lo and --threshold as for\n"
+    "analyse). The file is written atomically; progress goes to stderr on a\n"
+    "terminal. --language fr gives French captions and verdict words.",
     ReportOptions,
     RunReport};
 

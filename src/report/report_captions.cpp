@@ -13,7 +13,7 @@ struct CaptionRow {
     const char* french;  // UTF-8
 };
 
-constexpr std::array<CaptionRow, 43> kCaptions{{
+constexpr std::array<CaptionRow, 44> kCaptions{{
     {Caption::DefaultTitle, "Installation report", "Rapport d'installation"},
     {Caption::File, "File", "Fichier"},
     {Caption::FileDate, "File date", "Date du fichier"},
@@ -35,6 +35,7 @@ constexpr std::array<CaptionRow, 43> kCaptions{{
     {Caption::Margin, "Margin (dB)", "Marge (dB)"},
     {Caption::Verdict, "Verdict", "Verdict"},
     {Caption::RequiredCn, "Required C/N (dB)", "C/N requis (dB)"},
+    {Caption::CnMargin, "C/N margin (dB)", "Marge C/N (dB)"},
     {Caption::MerMargin, "MER margin (dB)", "Marge MER (dB)"},
     {Caption::Find, "Find", "Pointage"},
     {Caption::Constellation, "Constellation", "Constellation"},
@@ -43,8 +44,8 @@ constexpr std::array<CaptionRow, 43> kCaptions{{
     {Caption::RightEdge, "Right edge (MHz)", "Bord droit (MHz)"},
     {Caption::Span, "Span", "Étendue"},
     {Caption::Assessment, "Assessment", "Évaluation"},
-    {Caption::Total, "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated",
-     "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"},
+    {Caption::Total, "%1 PASS, %2 MARGINAL, %3 FAIL, %4 NO LOCK, %5 not rated",
+     "CONFORME : %1, LIMITE : %2, NON CONFORME : %3, NON VERROUILLÉ : %4, non évalué : %5"},
     {Caption::SpectrumAnalysis, "Spectrum analysis", "Analyse du spectre"},
     {Caption::OneCarrier, "%1 carrier", "%1 porteuse"},
     {Caption::CarrierCount, "%1 carriers", "%1 porteuses"},

@@ -77,7 +77,8 @@ class SummaryTable {
             if (c.value != nullptr) {
                 cell(x, c.weight, rowHeight_, r.*c.value, Qt::white);
             } else {
-                cell(x, c.weight, rowHeight_, QString::fromLatin1(VerdictText(r.verdict)),
+                cell(x, c.weight, rowHeight_,
+                     QString::fromUtf8(VerdictText(r.verdict, WordingOf(language_))),
                      VerdictColour(r.verdict));
             }
         }
@@ -150,7 +151,7 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
                   {Caption::Mer, r.mer},
                   {Caption::Ber, r.ber},
                   {Caption::RequiredCn, r.requiredCn},
-                  {Caption::Margin, r.margin},
+                  {Caption::CnMargin, r.cnMargin},
                   {Caption::MerMargin, r.merMargin}};
     }
     painter.setFont(ReportFont(10));
@@ -178,15 +179,15 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
 }  // namespace
 
 QString VerdictTotal(const std::vector<SnapshotRow>& rows, ReportLanguage language) {
-    std::array<int, 4> counts{};
+    std::array<int, kVerdictCount> counts{};
     for (const SnapshotRow& row : rows) {
         ++counts[static_cast<std::size_t>(row.verdict)];
     }
-    return CaptionText(Caption::Total, language)
-        .arg(counts[0])
-        .arg(counts[1])
-        .arg(counts[2])
-        .arg(counts[3]);
+    QString total = CaptionText(Caption::Total, language);
+    for (const int count : counts) {
+        total = total.arg(count);
+    }
+    return total;
 }
 
 void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content) {

@@ -27,7 +27,7 @@ struct ReportContent {
     std::optional<double> loMHz;
 };
 
-// "11 PASS, 2 MARGINAL, 1 FAIL, 2 not rated" over every row.
+// "11 PASS, 2 MARGINAL, 1 FAIL, 1 NO LOCK, 2 not rated" over every row.
 QString VerdictTotal(const std::vector<SnapshotRow>& rows, ReportLanguage language);
 
 // The summary from the first page on, then one page per snapshot. `painter` is active on

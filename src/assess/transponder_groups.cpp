@@ -53,7 +53,7 @@ Verdict WorstLocked(const TransponderGroup& group, const std::vector<SnapshotVal
     std::optional<Verdict> worst;
     for (const std::size_t member : group.members) {
         const Assessment& a = model[member].assessment;
-        if (a.locked && (!worst || Severity(a.verdict) > Severity(*worst))) {
+        if (a.verdict != Verdict::NoLock && (!worst || Severity(a.verdict) > Severity(*worst))) {
             worst = a.verdict;
         }
     }

@@ -24,8 +24,7 @@ std::vector<QCommandLineOption> ReportOptions() {
         {{"o", "output"}, "The PDF file (required).", "OUT.pdf"},
         {"language", "The captions' language: en (default) or fr.", "en|fr"},
         {"title", "The report's title (default: a title in the report's language).", "TEXT"},
-        {"job", "The job details (default: NAME.job.json beside NAME.dat, if there).",
-         "FILE.json"},
+        {"job", "The job details (default: NAME.job.json beside NAME.dat, if there).", "FILE.json"},
         ReadTimeoutOption(),
     };
     for (QCommandLineOption& option : ThresholdOptions()) {
@@ -138,7 +137,7 @@ int RunReport(const QCommandLineParser& parser) {
 const Command kReportCommand{
     "report",
     "FILE -o OUT.pdf [--language en|fr] [--title TEXT] [--job FILE.json]\n"
-    "[--pass-margin DB] [--fail-margin DB] [--lo MHz] [--threshold DB]",
+    "[--pass-margin DB] [--fail-margin DB] [--s2-allowance DB] [--lo MHz] [--threshold DB]",
     "a PDF report: a summary of every snapshot with its verdict, then one page each",
     "Writes one PDF to hand over: the job details (from --job, or NAME.job.json\n"
     "beside NAME.dat; none without either), the file, the criteria the verdicts\n"
@@ -151,7 +150,8 @@ const Command kReportCommand{
     "analyse). Every page's footer gives \"page x of y\", the version and the\n"
     "meter file's SHA-256. A job file that cannot be used stops a report that\n"
     "names it (exit 3) and is left out, with a warning, when found beside the file.\n"
-    "The file is written atomically; progress goes to stderr on a terminal.",
+    "The file is written atomically; progress goes to stderr on a terminal.\n"
+    "--language fr gives French captions and verdict words.",
     ReportOptions,
     RunReport};
 

@@ -13,7 +13,7 @@ struct CaptionRow {
     const char* french;  // UTF-8
 };
 
-constexpr std::array<CaptionRow, 74> kCaptions{{
+constexpr std::array<CaptionRow, 75> kCaptions{{
     {Caption::DefaultTitle, "Installation report", "Rapport d'installation"},
     {Caption::File, "File", "Fichier"},
     {Caption::FileDate, "File date", "Date du fichier"},
@@ -35,6 +35,7 @@ constexpr std::array<CaptionRow, 74> kCaptions{{
     {Caption::Margin, "Margin (dB)", "Marge (dB)"},
     {Caption::Verdict, "Verdict", "Verdict"},
     {Caption::RequiredCn, "Required C/N (dB)", "C/N requis (dB)"},
+    {Caption::CnMargin, "C/N margin (dB)", "Marge C/N (dB)"},
     {Caption::MerMargin, "MER margin (dB)", "Marge MER (dB)"},
     {Caption::Find, "Find", "Pointage"},
     {Caption::Constellation, "Constellation", "Constellation"},
@@ -43,8 +44,8 @@ constexpr std::array<CaptionRow, 74> kCaptions{{
     {Caption::RightEdge, "Right edge (MHz)", "Bord droit (MHz)"},
     {Caption::Span, "Span", "Étendue"},
     {Caption::Assessment, "Assessment", "Évaluation"},
-    {Caption::Total, "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated",
-     "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"},
+    {Caption::Total, "%1 PASS, %2 MARGINAL, %3 FAIL, %4 NO LOCK, %5 not rated",
+     "CONFORME : %1, LIMITE : %2, NON CONFORME : %3, NON VERROUILLÉ : %4, non évalué : %5"},
     {Caption::SpectrumAnalysis, "Spectrum analysis", "Analyse du spectre"},
     {Caption::OneCarrier, "%1 carrier", "%1 porteuse"},
     {Caption::CarrierCount, "%1 carriers", "%1 porteuses"},
@@ -82,12 +83,13 @@ constexpr std::array<CaptionRow, 74> kCaptions{{
      "d'implémentation de %1 dB."},
     {Caption::CriteriaMargins,
      "PASS from a margin of %1 dB; MARGINAL from %2 dB up to %1 dB; FAIL below %2 dB.",
-     "CONFORME à partir d'une marge de %1 dB ; LIMITE de %2 dB à %1 dB ; ÉCHEC en dessous de "
-     "%2 dB."},
+     "CONFORME à partir d'une marge de %1 dB ; LIMITE de %2 dB à %1 dB ; NON CONFORME en "
+     "dessous de %2 dB."},
     {Caption::CriteriaNoLock,
-     "A snapshot saved without lock was taken while pointing: it is not counted as a failure.",
-     "Un relevé enregistré sans verrouillage a été pris pendant le pointage : il ne compte pas "
-     "comme un échec."},
+     "NO LOCK: a snapshot saved without lock was taken while pointing; it is not counted as a "
+     "failure.",
+     "NON VERROUILLÉ : un relevé enregistré sans verrouillage a été pris pendant le pointage ; "
+     "il ne compte pas comme un échec."},
     {Caption::CriteriaConstellation,
      "A Constellation verdict follows the smaller of its C/N and MER margins.",
      "Le verdict d'une constellation suit la plus petite de ses marges C/N et MER."},

@@ -7,7 +7,7 @@ namespace mirelta {
 
 enum class ReportLanguage { English, French };
 
-// The report's own words; the meter's texts and the verdict words are never translated.
+// The report's own words; the meter's texts are never translated.
 enum class Caption {
     DefaultTitle,
     File,
@@ -28,6 +28,7 @@ enum class Caption {
     Margin,
     Verdict,
     RequiredCn,
+    CnMargin,
     MerMargin,
     Find,
     Constellation,
@@ -36,7 +37,7 @@ enum class Caption {
     RightEdge,
     Span,
     Assessment,
-    Total,  // "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"
+    Total,  // the count of each verdict, in their order
     SpectrumAnalysis,
     OneCarrier,
     CarrierCount,  // %1 carriers

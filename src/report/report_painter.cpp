@@ -168,7 +168,7 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
                   {Caption::Mer, r.mer},
                   {Caption::Ber, r.ber},
                   {Caption::RequiredCn, r.requiredCn},
-                  {Caption::Margin, r.margin},
+                  {Caption::CnMargin, r.cnMargin},
                   {Caption::MerMargin, r.merMargin}};
     }
     painter.setFont(ReportFont(10));
@@ -195,20 +195,20 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
 
 }  // namespace
 
-QString VerdictWord(Verdict verdict, ReportLanguage) {
-    return QString::fromLatin1(VerdictText(verdict));
+QString VerdictWord(Verdict verdict, ReportLanguage language) {
+    return QString::fromUtf8(VerdictText(verdict, WordingOf(language)));
 }
 
 QString VerdictTotal(std::span<const Verdict> verdicts, ReportLanguage language) {
-    std::array<int, 4> counts{};
+    std::array<int, kVerdictCount> counts{};
     for (const Verdict verdict : verdicts) {
         ++counts[static_cast<std::size_t>(verdict)];
     }
-    return CaptionText(Caption::Total, language)
-        .arg(counts[0])
-        .arg(counts[1])
-        .arg(counts[2])
-        .arg(counts[3]);
+    QString total = CaptionText(Caption::Total, language);
+    for (const int count : counts) {
+        total = total.arg(count);
+    }
+    return total;
 }
 
 int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content,

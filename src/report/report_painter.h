@@ -37,7 +37,7 @@ struct ReportContent {
 // The verdict's word in the report's language.
 QString VerdictWord(Verdict verdict, ReportLanguage language);
 
-// "11 PASS, 2 MARGINAL, 1 FAIL, 2 not rated" over the verdicts.
+// "11 PASS, 2 MARGINAL, 1 FAIL, 1 NO LOCK, 2 not rated" over the verdicts.
 QString VerdictTotal(std::span<const Verdict> verdicts, ReportLanguage language);
 
 // The summary from the first page on, then one page per snapshot, each page with its footer

@@ -86,19 +86,24 @@ Identification Identify(const std::vector<MeasuredTransponder>& measured,
 }
 
 std::optional<Claim> ClaimedByFinds(const RecordLists& lists) {
-    std::map<long, int> named;  // by tenths of a degree
-    std::optional<Claim> claimed;
-    int most = 0;
+    std::map<long, std::pair<int, Claim>> named;  // by tenths of a degree: count, first name
+    int naming = 0;
     for (int i = 0; i < lists.findCount; ++i) {
         const std::string name = lists.find[static_cast<std::size_t>(i)].satelliteName();
         if (const std::optional<double> degrees = ClaimedPosition(name)) {
-            if (const int count = ++named[std::lround(*degrees * 10)]; count > most) {
-                most = count;
-                claimed = Claim{*degrees, Trimmed(name)};
-            }
+            const auto entry =
+                named.try_emplace(std::lround(*degrees * 10), 0, Claim{*degrees, Trimmed(name)})
+                    .first;
+            ++entry->second.first;
+            ++naming;
         }
     }
-    return claimed;
+    for (const auto& [tenths, counted] : named) {
+        if (2 * counted.first > naming) {
+            return counted.second;
+        }
+    }
+    return std::nullopt;
 }
 
 Identification IdentifySatellite(const RecordLists& lists, const SatelliteTables& tables,

@@ -51,7 +51,9 @@ struct Claim {
     std::string name;  // the satellite name it was read from, trimmed; 8-bit bytes as saved
 };
 
-// The position the most Find snapshots name (the first of equals); none when no name holds one.
+// The position named by more than half of the Find snapshots whose satellite names hold one, as
+// the first of them writes it; none when no position has such a majority, as in a file of many
+// satellites.
 std::optional<Claim> ClaimedByFinds(const RecordLists& lists);
 
 // "Hotbird 13.0E"

@@ -104,6 +104,31 @@ TEST(SatelliteIdentification, WestPositionNearTheClaimedOneIsNoMismatch) {
     EXPECT_EQ(analysis::MismatchWarning(found), "");
 }
 
+// A file of many satellites names none of them for the whole file.
+TEST(SatelliteIdentification, ClaimedByMoreThanHalfOfTheNamedFinds) {
+    const struct {
+        std::vector<std::string> names;
+        std::optional<double> claimed;
+    } cases[] = {
+        {{"Astra 19.2E", "Hotbird", "astra 19,2E", "Hotbird 13E"}, 19.2},
+        {{"Astra 19.2E", "Hotbird 13E"}, std::nullopt},
+        {{"Astra 19.2E", "Hotbird 13E", "Thor 1W", "Astra 28.2E"}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        fixtures::ImageBuilder builder;
+        for (std::size_t i = 0; i < c.names.size(); ++i) {
+            builder.addFind(static_cast<int>(i), {.satellite = c.names[i]});
+        }
+        SourceImage image = builder.image();
+        const auto claim = analysis::ClaimedByFinds(Load(image));
+        ASSERT_EQ(claim.has_value(), c.claimed.has_value()) << c.names.size();
+        if (claim) {
+            EXPECT_EQ(claim->degrees, *c.claimed);
+            EXPECT_EQ(claim->name, "Astra 19.2E");  // as the first of them writes it
+        }
+    }
+}
+
 TEST(SatelliteIdentification, RandomFrequenciesAreNotIdentified) {
     std::mt19937 random(25);
     std::uniform_int_distribution<std::uint32_t> frequency(10700, 12750);

@@ -10,12 +10,13 @@ preset=${1:-default}
 # (x11-utils), ImageMagick and the openbox window manager (with wmctrl) run the end-to-end window
 # tests, and ./run asks xdotool whether the display answers; poppler-utils reads the PDF reports back in the tests; the rest
 # check the installed desktop files, MIME type, man pages and the Debian package; clang with its
-# libFuzzer runtime and the symbolizer build and run the fuzz targets (scripts/fuzz).
+# libFuzzer runtime and the symbolizer build and run the fuzz targets (scripts/fuzz);
+# dtv-scan-tables holds the satellite lists that `identify` matches against.
 packages=(cmake ninja-build g++ qt6-base-dev qt6-wayland libgl-dev libgtest-dev libbenchmark-dev
           fonts-liberation2 fonts-wqy-microhei xvfb xdotool x11-utils imagemagick openbox wmctrl
           poppler-utils desktop-file-utils appstream libxml2-utils shared-mime-info
           libglib2.0-bin xdg-utils groff-base man-db file dpkg-dev lintian clang-14
-          libclang-rt-14-dev llvm-14)
+          libclang-rt-14-dev llvm-14 dtv-scan-tables)
 
 missing=()
 for p in "${packages[@]}"; do

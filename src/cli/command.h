@@ -27,5 +27,6 @@ extern const Command kExportAllCommand;
 extern const Command kReportCommand;
 extern const Command kAnalyseCommand;
 extern const Command kLogCommand;
+extern const Command kIdentifyCommand;
 
 }  // namespace mirelta::cli

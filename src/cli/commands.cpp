@@ -8,9 +8,9 @@
 namespace mirelta::cli {
 namespace {
 
-constexpr std::array<const Command*, 8> kCommands{
-    &kListCommand,      &kDumpCommand,   &kDescribeCommand, &kRenderCommand,
-    &kExportAllCommand, &kReportCommand, &kAnalyseCommand,  &kLogCommand,
+constexpr std::array<const Command*, 9> kCommands{
+    &kListCommand,   &kDumpCommand,    &kDescribeCommand, &kRenderCommand,   &kExportAllCommand,
+    &kReportCommand, &kAnalyseCommand, &kLogCommand,      &kIdentifyCommand,
 };
 
 }  // namespace

@@ -74,7 +74,8 @@ nothing, with a warning on stderr.
 Exit codes:
   0  success
   2  bad usage (the problem and the usage go to stderr)
-  3  the file cannot be opened ("Open false! FILE: reason" on stderr)
+  3  the file cannot be opened ("Open false! FILE: reason" on stderr); for
+     identify also: no satellite list to match against
   4  the file is shorter than 42652 bytes or did not arrive in time
      ("Read file error! FILE: reason" on stderr)
   5  a picture could not be written (the file and the reason on stderr)

@@ -10,6 +10,7 @@
 
 #include "app/analysis_action.h"
 #include "app/export_all_action.h"
+#include "app/folder_overview_action.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "app/report_actions.h"
@@ -53,6 +54,8 @@ class CMireltaDlg : public QDialog {
     void StepRecord(int step);             // PageDown/PageUp: the next/previous snapshot
     void CopyReplica();                    // Ctrl+C
     void AddRecentFilesMenu(QMenu& menu);
+    // A row of the folder overview: opens its file here, at its snapshot if it has one.
+    void OpenSnapshot(const QString& path, std::optional<ScreenKind> kind, int index);
 
   protected:
     bool event(QEvent* event) override;
@@ -85,6 +88,7 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<ReportActions> reportActions_;
     std::unique_ptr<ExportAllAction> exportAll_;
     std::unique_ptr<AnalysisAction> analysis_;
+    std::unique_ptr<FolderOverviewAction> folderOverview_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
     QLabel* emptyFileNote_;

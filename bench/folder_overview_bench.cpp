@@ -19,6 +19,8 @@
 
 #include "app/folder_overview_window.h"
 #include "bench_images.h"
+#include "logbook/logbook.h"
+#include "ratio_loop.h"
 #include "run_benchmarks.h"
 
 namespace mirelta::bench {
@@ -129,6 +131,22 @@ void BM_FolderOverview(benchmark::State& state) {
     fs::remove_all(kScratch);
 }
 BENCHMARK(BM_FolderOverview)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// The reading alone, one file at a time as the window's thread does it: the share of the fill
+// that is the logbook's.
+void BM_ReadFolderAlone(benchmark::State& state) {
+    WriteFolder();
+    RatioLoop(
+        state,
+        [] {
+            for (const auto& file : logbook::MeterFilesUnder({kScratch})) {
+                benchmark::DoNotOptimize(logbook::ReadLogFile(file, {}));
+            }
+        },
+        Sha256Sum);
+    fs::remove_all(kScratch);
+}
+BENCHMARK(BM_ReadFolderAlone)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 }  // namespace
 }  // namespace mirelta::bench

@@ -17,6 +17,7 @@ namespace mirelta {
 namespace {
 
 const QColor kFileRowText(120, 120, 120);
+const QString kNone = QStringLiteral("-");  // as the other values a kind does not have read
 
 const char* KindName(ScreenKind kind) {
     switch (kind) {
@@ -111,7 +112,7 @@ FolderOverviewModel::Row FolderOverviewModel::snapshotRow(const QString& path, c
     t[Number] = QString::number(v.index + 1);
     t[Label] = DecodeLocalText(v.label);
     t[Satellite] = DecodeLocalText(entry.satellite);
-    t[RfMHz] = entry.rfMHz ? NumberText(*entry.rfMHz) : QString();
+    t[RfMHz] = entry.rfMHz ? NumberText(*entry.rfMHz) : kNone;
     t[Polarisation] = Shown(v.polarisation);
     t[SymbolRate] = Shown(v.symbolRate);
     t[Mode] = Shown(v.mode);
@@ -120,7 +121,7 @@ FolderOverviewModel::Row FolderOverviewModel::snapshotRow(const QString& path, c
     t[Mer] = Shown(v.mer);
     t[Margin] = Shown(v.margin);
     t[VerdictColumn] = QString::fromLatin1(VerdictText(v.assessment.verdict));
-    t[Carriers] = entry.carriers ? QString::number(*entry.carriers) : QString();
+    t[Carriers] = entry.carriers ? QString::number(*entry.carriers) : kNone;
 
     auto& n = row.number;
     n[Number] = v.index + 1;

@@ -55,7 +55,7 @@ class FolderOverviewModel : public QAbstractTableModel {
 
     // The verdicts of the rows so far, and whether any file has a row of its own.
     const std::set<Verdict>& verdicts() const { return verdicts_; }
-    bool hasFileRows() const { return fileRows_ > 0; }
+    int fileRows() const { return fileRows_; }
     int snapshotCount() const { return static_cast<int>(rows_.size()) - fileRows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;

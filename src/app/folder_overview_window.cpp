@@ -10,7 +10,9 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
+#include <algorithm>
 
 #include "app/folder_overview_filter.h"
 #include "app/folder_overview_model.h"
@@ -18,6 +20,9 @@
 
 namespace mirelta {
 namespace {
+
+constexpr int kWidestColumn = 320;
+constexpr int kRowsMeasured = 100;
 
 QString Plural(int count, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
@@ -32,7 +37,9 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
     setWindowTitle(QStringLiteral("Folder overview - ") + QDir::toNativeSeparators(folder));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(1180, 640);
+    // Wide enough for every column where the screen allows.
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1500, screen.width() * 9 / 10), std::min(640, screen.height() * 9 / 10));
 
     model_ = new FolderOverviewModel(folder, this);
     filter_ = new FolderOverviewFilter(this);
@@ -59,7 +66,8 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setHighlightSections(false);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    // Widths from a sample of the rows: measuring tens of thousands would stall the window.
+    table_->horizontalHeader()->setResizeContentsPrecision(kRowsMeasured);
     // In the order the files were read until the user picks a column.
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
@@ -68,6 +76,8 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 0);
     progress_->setFormat(QStringLiteral("%v of %m files"));
+    progress_->setMinimumWidth(
+        progress_->fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000 files")) + 24);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
 
@@ -90,11 +100,15 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
         filter_->setText(text);
         showCounts();
     });
-    connect(verdict_, &QComboBox::activated, this, [this] {
-        filter_->setVerdict(verdict_->currentData().toInt());
+    connect(verdict_, &QComboBox::activated, this, [this](int entry) {
+        filter_->setVerdict(verdict_->itemData(entry).toInt());
         showCounts();
     });
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& at) { open(at); });
+
+    batchDone_.setSingleShot(true);
+    batchDone_.setInterval(0);
+    connect(&batchDone_, &QTimer::timeout, this, [this] { showBatch(); });
 
     scan_ = std::make_unique<FolderScan>(QFile::encodeName(folder).toStdString(), settings);
     connect(scan_.get(), &FolderScan::listed, this, [this](int total) {
@@ -115,29 +129,60 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
 FolderOverviewWindow::~FolderOverviewWindow() = default;
 
 void FolderOverviewWindow::add(const logbook::LogFile& file) {
-    const std::size_t verdicts = model_->verdicts().size();
-    const bool fileRows = model_->hasFileRows();
     model_->addFile(file);
     ++filesRead_;
+    const QModelIndex shown = model_->index(model_->rowCount() - 1, FolderOverviewModel::File);
+    widestFile_ =
+        std::max(widestFile_, table_->fontMetrics().horizontalAdvance(shown.data().toString()));
+    // The rest follows once per batch: a progress bar repaints at once on each new value.
+    if (!batchDone_.isActive()) {
+        batchDone_.start();
+    }
+}
+
+void FolderOverviewWindow::showBatch() {
     progress_->setValue(filesRead_);
-    if (model_->verdicts().size() != verdicts || model_->hasFileRows() != fileRows) {
+    if (model_->verdicts() != offered_ || (model_->fileRows() > 0) != offeredFileRows_) {
         offerVerdicts();
     }
-    if (!sized_ && model_->rowCount() > 0) {
+    if (!sized_) {
         // The first rows give the columns their widths; later ones would make them jump.
-        table_->resizeColumnsToContents();
+        fitColumns();
         sized_ = true;
+    } else {
+        widenFileColumn();
     }
     showCounts();
 }
 
 void FolderOverviewWindow::finish(bool cancelled) {
+    batchDone_.stop();
+    progress_->setValue(filesRead_);
+    offerVerdicts();
     filled_ = true;
     cancelled_ = cancelled;
     progress_->hide();
     cancel_->hide();
-    table_->resizeColumnsToContents();
+    fitColumns();
     showCounts();
+}
+
+// To their contents, but no column so wide that a long label or reason hides the others.
+void FolderOverviewWindow::fitColumns() {
+    table_->resizeColumnsToContents();
+    QHeaderView& header = *table_->horizontalHeader();
+    for (int column = 0; column < header.count(); ++column) {
+        header.resizeSection(column, std::min(header.sectionSize(column), kWidestColumn));
+    }
+}
+
+// A longer name than the first rows had would otherwise be cut short until the end.
+void FolderOverviewWindow::widenFileColumn() {
+    QHeaderView& header = *table_->horizontalHeader();
+    const int wanted = std::min(kWidestColumn, widestFile_ + 12);
+    if (wanted > header.sectionSize(FolderOverviewModel::File)) {
+        header.resizeSection(FolderOverviewModel::File, wanted);
+    }
 }
 
 // The verdicts of the rows so far, in the verdicts' own order, and the files without snapshots.
@@ -149,11 +194,13 @@ void FolderOverviewWindow::offerVerdicts() {
     for (const Verdict verdict : model_->verdicts()) {
         verdict_->addItem(QString::fromLatin1(VerdictText(verdict)), static_cast<int>(verdict));
     }
-    if (model_->hasFileRows()) {
+    if ((model_->fileRows() > 0)) {
         verdict_->addItem(QStringLiteral("files without snapshots"),
                           FolderOverviewFilter::Keep::FileRows);
     }
     verdict_->setCurrentIndex(std::max(0, verdict_->findData(kept)));
+    offered_ = model_->verdicts();
+    offeredFileRows_ = model_->fileRows() > 0;
 }
 
 void FolderOverviewWindow::showCounts() {
@@ -161,8 +208,11 @@ void FolderOverviewWindow::showCounts() {
     if (!filled_) {
         text = QStringLiteral("Reading... ");
     }
-    text += Plural(filesRead_, "file", "files") + QStringLiteral(", ") +
-            Plural(model_->snapshotCount(), "snapshot", "snapshots");
+    text += Plural(filesRead_, "file", "files");
+    if (model_->fileRows() > 0) {
+        text += QStringLiteral(" (%1 without snapshots)").arg(model_->fileRows());
+    }
+    text += QStringLiteral(", ") + Plural(model_->snapshotCount(), "snapshot", "snapshots");
     if (cancelled_) {
         text += QStringLiteral(" (cancelled: %1 files not read)")
                     .arg(progress_->maximum() - filesRead_);

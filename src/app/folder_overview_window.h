@@ -2,10 +2,13 @@
 #pragma once
 
 #include <QDialog>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 
+#include "assess/assessment.h"
 #include "data/screen_kind.h"
 #include "logbook/logbook.h"
 
@@ -42,7 +45,10 @@ class FolderOverviewWindow : public QDialog {
 
   private:
     void add(const logbook::LogFile& file);
+    void showBatch();
     void finish(bool cancelled);
+    void fitColumns();
+    void widenFileColumn();
     void offerVerdicts();
     void showCounts();
     void open(const QModelIndex& index);
@@ -56,7 +62,11 @@ class FolderOverviewWindow : public QDialog {
     QLabel* counts_;
     QProgressBar* progress_;
     QPushButton* cancel_;
+    QTimer batchDone_;
+    std::set<Verdict> offered_;  // in the verdict filter
+    bool offeredFileRows_ = false;
     int filesRead_ = 0;
+    int widestFile_ = 0;  // in pixels, of the file names so far
     bool filled_ = false;
     bool cancelled_ = false;
     bool sized_ = false;

@@ -65,7 +65,7 @@ bool IsNumeric(int column) {
     }
 }
 
-QString Shown(const std::string& text) {
+QString Ascii(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -103,7 +103,7 @@ FolderOverviewModel::FolderOverviewModel(const QString& folder, QObject* parent)
     : QAbstractTableModel(parent), folder_(folder) {}
 
 FolderOverviewModel::Row FolderOverviewModel::snapshotRow(const QString& path, const QString& shown,
-                                                          const logbook::LogEntry& entry) const {
+                                                          const logbook::LogEntry& entry) {
     const SnapshotValues& v = entry.values;
     Row row{.path = path, .kind = v.kind, .index = v.index, .verdict = v.assessment.verdict};
     auto& t = row.text;
@@ -113,13 +113,13 @@ FolderOverviewModel::Row FolderOverviewModel::snapshotRow(const QString& path, c
     t[Label] = DecodeLocalText(v.label);
     t[Satellite] = DecodeLocalText(entry.satellite);
     t[RfMHz] = entry.rfMHz ? NumberText(*entry.rfMHz) : kNone;
-    t[Polarisation] = Shown(v.polarisation);
-    t[SymbolRate] = Shown(v.symbolRate);
-    t[Mode] = Shown(v.mode);
-    t[Power] = Shown(v.power);
-    t[Cn] = Shown(v.cn);
-    t[Mer] = Shown(v.mer);
-    t[Margin] = Shown(v.margin);
+    t[Polarisation] = Ascii(v.polarisation);
+    t[SymbolRate] = Ascii(v.symbolRate);
+    t[Mode] = Ascii(v.mode);
+    t[Power] = Ascii(v.power);
+    t[Cn] = Ascii(v.cn);
+    t[Mer] = Ascii(v.mer);
+    t[Margin] = Ascii(v.margin);
     t[VerdictColumn] = QString::fromLatin1(VerdictText(v.assessment.verdict));
     t[Carriers] = entry.carriers ? QString::number(*entry.carriers) : kNone;
 

@@ -72,8 +72,8 @@ class FolderOverviewModel : public QAbstractTableModel {
         std::array<QString, ColumnCount> text{};
         std::array<std::optional<double>, ColumnCount> number{};  // the numeric columns' sort keys
     };
-    Row snapshotRow(const QString& path, const QString& shown,
-                    const logbook::LogEntry& entry) const;
+    static Row snapshotRow(const QString& path, const QString& shown,
+                           const logbook::LogEntry& entry);
 
     QString folder_;
     std::vector<Row> rows_;

@@ -194,7 +194,7 @@ void FolderOverviewWindow::offerVerdicts() {
     for (const Verdict verdict : model_->verdicts()) {
         verdict_->addItem(QString::fromLatin1(VerdictText(verdict)), static_cast<int>(verdict));
     }
-    if ((model_->fileRows() > 0)) {
+    if (model_->fileRows() > 0) {
         verdict_->addItem(QStringLiteral("files without snapshots"),
                           FolderOverviewFilter::Keep::FileRows);
     }

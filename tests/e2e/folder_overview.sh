@@ -11,7 +11,7 @@ gui=$1 cli=$2 maker=$3 file=$4 artefacts=$5
 source "$(dirname "$0")/x_session.sh"
 
 # Places in the overview window, as it lays itself out at 1000 x 600.
-KIND_HEADER=(180 47) FIRST_ROW=(120 68)
+KIND_HEADER=(145 48) FIRST_ROW=(300 66)
 
 site=$work/site
 mkdir -p "$site/north"

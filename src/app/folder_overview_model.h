@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 #include <array>
+#include <deque>
 #include <map>
 #include <optional>
 #include <set>
@@ -76,7 +77,7 @@ class FolderOverviewModel : public QAbstractTableModel {
                            const logbook::LogEntry& entry);
 
     QString folder_;
-    std::vector<Row> rows_;
+    std::deque<Row> rows_;  // grows without moving the rows already there
     std::set<Verdict> verdicts_;
     int fileRows_ = 0;
     mutable std::map<Verdict, QIcon> icons_;  // made on first paint

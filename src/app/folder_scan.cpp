@@ -12,7 +12,7 @@ namespace mirelta {
 namespace {
 
 // How long one turn of the event loop may spend giving out files.
-constexpr qint64 kTurnMs = 10;
+constexpr qint64 kTurnMs = 5;
 
 }  // namespace
 

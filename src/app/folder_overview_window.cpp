@@ -23,6 +23,7 @@ namespace {
 
 constexpr int kWidestColumn = 320;
 constexpr int kRowsMeasured = 100;
+constexpr int kStatusEveryMs = 100;
 
 QString Plural(int count, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
@@ -106,9 +107,8 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
     });
     connect(table_, &QTableView::activated, this, [this](const QModelIndex& at) { open(at); });
 
-    batchDone_.setSingleShot(true);
-    batchDone_.setInterval(0);
-    connect(&batchDone_, &QTimer::timeout, this, [this] { showBatch(); });
+    progressDue_.setSingleShot(true);
+    connect(&progressDue_, &QTimer::timeout, this, [this] { showProgress(); });
 
     scan_ = std::make_unique<FolderScan>(QFile::encodeName(folder).toStdString(), settings);
     connect(scan_.get(), &FolderScan::listed, this, [this](int total) {
@@ -134,13 +134,14 @@ void FolderOverviewWindow::add(const logbook::LogFile& file) {
     const QModelIndex shown = model_->index(model_->rowCount() - 1, FolderOverviewModel::File);
     widestFile_ =
         std::max(widestFile_, table_->fontMetrics().horizontalAdvance(shown.data().toString()));
-    // The rest follows once per batch: a progress bar repaints at once on each new value.
-    if (!batchDone_.isActive()) {
-        batchDone_.start();
+    // The rest follows now and then: a progress bar repaints at once on each new value.
+    if (!progressDue_.isActive()) {
+        // The first rows get their column widths at once; then a few updates a second will do.
+        progressDue_.start(sized_ ? kStatusEveryMs : 0);
     }
 }
 
-void FolderOverviewWindow::showBatch() {
+void FolderOverviewWindow::showProgress() {
     progress_->setValue(filesRead_);
     if (model_->verdicts() != offered_ || (model_->fileRows() > 0) != offeredFileRows_) {
         offerVerdicts();
@@ -156,7 +157,7 @@ void FolderOverviewWindow::showBatch() {
 }
 
 void FolderOverviewWindow::finish(bool cancelled) {
-    batchDone_.stop();
+    progressDue_.stop();
     progress_->setValue(filesRead_);
     offerVerdicts();
     filled_ = true;

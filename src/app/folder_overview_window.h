@@ -45,7 +45,7 @@ class FolderOverviewWindow : public QDialog {
 
   private:
     void add(const logbook::LogFile& file);
-    void showBatch();
+    void showProgress();
     void finish(bool cancelled);
     void fitColumns();
     void widenFileColumn();
@@ -62,7 +62,7 @@ class FolderOverviewWindow : public QDialog {
     QLabel* counts_;
     QProgressBar* progress_;
     QPushButton* cancel_;
-    QTimer batchDone_;
+    QTimer progressDue_;
     std::set<Verdict> offered_;  // in the verdict filter
     bool offeredFileRows_ = false;
     int filesRead_ = 0;

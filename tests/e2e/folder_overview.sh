@@ -34,11 +34,11 @@ xdotool getwindowname "$view" | grep -qF -- "$site" ||
 # Beside the main window, as a user would place it, so both stay in sight.
 xdotool windowsize --sync "$view" 1000 600
 xdotool windowmove --sync "$view" 900 0
-# Filled: two screenshots in a row alike.
+# Filled: two screenshots in a row alike, below the filter line, where the text cursor blinks.
 settled() {
   import -window "$view" "$work/overview-a.png" && sleep 0.3 &&
     import -window "$view" "$work/overview.png" &&
-    [ "$(differing "$work/overview-a.png" "$work/overview.png")" = "0" ]
+    [ "$(differing "$work/overview-a.png[1000x560+0+40]" "$work/overview.png[1000x560+0+40]")" = "0" ]
 }
 poll 10 settled || fail "the overview did not settle"
 

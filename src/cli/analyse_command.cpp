@@ -6,6 +6,7 @@
 #include "cli/analysis_options.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
+#include "cli/csv_field.h"
 #include "cli/decimal_text.h"
 #include "cli/failure.h"
 #include "cli/loaded_file.h"
@@ -84,17 +85,6 @@ void PrintJson(const std::vector<SpectrumAnalysis>& all) {
     std::cout << '\n';
 }
 
-std::string CsvCell(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    }
-    return quoted + '"';
-}
-
 void PrintCsv(const std::vector<SpectrumAnalysis>& all) {
     std::cout << "index,label,floor,carrier,centreMHz,bandwidthMHz,symbolRateMsps,peak,cn,"
                  "channelPower,rfMHz,matches\n";
@@ -102,14 +92,14 @@ void PrintCsv(const std::vector<SpectrumAnalysis>& all) {
         int number = 1;
         for (const CarrierFinding& f : a.carriers) {
             const analysis::Carrier& c = f.carrier;
-            std::cout << a.index << ',' << CsvCell(DecodeLocalTextToUtf8(a.label)) << ','
+            std::cout << a.index << ',' << CsvField(DecodeLocalTextToUtf8(a.label)) << ','
                       << (a.floor ? ShortDecimalText(*a.floor) : "") << ',' << number++;
             for (const double value :
                  {c.centreMHz, c.bandwidthMHz, c.symbolRateMsps, c.peak, c.cn, c.channelPower}) {
                 std::cout << ',' << ShortDecimalText(value);
             }
             std::cout << ',' << (f.rfMHz ? ShortDecimalText(*f.rfMHz) : "") << ','
-                      << CsvCell(Matches(f, ";")) << '\n';
+                      << CsvField(Matches(f, ";")) << '\n';
         }
     }
 }

@@ -26,5 +26,6 @@ extern const Command kRenderCommand;
 extern const Command kExportAllCommand;
 extern const Command kReportCommand;
 extern const Command kAnalyseCommand;
+extern const Command kLogCommand;
 
 }  // namespace mirelta::cli

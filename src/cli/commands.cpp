@@ -8,9 +8,9 @@
 namespace mirelta::cli {
 namespace {
 
-constexpr std::array<const Command*, 7> kCommands{
+constexpr std::array<const Command*, 8> kCommands{
     &kListCommand,      &kDumpCommand,   &kDescribeCommand, &kRenderCommand,
-    &kExportAllCommand, &kReportCommand, &kAnalyseCommand,
+    &kExportAllCommand, &kReportCommand, &kAnalyseCommand,  &kLogCommand,
 };
 
 }  // namespace

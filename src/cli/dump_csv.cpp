@@ -2,6 +2,7 @@
 #include <string>
 
 #include "analysis/sweep.h"
+#include "cli/csv_field.h"
 #include "cli/decimal_text.h"
 #include "cli/dump_forms.h"
 #include "export/record_fields.h"
@@ -11,17 +12,7 @@ namespace mirelta::cli {
 namespace {
 
 std::string CsvCell(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + '"';
+    return CsvField(text);
 }
 
 std::string CsvCell(std::int64_t number) {

@@ -78,6 +78,8 @@ Exit codes:
   4  the file is shorter than 42652 bytes or did not arrive in time
      ("Read file error! FILE: reason" on stderr)
   5  a picture could not be written (the file and the reason on stderr)
+`log` goes on past a file it cannot read and then exits with the first such
+file's code, 3 or 4; 5 when its output could not be written.
 )";
 }
 

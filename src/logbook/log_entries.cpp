@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logbook/log_entries.h"
 
+#include "analysis/carrier_detection.h"
 #include "analysis/lnb_conversion.h"
+#include "analysis/sweep.h"
 
 namespace mirelta::logbook {
 namespace {
@@ -9,18 +11,28 @@ namespace {
 void AddFindDetails(const FindRecord& record, LogEntry& entry) {
     entry.satellite = record.satelliteName();
     entry.rfMHz = record.frequency();
-    if (const std::optional<double> lo = analysis::LoOf(record)) {
-        entry.ifMHz = analysis::IfOf(*entry.rfMHz, *lo);
+    const std::optional<double> lo = analysis::LoOf(record);
+    const std::optional<double> ifMHz = lo ? analysis::IfOf(*entry.rfMHz, *lo) : std::nullopt;
+    // An RF on the wrong side of the LO never reached the meter through this LNB.
+    if (ifMHz && *ifMHz > 0) {
+        entry.ifMHz = ifMHz;
     }
+}
+
+// As AnalyseSpectrum finds them, without matching each carrier to the file's snapshots.
+int CarriersOn(const SpectrumRecord& record, const LogSettings& settings) {
+    const analysis::SweepAnalysis found =
+        analysis::DetectCarriers(analysis::SweepOf(record), settings.analysis.detection);
+    return static_cast<int>(found.carriers.size());
 }
 
 }  // namespace
 
 std::vector<LogEntry> EntriesOf(const RecordLists& lists, const LogSettings& settings) {
-    const std::vector<analysis::SpectrumAnalysis> spectra =
-        analysis::AnalyseSpectra(lists, settings.analysis);
+    std::vector<SnapshotValues> model = SnapshotModel(lists, settings.thresholds);
     std::vector<LogEntry> entries;
-    for (SnapshotValues& values : SnapshotModel(lists, settings.thresholds)) {
+    entries.reserve(model.size());
+    for (SnapshotValues& values : model) {
         LogEntry entry{std::move(values), {}, {}, {}, {}};
         const auto k = static_cast<std::size_t>(entry.values.index);
         switch (entry.values.kind) {
@@ -31,7 +43,7 @@ std::vector<LogEntry> EntriesOf(const RecordLists& lists, const LogSettings& set
                 entry.rfMHz = lists.constellation[k].frequency();
                 break;
             case ScreenKind::Spectrum:
-                entry.carriers = static_cast<int>(spectra[k].carriers.size());
+                entry.carriers = CarriersOn(lists.spectrum[k], settings);
                 break;
             case ScreenKind::None:
                 break;

@@ -85,7 +85,8 @@ void ReadThresholds(const QCommandLineParser& parser) {
     const auto sane = [](double db) { return std::isfinite(db) && std::fabs(db) <= 1000.0; };
     Expect(outcome,
            sane(thresholds.passMargin) && sane(thresholds.failMargin) &&
-               thresholds.failMargin <= thresholds.passMargin,
+               thresholds.failMargin <= thresholds.passMargin && thresholds.s2Allowance >= 0 &&
+               thresholds.s2Allowance <= 10.0,
            "margins");
 }
 

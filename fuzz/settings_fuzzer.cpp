@@ -70,6 +70,8 @@ void CheckSane(const Settings& settings) {
               std::abs(margins.failMargin) <= Settings::kMarginLimit,
           "margins within the limit");
     Check(margins.failMargin <= margins.passMargin, "fail margin not above the pass margin");
+    Check(margins.s2Allowance >= 0 && margins.s2Allowance <= Settings::kAllowanceLimit,
+          "allowance within the limit");
     const int language = static_cast<int>(settings.language());
     Check(language == 0 || language == 1, "language");
     Check(settings.recentFiles().size() <= Settings::kRecentFileCount, "recent list length");

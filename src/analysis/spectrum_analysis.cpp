@@ -33,24 +33,26 @@ bool Matches(const Carrier& carrier, int freqStep, std::uint32_t rfMHz,
     return snapshotIf && std::abs(*snapshotIf - carrier.centreMHz) <= tolerance;
 }
 
-std::vector<std::string> MatchingLabels(const Carrier& carrier, int freqStep,
-                                        const RecordLists& lists,
-                                        const std::optional<double>& givenLo) {
-    std::vector<std::string> labels;
+// Records the snapshots that lie on the carrier, by label and by reference.
+void LinkSnapshots(CarrierFinding& finding, int freqStep, const RecordLists& lists,
+                   const std::optional<double>& givenLo) {
+    const auto link = [&finding](const std::string& label, ScreenKind kind, int index) {
+        finding.matches.push_back(label);
+        finding.matched.push_back({kind, index});
+    };
     for (int i = 0; i < lists.findCount; ++i) {
         const FindRecord& record = lists.find[static_cast<std::size_t>(i)];
-        if (Matches(carrier, freqStep, record.frequency(), LoOf(record), givenLo)) {
-            labels.push_back(record.listLabel());
+        if (Matches(finding.carrier, freqStep, record.frequency(), LoOf(record), givenLo)) {
+            link(record.listLabel(), ScreenKind::Find, i);
         }
     }
     for (int i = 0; i < lists.constellationCount; ++i) {
         const ConstellationRecord& record = lists.constellation[static_cast<std::size_t>(i)];
         const std::uint32_t rf = record.frequency();
-        if (Matches(carrier, freqStep, rf, ConstellationLo(lists, rf, givenLo), givenLo)) {
-            labels.push_back(record.listLabel());
+        if (Matches(finding.carrier, freqStep, rf, ConstellationLo(lists, rf, givenLo), givenLo)) {
+            link(record.listLabel(), ScreenKind::Constellation, i);
         }
     }
-    return labels;
 }
 
 }  // namespace
@@ -65,9 +67,8 @@ SpectrumAnalysis AnalyseSpectrum(const RecordLists& lists, int index,
     SweepAnalysis found = DetectCarriers(analysis.sweep, settings.detection);
     analysis.floor = found.floor;
     for (const Carrier& carrier : found.carriers) {
-        CarrierFinding finding{
-            carrier, std::nullopt,
-            MatchingLabels(carrier, analysis.sweep.freqStep, lists, settings.loMHz)};
+        CarrierFinding finding{carrier, std::nullopt, {}, {}};
+        LinkSnapshots(finding, analysis.sweep.freqStep, lists, settings.loMHz);
         if (settings.loMHz) {
             finding.rfMHz = RfOf(carrier.centreMHz, *settings.loMHz);
         }

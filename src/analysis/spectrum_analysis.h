@@ -8,6 +8,7 @@
 #include "analysis/carrier_detection.h"
 #include "analysis/sweep.h"
 #include "data/record_lists.h"
+#include "data/screen_kind.h"
 
 namespace mirelta::analysis {
 
@@ -16,10 +17,18 @@ struct AnalysisSettings {
     std::optional<double> loMHz;  // the LNB's local oscillator, when the user gave it
 };
 
+// A Find or Constellation snapshot by its list.
+struct SnapshotRef {
+    ScreenKind kind = ScreenKind::Find;
+    int index = 0;
+    bool operator==(const SnapshotRef&) const = default;
+};
+
 struct CarrierFinding {
     Carrier carrier;
     std::optional<double> rfMHz;       // through the given LO
     std::vector<std::string> matches;  // labels of the file's Find and Constellation snapshots
+    std::vector<SnapshotRef> matched;  // the same snapshots, by list and index
 };
 
 // One spectrum snapshot's sweep and what was found on it.

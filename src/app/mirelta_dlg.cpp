@@ -68,6 +68,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
         this, settings_, [this](const QString& path, std::optional<ScreenKind> kind, int index) {
             OpenSnapshot(path, kind, index);
         });
+    jobDetails_ = std::make_unique<JobDetailsAction>(this, document_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
     emptyFileNote_->setAlignment(Qt::AlignCenter);
@@ -270,6 +271,7 @@ void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
     exportAll_->addTo(menu);
     analysis_->addTo(menu);
+    jobDetails_->addTo(menu);
     reportActions_->addTo(menu);
     menu.exec(event->globalPos());
 }

@@ -11,6 +11,7 @@
 #include "app/analysis_action.h"
 #include "app/export_all_action.h"
 #include "app/folder_overview_action.h"
+#include "app/job_details_action.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "app/report_actions.h"
@@ -89,6 +90,7 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<ExportAllAction> exportAll_;
     std::unique_ptr<AnalysisAction> analysis_;
     std::unique_ptr<FolderOverviewAction> folderOverview_;
+    std::unique_ptr<JobDetailsAction> jobDetails_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;
     QLabel* emptyFileNote_;

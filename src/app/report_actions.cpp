@@ -28,6 +28,8 @@ ReportRequest RequestFor(const Document& document) {
                                                               : ReportLanguage::English,
         .thresholds = settings.thresholds(),
         .analysis = analysis,
+        // The job file beside the meter file; one that cannot be read is refused in Job Details.
+        .job = ReadJobFile(JobFilePath(document.sourcePath())).details,
     };
 }
 

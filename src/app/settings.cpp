@@ -19,6 +19,7 @@ const QString kRecentFiles = QStringLiteral("recentFiles");
 const QString kRecentFolders = QStringLiteral("recentFolders");
 const QString kPassMargin = QStringLiteral("verdict/passMargin");
 const QString kFailMargin = QStringLiteral("verdict/failMargin");
+const QString kS2Allowance = QStringLiteral("verdict/s2Allowance");
 const QString kLanguage = QStringLiteral("window/language");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kLnbLo = QStringLiteral("analysis/lnbLo");
@@ -34,11 +35,6 @@ void WarnOnce(const QString& message) {
         warned.insert(message);
         qWarning().noquote() << message;
     }
-}
-
-bool IsMargin(double margin) {
-    // Also false for NaN.
-    return margin >= -Settings::kMarginLimit && margin <= Settings::kMarginLimit;
 }
 
 bool IsUsableStore(const QStringList& files) {
@@ -154,27 +150,35 @@ void Settings::removeRecentFolder(const QString& folder) {
     removeRecent(kRecentFolders, folder);
 }
 
-double Settings::marginAt(const QString& key, double fallback) const {
+double Settings::decibelsAt(const QString& key, double fallback, double lowest,
+                            double highest) const {
     if (!contains(key)) {
         return fallback;
     }
     const QVariant stored = value(key);
     bool isNumber = false;
-    const double margin = stored.toDouble(&isNumber);
-    if (isNumber && IsMargin(margin)) {
-        return margin;
+    const double db = stored.toDouble(&isNumber);
+    // The comparisons are also false for NaN.
+    if (isNumber && db >= lowest && db <= highest) {
+        return db;
     }
-    WarnOnce(QStringLiteral("Settings: %1 \"%2\" is not a margin from -%3 to %3 dB; using %4")
+    WarnOnce(QStringLiteral("Settings: %1 \"%2\" is not a number of dB from %3 to %4; using %5")
                  .arg(key, stored.toString())
-                 .arg(kMarginLimit)
+                 .arg(lowest)
+                 .arg(highest)
                  .arg(fallback));
     return fallback;
 }
 
 Thresholds Settings::thresholds() const {
     const Thresholds defaults;
-    const Thresholds read{.passMargin = marginAt(kPassMargin, defaults.passMargin),
-                          .failMargin = marginAt(kFailMargin, defaults.failMargin)};
+    const auto margin = [this](const QString& key, double fallback) {
+        return decibelsAt(key, fallback, -kMarginLimit, kMarginLimit);
+    };
+    const Thresholds read{
+        .passMargin = margin(kPassMargin, defaults.passMargin),
+        .failMargin = margin(kFailMargin, defaults.failMargin),
+        .s2Allowance = decibelsAt(kS2Allowance, defaults.s2Allowance, 0, kAllowanceLimit)};
     if (read.failMargin > read.passMargin) {
         WarnOnce(QStringLiteral("Settings: %1 %2 is above %3 %4; using %5 and %6")
                      .arg(kFailMargin)
@@ -183,7 +187,7 @@ Thresholds Settings::thresholds() const {
                      .arg(read.passMargin)
                      .arg(defaults.passMargin)
                      .arg(defaults.failMargin));
-        return defaults;
+        return {.s2Allowance = read.s2Allowance};
     }
     return read;
 }

@@ -22,7 +22,8 @@ namespace mirelta {
 class Settings {
   public:
     static constexpr int kRecentFileCount = 8;
-    static constexpr double kMarginLimit = 50.0;  // dB either way
+    static constexpr double kMarginLimit = 50.0;     // dB either way
+    static constexpr double kAllowanceLimit = 10.0;  // dB, from 0
     static constexpr int kHighestLoMHz = 99999;
 
     // Carries over what older builds stored elsewhere, once.
@@ -61,7 +62,7 @@ class Settings {
     QStringList recentList(const QString& key) const;
     void addRecent(const QString& key, const QString& path);
     void removeRecent(const QString& key, const QString& path);
-    double marginAt(const QString& key, double fallback) const;
+    double decibelsAt(const QString& key, double fallback, double lowest, double highest) const;
     bool contains(const QString& key) const;
     QVariant value(const QString& key) const;
     void setValue(const QString& key, const QVariant& value);

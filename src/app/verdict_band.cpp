@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/verdict_band.h"
 
+#include <QFontMetrics>
 #include <QPalette>
 
 #include "assess/snapshot_values.h"
+#include "assess/verdict_line.h"
 #include "report/verdict_colour.h"
 
 namespace mirelta {
@@ -43,14 +45,29 @@ void VerdictBand::follow(const Document& document, const Thresholds& thresholds)
         hide();
         return;
     }
-    const QString line = QString::fromStdString(values->verdictLine);
+    const Wording wording =
+        document.Language() == UiLanguage::French ? Wording::French : Wording::English;
+    const QString line = QString::fromStdString(VerdictLine(values->assessment, wording));
     if (line != text()) {
         setText(line);
+        fitFont();
         QPalette colours = palette();
         colours.setColor(QPalette::Window, VerdictColour(values->assessment.verdict));
         setPalette(colours);
     }
     show();
+}
+
+void VerdictBand::fitFont() {
+    // A long line (French words, a wide margin) is set smaller rather than cut off.
+    constexpr double kSmallestPoints = 6.0;
+    QFont fitted = parentWidget()->font();
+    const int room = contentsRect().width() - 2 * indent();
+    while (QFontMetrics(fitted).horizontalAdvance(text()) > room &&
+           fitted.pointSizeF() > kSmallestPoints) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    setFont(fitted);
 }
 
 }  // namespace mirelta

@@ -15,6 +15,9 @@ class VerdictBand : public QLabel {
     explicit VerdictBand(QWidget* parent);
 
     void follow(const Document& document, const Thresholds& thresholds);
+
+  private:
+    void fitFont();
 };
 
 }  // namespace mirelta

@@ -10,9 +10,9 @@ namespace {
 constexpr const char* kS2Table13 = "EN 302 307-1 Table 13, QEF Es/N0, normal frames, AWGN";
 constexpr const char* kS = "EN 300 421, required Eb/N0 for QEF after Viterbi, QPSK";
 
-// DVB-S rows use the meter's code-rate codes; it has no 5/6 code, and its 4/5 (4) and 6/7 (6)
-// have no published figure, so they are absent.
-constexpr std::array<ReferenceRow, 21> kTable{{
+// DVB-S rows use the meter's code-rate codes. Its code 5 is 5/6, though its screen reads "None";
+// its 4/5 (4) and 6/7 (6) are not DVB-S rates and have no row.
+constexpr std::array<ReferenceRow, 22> kTable{{
     {kSystemDvbS2, 1, "QPSK 1/4", 1, 4, FigureKind::EsN0, -235, kS2Table13},
     {kSystemDvbS2, 2, "QPSK 1/3", 1, 3, FigureKind::EsN0, -124, kS2Table13},
     {kSystemDvbS2, 3, "QPSK 2/5", 2, 5, FigureKind::EsN0, -30, kS2Table13},
@@ -33,6 +33,7 @@ constexpr std::array<ReferenceRow, 21> kTable{{
     {kSystemDvbS, 1, "QPSK 1/2", 1, 2, FigureKind::EbN0, 450, kS},
     {kSystemDvbS, 2, "QPSK 2/3", 2, 3, FigureKind::EbN0, 500, kS},
     {kSystemDvbS, 3, "QPSK 3/4", 3, 4, FigureKind::EbN0, 550, kS},
+    {kSystemDvbS, 5, "QPSK 5/6", 5, 6, FigureKind::EbN0, 600, kS, "None"},
     {kSystemDvbS, 7, "QPSK 7/8", 7, 8, FigureKind::EbN0, 640, kS},
 }};
 
@@ -58,10 +59,14 @@ std::optional<ModeReference> RequiredCn(std::uint8_t system, std::uint8_t modcod
     const std::uint8_t code = system == kSystemDvbS2 ? modcod : codeRate;
     for (const ReferenceRow& row : kTable) {
         if (row.system == system && row.code == code) {
-            return ModeReference{row.mode, CnInSymbolBandwidth(row)};
+            return ModeReference{row.mode, CnInSymbolBandwidth(row), row.shownAs};
         }
     }
     return std::nullopt;
+}
+
+bool IsOutsideDvbS(std::uint8_t codeRate) {
+    return codeRate == 4 || codeRate == 6;
 }
 
 }  // namespace mirelta

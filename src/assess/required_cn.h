@@ -24,6 +24,7 @@ struct ReferenceRow {
     FigureKind kind;
     std::int32_t figure;  // hundredths of a dB
     const char* source;
+    const char* shownAs = nullptr;  // the meter's text for the rate where it is not the rate
 };
 
 // Every mode the meter can save that has a published quasi-error-free threshold.
@@ -32,10 +33,14 @@ std::span<const ReferenceRow> ReferenceTable();
 struct ModeReference {
     const char* mode;
     std::int32_t requiredCn;  // hundredths of a dB in the symbol-rate bandwidth
+    const char* shownAs;      // as in ReferenceRow
 };
 
 // The required C/N of a saved mode; nothing when no published figure covers it.
 std::optional<ModeReference> RequiredCn(std::uint8_t system, std::uint8_t modcod,
                                         std::uint8_t codeRate);
+
+// The meter's DVB-S codes 4 (4/5) and 6 (6/7): rates it offers that DVB-S does not have.
+bool IsOutsideDvbS(std::uint8_t codeRate);
 
 }  // namespace mirelta

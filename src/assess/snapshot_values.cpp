@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "assess/snapshot_values.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "assess/verdict_line.h"
@@ -17,8 +16,8 @@ std::string SystemName(std::uint8_t system) {
     return system == kSystemDvbS ? "DVB-S" : system == kSystemDvbS2 ? "DVB-S2" : kNone;
 }
 
-std::string Db(const std::optional<std::int64_t>& hundredths) {
-    return hundredths ? MarginDbText(*hundredths) : kNone;
+std::string Db(const std::optional<std::int64_t>& tenths) {
+    return tenths ? DbText(*tenths) : kNone;
 }
 
 // The report reads labels trimmed, which drops the MER's padding.
@@ -33,10 +32,21 @@ void Judge(SnapshotValues& v, const Assessment& a, std::uint8_t system,
     v.assessment = a;
     v.verdict = VerdictText(a.verdict);
     v.verdictLine = VerdictLine(a);
-    v.requiredCn = a.reference ? RequiredDbText(a.reference->requiredCn) : kNone;
-    v.mode = a.reference ? SystemName(system) + ' ' + a.reference->mode : shownMode;
-    v.margin = Db(a.cnMargin && a.merMargin ? std::min(*a.cnMargin, *a.merMargin) : a.cnMargin);
+    v.requiredCn = Db(a.requiredCn);
+    v.mode = shownMode;
+    if (a.reference) {
+        v.mode = SystemName(system) + ' ' + a.reference->mode;
+        if (a.reference->shownAs) {
+            v.mode += std::string(", shown by the meter as ") + a.reference->shownAs;
+        }
+    }
+    v.cnMargin = Db(a.cnMargin);
     v.merMargin = Db(a.merMargin);
+    if (a.cnMargin) {
+        const bool mer = a.deciding == Deciding::Mer;
+        v.margin = mer ? v.merMargin : v.cnMargin;
+        v.deciding = mer ? "MER" : "C/N";
+    }
 }
 
 }  // namespace

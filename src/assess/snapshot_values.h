@@ -26,9 +26,11 @@ struct SnapshotValues {
     std::string ber = "-";
     std::string fec = "-";
     std::string modulation = "-";
-    std::string requiredCn = "-";
-    std::string margin = "-";  // the margin the verdict follows
+    std::string requiredCn = "-";  // with any allowance
+    std::string cnMargin = "-";
     std::string merMargin = "-";
+    std::string margin = "-";    // the one the verdict follows
+    std::string deciding = "-";  // "C/N" or "MER": which margin that is
     Assessment assessment;
     std::string verdict;            // VerdictText; a spectrum is never rated
     std::string verdictLine = "-";  // English

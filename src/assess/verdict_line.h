@@ -8,16 +8,14 @@
 
 namespace mirelta {
 
-// Hundredths of a dB as "6.8", cut down to the tenth below so a margin never reads as the
-// threshold it has not reached.
-std::string MarginDbText(std::int64_t hundredths);
+// Tenths of a dB as "6.8", "-0.1".
+std::string DbText(std::int64_t tenths);
 
-// Hundredths of a dB rounded to the nearest tenth, "4.0".
-std::string RequiredDbText(std::int32_t hundredths);
-
-// One line that says the verdict in words first:
-// "PASS: margin 6.8 dB over the 6.9 dB that QPSK 3/4 needs", "FAIL: no lock",
+// One line that says the verdict in words first (UTF-8):
+// "PASS: QPSK 3/4 needs 4.8 dB; C/N margin 5.2 dB",
+// "MARGINAL on MER: QPSK 1/2 needs 4.2 dB; MER margin 0.8 dB, C/N margin 1.8 dB",
+// "NO LOCK: saved while not locked; power 45.2 dBuV",
 // "not rated: no published threshold for this mode".
-std::string VerdictLine(const Assessment& assessment);
+std::string VerdictLine(const Assessment& assessment, Wording wording = Wording::English);
 
 }  // namespace mirelta

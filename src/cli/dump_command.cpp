@@ -91,7 +91,7 @@ int RunDump(const QCommandLineParser& parser) {
 const Command kDumpCommand{
     "dump",
     "FILE [--json|--csv] [--kind find|constellation|spectrum]\n"
-    "[--pass-margin DB] [--fail-margin DB] [--lo MHz] [--threshold DB]",
+    "[--pass-margin DB] [--fail-margin DB] [--s2-allowance DB] [--lo MHz] [--threshold DB]",
     "every field of every listed record, raw values beside the texts shown",
     "Every field of every listed record, raw values next to the texts the meter\n"
     "shows (LNB name and LO values, FEC, modulation, C/N, BER, percentages); an\n"
@@ -107,7 +107,10 @@ const Command kDumpCommand{
     "--kind spectrum gives the sweeps as one long table instead: index, slot,\n"
     "label, point, frequencyMHz, level (empty for no level), one row per point.\n"
     "JSON and CSV carry each Find and Constellation record's required C/N, margin,\n"
-    "MER margin and verdict (hundredths of a dB, like cn and mer).",
+    "MER margin and verdict (hundredths of a dB, like cn and mer, at the tenth the\n"
+    "window shows: the C/N and MER as shown minus the required C/N rounded to the\n"
+    "tenth). A DVB-S2 required C/N includes --s2-allowance (default 0.8 dB); an\n"
+    "unlocked Find record is NO LOCK.",
     DumpOptions,
     RunDump};
 

@@ -127,11 +127,12 @@ int RunList(const QCommandLineParser& parser) {
 
 const Command kListCommand{
     "list",
-    "FILE [--json] [--pass-margin DB] [--fail-margin DB]",
+    "FILE [--json] [--pass-margin DB] [--fail-margin DB] [--s2-allowance DB]",
     "the three record lists: kind, index, file slot, verdict, label",
     "The Find, Constellation and Spectrum lists in list order: kind, list index,\n"
     "the file slot the record came from, the verdict of a Find or Constellation\n"
-    "record (\"-\" for a spectrum sweep) and its label (decoded from GBK to UTF-8).\n"
+    "record (PASS, MARGINAL, FAIL, NO LOCK for an unlocked Find, not rated; \"-\"\n"
+    "for a spectrum sweep) and its label (decoded from GBK to UTF-8).\n"
     "--json gives {\"find\":[{\"index\":0,\"slot\":3,\"label\":\"...\",\"verdict\":\"PASS\"}],"
     "\"constellation\":[...],\"spectrum\":[...]}.",
     ListOptions,

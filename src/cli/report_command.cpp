@@ -13,6 +13,7 @@
 #include "cli/threshold_options.h"
 #include "cli/window_options.h"
 #include "export/temporary_name.h"
+#include "report/job_details.h"
 #include "report/report_file.h"
 
 namespace mirelta::cli {
@@ -23,6 +24,7 @@ std::vector<QCommandLineOption> ReportOptions() {
         {{"o", "output"}, "The PDF file (required).", "OUT.pdf"},
         {"language", "The captions' language: en (default) or fr.", "en|fr"},
         {"title", "The report's title (default: a title in the report's language).", "TEXT"},
+        {"job", "The job details (default: NAME.job.json beside NAME.dat, if there).", "FILE.json"},
         ReadTimeoutOption(),
     };
     for (QCommandLineOption& option : ThresholdOptions()) {
@@ -37,8 +39,32 @@ std::vector<QCommandLineOption> ReportOptions() {
 struct ReportOptionValues {
     SourceOptions source;
     std::string output;
+    std::optional<std::string> jobFile;
     ReportRequest request;
 };
+
+// The job details for the report: a named file must serve, one found beside the meter file
+// only warns when it cannot. False when the report must not be made.
+bool ReadJob(ReportOptionValues& options) {
+    const bool named = options.jobFile.has_value();
+    if (!named && options.source.path == "-") {
+        return true;  // standard input has no file beside it
+    }
+    const std::filesystem::path file =
+        named ? std::filesystem::path(*options.jobFile) : JobFilePath(options.source.path);
+    JobReadResult job = ReadJobFile(file);
+    if (named && !job.details && job.failure.isEmpty()) {
+        job.failure = QStringLiteral("no such file");
+    }
+    if (!job.failure.isEmpty()) {
+        std::fprintf(stderr, "mirelta-cli report: %s job file %s: %s\n",
+                     named ? "cannot use the" : "leaving out the", file.string().c_str(),
+                     job.failure.toLocal8Bit().constData());
+        return !named;
+    }
+    options.request.job = job.details;
+    return true;
+}
 
 Failure Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
     SourceOptions source;
@@ -61,6 +87,9 @@ Failure Parse(const QCommandLineParser& parser, ReportOptionValues& out) {
     if (parser.isSet("title")) {
         out.request.title = parser.value("title");
     }
+    if (parser.isSet("job")) {
+        out.jobFile = Value(parser, "job");
+    }
     if (!parser.isSet("output")) {
         return UsageError("-o OUT.pdf is missing");
     }
@@ -82,6 +111,9 @@ int RunReport(const QCommandLineParser& parser) {
         return Fail(kReportCommand, read.error, options.source.path);
     }
     options.request.image = read.image.get();
+    if (!ReadJob(options)) {
+        return ExitCode(FailureKind::CannotOpen);
+    }
     const OffscreenGui gui;
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const auto progress = [terminal](int done, int total) {
@@ -104,16 +136,22 @@ int RunReport(const QCommandLineParser& parser) {
 
 const Command kReportCommand{
     "report",
-    "FILE -o OUT.pdf [--language en|fr] [--title TEXT]\n"
-    "[--pass-margin DB] [--fail-margin DB] [--lo MHz] [--threshold DB]",
+    "FILE -o OUT.pdf [--language en|fr] [--title TEXT] [--job FILE.json]\n"
+    "[--pass-margin DB] [--fail-margin DB] [--s2-allowance DB] [--lo MHz] [--threshold DB]",
     "a PDF report: a summary of every snapshot with its verdict, then one page each",
-    "Writes one PDF: page 1 holds the file name and date, the counts and a summary\n"
-    "table of every snapshot (kind, label, frequency, polarisation, symbol rate,\n"
-    "mode, power, C/N, MER, BER, margin and verdict), ending with the total of each\n"
-    "verdict, and the carriers found on each sweep; then one page per snapshot with\n"
-    "its replica, its values and its verdict, and for a spectrum a page with its\n"
-    "measured plot and carrier table (--lo and --threshold as for analyse). The\n"
-    "file is written atomically; progress goes to stderr on a terminal.",
+    "Writes one PDF to hand over: the job details (from --job, or NAME.job.json\n"
+    "beside NAME.dat; none without either), the file, the criteria the verdicts\n"
+    "rest on, one row per transponder (Find and Constellation snapshots within\n"
+    "2 MHz, of one polarisation and within 1 % in symbol rate, with the sweeps'\n"
+    "carriers on them) with its worst locked verdict, the table of every snapshot,\n"
+    "and lines for the installer's and the customer's signatures; then one page\n"
+    "per snapshot with its replica, values and verdict, and for a spectrum a page\n"
+    "with its measured plot and carrier table (--lo and --threshold as for\n"
+    "analyse). Every page's footer gives \"page x of y\", the version and the\n"
+    "meter file's SHA-256. A job file that cannot be used stops a report that\n"
+    "names it (exit 3) and is left out, with a warning, when found beside the file.\n"
+    "The file is written atomically; progress goes to stderr on a terminal.\n"
+    "--language fr gives French captions and verdict words.",
     ReportOptions,
     RunReport};
 

@@ -10,11 +10,11 @@
 
 namespace mirelta::cli {
 
-// --pass-margin DB and --fail-margin DB, for the commands that give verdicts.
+// --pass-margin DB, --fail-margin DB and --s2-allowance DB, for the commands that give verdicts.
 std::vector<QCommandLineOption> ThresholdOptions();
 
-// The two margins, defaults where not given; a usage error for a bad number or a fail margin
-// above the pass margin.
+// The margins and the allowance, defaults where not given; a usage error for a bad number, an
+// allowance outside 0 to 10 dB or a fail margin above the pass margin.
 Failure ParseThresholds(const QCommandLineParser& parser, Thresholds& out);
 
 }  // namespace mirelta::cli

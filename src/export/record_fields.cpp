@@ -5,6 +5,13 @@
 #include "platform/text_codec.h"
 
 namespace mirelta {
+namespace {
+
+std::optional<std::int64_t> Hundredths(const std::optional<std::int64_t>& tenths) {
+    return tenths ? std::optional<std::int64_t>(*tenths * 10) : std::nullopt;
+}
+
+}  // namespace
 
 std::vector<Field> FieldsOf(const FindRecord& r) {
     return {
@@ -79,14 +86,8 @@ std::vector<Field> FieldsOf(const SpectrumRecord& r) {
 
 AssessmentColumns ColumnsOf(const SnapshotValues& values) {
     const Assessment& a = values.assessment;
-    AssessmentColumns columns;
-    if (a.reference) {
-        columns.requiredCn = a.reference->requiredCn;
-    }
-    columns.margin = a.cnMargin;
-    columns.merMargin = a.merMargin;
-    columns.verdict = values.verdict;
-    return columns;
+    return {Hundredths(a.requiredCn), Hundredths(a.cnMargin), Hundredths(a.merMargin),
+            values.verdict};
 }
 
 }  // namespace mirelta

@@ -28,7 +28,8 @@ std::vector<Field> FieldsOf(const ConstellationRecord& record);
 std::vector<Field> FieldsOf(const SpectrumRecord& record);
 
 // The assessment columns of a Find or Constellation record, in hundredths of a dB like the saved
-// C/N and MER; empty where there is no figure. The margin is the C/N margin alone.
+// C/N and MER but at the tenth the assessment shows and judges; empty where there is no figure.
+// The margin is the C/N margin alone.
 struct AssessmentColumns {
     std::optional<std::int64_t> requiredCn;
     std::optional<std::int64_t> margin;

@@ -19,8 +19,8 @@ std::string PowerText(const FindRecord& record) {
 }
 
 std::string MerText(const ConstellationRecord& record) {
-    const std::uint32_t mer = record.mer();
-    return Printf("%2d.%1d dB", static_cast<int>(mer / 100), static_cast<int>(mer % 100 / 10));
+    const std::uint32_t mer = ShownTenths(record.mer());
+    return Printf("%2d.%1d dB", static_cast<int>(mer / 10), static_cast<int>(mer % 10));
 }
 
 SpanEntry SpanOf(std::uint8_t code) {

@@ -120,8 +120,8 @@ const char* PolarisationText(std::uint8_t polarisation) {
 }
 
 std::string CnText(std::uint32_t hundredths) {
-    const int whole = static_cast<int>(hundredths / 100);
-    const int tenths = static_cast<int>((hundredths % 100) / 10);
+    const int whole = static_cast<int>(ShownTenths(hundredths) / 10);
+    const int tenths = static_cast<int>(ShownTenths(hundredths) % 10);
     if (hundredths < 1000) {
         return Printf("%01d.%01d dB", whole, tenths);
     }

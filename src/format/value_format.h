@@ -41,6 +41,11 @@ std::string ModulationText(const ConstellationRecord& record);
 // "Ver" for a vertical (non-zero) polarisation, else "Hor".
 const char* PolarisationText(std::uint8_t polarisation);
 
+// A C/N or MER in hundredths of a dB as the screens show it: cut down to the tenth.
+constexpr std::uint32_t ShownTenths(std::uint32_t hundredths) {
+    return hundredths / 10;
+}
+
 std::string CnText(std::uint32_t hundredths);
 std::string BerText(std::uint32_t mantissa, std::uint8_t exponent);
 // The Find screen's C/N and BER texts: "None" while the record was not locked.

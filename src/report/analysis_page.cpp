@@ -81,7 +81,11 @@ void PaintSpectrumAnalysis(QPainter& painter, PageFlow& flow,
         CaptionText(Caption::NoiseFloor, language) + QStringLiteral(": ") + FloorText(spectrum),
         ReportFont(10));
     const QRectF area(0, flow.y(), flow.width(), flow.height() * 0.5);
-    const SweepPlot plot(spectrum, loMHz, area);
+    const SweepPlot plot(
+        spectrum, loMHz, area,
+        {CaptionText(Caption::PlotNoData, language), CaptionText(Caption::PlotLevelAxis, language),
+         CaptionText(Caption::PlotIfAxis, language), CaptionText(Caption::PlotRfAxis, language),
+         CaptionText(Caption::PlotFloor, language)});
     painter.save();
     plot.paint(painter);
     painter.restore();

@@ -14,8 +14,14 @@ QFont ReportFont(double points, bool bold) {
     return font;
 }
 
-PageFlow::PageFlow(QPainter& painter, QPagedPaintDevice& device)
-    : painter_(painter), device_(device) {}
+namespace {
+
+constexpr double kFooterMm = 8;
+
+}  // namespace
+
+PageFlow::PageFlow(QPainter& painter, QPagedPaintDevice& device, PageFooter footer)
+    : painter_(painter), device_(device), footer_(std::move(footer)) {}
 
 double PageFlow::mm(double millimetres) const {
     return millimetres * device_.logicalDpiX() / 25.4;
@@ -26,22 +32,49 @@ double PageFlow::width() const {
 }
 
 double PageFlow::height() const {
-    return device_.height();
+    return device_.height() - mm(kFooterMm);
 }
 
-bool PageFlow::fits(double height) const {
-    return y_ + height <= device_.height();
+bool PageFlow::fits(double needed) const {
+    return y_ + needed <= height();
 }
 
 void PageFlow::newPage() {
+    paintFooter();
     device_.newPage();
+    ++page_;
     y_ = 0;
+}
+
+int PageFlow::finish() {
+    paintFooter();
+    return page_;
+}
+
+void PageFlow::paintFooter() {
+    painter_.save();
+    painter_.setFont(ReportFont(7.5));
+    painter_.setPen(QColor(90, 90, 90));
+    const double top = device_.height() - mm(kFooterMm * 0.6);
+    painter_.drawLine(QPointF(0, top - mm(1)), QPointF(width(), top - mm(1)));
+    const QRectF band(0, top, width(), mm(kFooterMm * 0.6));
+    painter_.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, footer_.left);
+    const QString page = footer_.pages > 0 ? footer_.pageOf.arg(page_).arg(footer_.pages)
+                                           : footer_.pageOf.arg(page_).arg(QStringLiteral("?"));
+    painter_.drawText(band, Qt::AlignHCenter | Qt::AlignVCenter, page);
+    painter_.drawText(band, Qt::AlignRight | Qt::AlignVCenter, footer_.right);
+    painter_.restore();
 }
 
 void PageFlow::line(const QString& text, const QFont& font) {
     painter_.setFont(font);
-    const QRectF room(0, y_, width(), device_.height() - y_);
-    const QRectF used = painter_.boundingRect(room, Qt::TextWordWrap, text);
+    QRectF room(0, y_, width(), height() - y_);
+    QRectF used = painter_.boundingRect(room, Qt::TextWordWrap, text);
+    if (used.height() > room.height() && y_ > 0) {
+        newPage();
+        room = QRectF(0, y_, width(), height());
+        used = painter_.boundingRect(room, Qt::TextWordWrap, text);
+    }
     painter_.drawText(room, Qt::TextWordWrap, text);
     y_ += used.height() + mm(1.5);
 }

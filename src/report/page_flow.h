@@ -15,10 +15,18 @@ namespace mirelta {
 // the PDF embeds whichever a text needs.
 QFont ReportFont(double points, bool bold = false);
 
-// Lays text out from the top of each page down.
+// What every page carries at its foot: "page x of y", the software and the file's hash.
+struct PageFooter {
+    QString left;    // the software and its version
+    QString right;   // the meter file's SHA-256
+    QString pageOf;  // "page %1 of %2"
+    int pages = 0;   // 0 while the pages are still being counted
+};
+
+// Lays text out from the top of each page down, above the footer.
 class PageFlow {
   public:
-    PageFlow(QPainter& painter, QPagedPaintDevice& device);
+    PageFlow(QPainter& painter, QPagedPaintDevice& device, PageFooter footer = {});
 
     double mm(double millimetres) const;
     double width() const;
@@ -27,6 +35,8 @@ class PageFlow {
     void advance(double by) { y_ += by; }
     bool fits(double height) const;
     void newPage();
+    // The last page's footer; the count of pages painted.
+    int finish();
 
     // One line (or wrapped paragraph) across the page.
     void line(const QString& text, const QFont& font);
@@ -35,9 +45,13 @@ class PageFlow {
     void cell(const QRectF& box, const QString& text, const QColor& fill);
 
   private:
+    void paintFooter();
+
     QPainter& painter_;
     QPagedPaintDevice& device_;
+    PageFooter footer_;
     double y_ = 0;
+    int page_ = 1;
 };
 
 }  // namespace mirelta

@@ -7,7 +7,7 @@ namespace mirelta {
 
 enum class ReportLanguage { English, French };
 
-// The report's own words; the meter's texts and the verdict words are never translated.
+// The report's own words; the meter's texts are never translated.
 enum class Caption {
     DefaultTitle,
     File,
@@ -28,6 +28,7 @@ enum class Caption {
     Margin,
     Verdict,
     RequiredCn,
+    CnMargin,
     MerMargin,
     Find,
     Constellation,
@@ -36,7 +37,7 @@ enum class Caption {
     RightEdge,
     Span,
     Assessment,
-    Total,  // "%1 PASS, %2 MARGINAL, %3 FAIL, %4 not rated"
+    Total,  // the count of each verdict, in their order
     SpectrumAnalysis,
     OneCarrier,
     CarrierCount,  // %1 carriers
@@ -51,6 +52,38 @@ enum class Caption {
     CarrierCn,
     ChannelPower,
     Matches,
+    JobDetails,
+    Customer,
+    SiteAddress,
+    Installer,
+    JobDate,
+    DishSize,
+    LnbModel,
+    GpsPosition,
+    Notes,
+    Criteria,
+    CriteriaDvbS,
+    CriteriaDvbS2,    // %1: the allowance
+    CriteriaMargins,  // %1 pass margin, %2 fail margin
+    CriteriaNoLock,
+    CriteriaConstellation,
+    Transponders,
+    Transponder,
+    Snapshots,
+    SpectrumCarriers,
+    TransponderTotal,  // "%1 transponders: " before the verdict counts
+    SnapshotTable,
+    SignatureInstaller,
+    SignatureCustomer,
+    SignatureDate,
+    PageOf,    // "page %1 of %2"
+    Software,  // "%1 %2": name, version
+    FileHash,  // "SHA-256 %1"
+    PlotNoData,
+    PlotLevelAxis,
+    PlotIfAxis,
+    PlotRfAxis,  // %1 the LO
+    PlotFloor,   // %1 the floor
 };
 
 QString CaptionText(Caption caption, ReportLanguage language);

@@ -2,6 +2,7 @@
 #include "report/report_file.h"
 
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QPainter>
@@ -29,6 +30,15 @@ ReportContent ContentOf(const ReportRequest& request, const RecordLists& lists) 
     content.spectrumCount = lists.spectrumCount;
     content.spectra = analysis::AnalyseSpectra(lists, request.analysis);
     content.loMHz = request.analysis.loMHz;
+    content.job = request.job;
+    content.thresholds = request.thresholds;
+    content.transponders = TransponderRows(lists, SnapshotModel(lists, request.thresholds),
+                                           content.spectra, request.language);
+    const auto& bytes = request.image->bytes;
+    content.sha256 = QString::fromLatin1(
+        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                 QCryptographicHash::Sha256)
+            .toHex());
     return content;
 }
 
@@ -52,10 +62,23 @@ void PaintReportOn(QPagedPaintDevice& device, const ReportRequest& request,
             row.mode = CarrierCountText(content.spectra[index].carriers.size(), request.language);
         }
     }
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                     QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                             QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // "page x of y" needs y first: the same pages laid out on a scratch PDF of the same
+    // resolution count them.
+    QBuffer scratch;
+    scratch.open(QIODevice::WriteOnly);
+    QPdfWriter counter(&scratch);
+    counter.setResolution(device.logicalDpiX());
+    counter.setPageLayout(layout);
+    int pages = 0;
+    {
+        QPainter painter(&counter);
+        pages = PaintReport(painter, counter, content, 0);
+    }
+    device.setPageLayout(layout);
     QPainter painter(&device);
-    PaintReport(painter, device, content);
+    PaintReport(painter, device, content, pages);
 }
 
 QByteArray MakeReportPdf(const ReportRequest& request, const ReportProgress& progress) {

@@ -13,6 +13,7 @@
 #include "data/error.h"
 #include "data/source_file.h"
 #include "export/atomic_file.h"
+#include "report/job_details.h"
 #include "report/report_captions.h"
 #include "report/snapshot_rows.h"
 
@@ -26,6 +27,7 @@ struct ReportRequest {
     ReportLanguage language = ReportLanguage::English;
     Thresholds thresholds;
     analysis::AnalysisSettings analysis;  // for the spectra's carriers
+    std::optional<JobDetails> job;        // none: the report has no job block
 };
 
 // Paints the whole report on a fresh paged device (a PDF writer or a printer).

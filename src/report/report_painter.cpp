@@ -6,8 +6,12 @@
 #include <QPainter>
 #include <array>
 
+#include "mirelta_version.h"
 #include "report/analysis_page.h"
+#include "report/criteria_box.h"
+#include "report/job_block.h"
 #include "report/page_flow.h"
+#include "report/transponder_table.h"
 #include "report/verdict_colour.h"
 
 namespace mirelta {
@@ -77,7 +81,7 @@ class SummaryTable {
             if (c.value != nullptr) {
                 cell(x, c.weight, rowHeight_, r.*c.value, Qt::white);
             } else {
-                cell(x, c.weight, rowHeight_, QString::fromLatin1(VerdictText(r.verdict)),
+                cell(x, c.weight, rowHeight_, VerdictWord(r.verdict, language_),
                      VerdictColour(r.verdict));
             }
         }
@@ -98,9 +102,14 @@ class SummaryTable {
     double rowHeight_ = 0;
 };
 
+// The hand-over part: who and where, by what criteria, per transponder, every snapshot, and the
+// signatures.
 void PaintSummary(QPainter& painter, PageFlow& flow, const ReportContent& c) {
     const ReportLanguage lang = c.language;
     flow.line(c.title, ReportFont(18, true));
+    if (c.job) {
+        PaintJobBlock(painter, flow, *c.job, lang);
+    }
     const QFont text = ReportFont(10);
     flow.line(CaptionText(Caption::File, lang) + QStringLiteral(": ") + c.fileName, text);
     flow.line(CaptionText(Caption::FileDate, lang) + QStringLiteral(": ") + c.fileDate, text);
@@ -110,18 +119,27 @@ void PaintSummary(QPainter& painter, PageFlow& flow, const ReportContent& c) {
                   .arg(c.spectrumCount),
               text);
     flow.advance(flow.mm(3));
-    flow.line(CaptionText(Caption::Summary, lang), ReportFont(13, true));
+    PaintCriteriaBox(painter, flow, c.thresholds, lang);
     if (c.rows.empty()) {
         flow.line(CaptionText(Caption::NoSnapshots, lang), text);
-        return;
+    } else {
+        PaintTransponderTable(painter, flow, c.transponders, lang);
+        // The heading stays with the table's header and first rows.
+        if (!flow.fits(flow.mm(30))) {
+            flow.newPage();
+        }
+        flow.line(CaptionText(Caption::SnapshotTable, lang), ReportFont(13, true));
+        SummaryTable table(painter, flow, lang);
+        table.header();
+        std::vector<Verdict> verdicts;
+        for (const SnapshotRow& row : c.rows) {
+            table.row(row);
+            verdicts.push_back(row.verdict);
+        }
+        flow.advance(flow.mm(3));
+        flow.line(VerdictTotal(verdicts, lang), ReportFont(11, true));
     }
-    SummaryTable table(painter, flow, lang);
-    table.header();
-    for (const SnapshotRow& row : c.rows) {
-        table.row(row);
-    }
-    flow.advance(flow.mm(3));
-    flow.line(VerdictTotal(c.rows, lang), ReportFont(11, true));
+    PaintSignatureLines(painter, flow, c.job ? &*c.job : nullptr, lang);
 }
 
 void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, ReportLanguage lang) {
@@ -150,7 +168,7 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
                   {Caption::Mer, r.mer},
                   {Caption::Ber, r.ber},
                   {Caption::RequiredCn, r.requiredCn},
-                  {Caption::Margin, r.margin},
+                  {Caption::CnMargin, r.cnMargin},
                   {Caption::MerMargin, r.merMargin}};
     }
     painter.setFont(ReportFont(10));
@@ -177,20 +195,29 @@ void PaintSection(QPainter& painter, PageFlow& flow, const SnapshotRow& r, Repor
 
 }  // namespace
 
-QString VerdictTotal(const std::vector<SnapshotRow>& rows, ReportLanguage language) {
-    std::array<int, 4> counts{};
-    for (const SnapshotRow& row : rows) {
-        ++counts[static_cast<std::size_t>(row.verdict)];
-    }
-    return CaptionText(Caption::Total, language)
-        .arg(counts[0])
-        .arg(counts[1])
-        .arg(counts[2])
-        .arg(counts[3]);
+QString VerdictWord(Verdict verdict, ReportLanguage language) {
+    return QString::fromUtf8(VerdictText(verdict, WordingOf(language)));
 }
 
-void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content) {
-    PageFlow flow(painter, device);
+QString VerdictTotal(std::span<const Verdict> verdicts, ReportLanguage language) {
+    std::array<int, kVerdictCount> counts{};
+    for (const Verdict verdict : verdicts) {
+        ++counts[static_cast<std::size_t>(verdict)];
+    }
+    QString total = CaptionText(Caption::Total, language);
+    for (const int count : counts) {
+        total = total.arg(count);
+    }
+    return total;
+}
+
+int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content,
+                int pages) {
+    const ReportLanguage lang = content.language;
+    PageFlow flow(painter, device,
+                  {CaptionText(Caption::Software, lang).arg(QLatin1String(kVersion)),
+                   CaptionText(Caption::FileHash, lang).arg(content.sha256),
+                   CaptionText(Caption::PageOf, lang), pages});
     PaintSummary(painter, flow, content);
     for (const SnapshotRow& row : content.rows) {
         flow.newPage();
@@ -203,6 +230,7 @@ void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportConte
                                   content.loMHz, content.language);
         }
     }
+    return flow.finish();
 }
 
 }  // namespace mirelta

@@ -3,11 +3,14 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "analysis/spectrum_analysis.h"
+#include "report/job_details.h"
 #include "report/report_captions.h"
 #include "report/snapshot_rows.h"
+#include "report/transponder_table.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -25,13 +28,22 @@ struct ReportContent {
     std::vector<SnapshotRow> rows;
     std::vector<analysis::SpectrumAnalysis> spectra;  // by Spectrum list index
     std::optional<double> loMHz;
+    std::optional<JobDetails> job;
+    Thresholds thresholds;
+    std::vector<TransponderRow> transponders;
+    QString sha256;  // of the meter's memory image, hex
 };
 
-// "11 PASS, 2 MARGINAL, 1 FAIL, 2 not rated" over every row.
-QString VerdictTotal(const std::vector<SnapshotRow>& rows, ReportLanguage language);
+// The verdict's word in the report's language.
+QString VerdictWord(Verdict verdict, ReportLanguage language);
 
-// The summary from the first page on, then one page per snapshot. `painter` is active on
-// `device` (a PDF writer or a printer).
-void PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content);
+// "11 PASS, 2 MARGINAL, 1 FAIL, 1 NO LOCK, 2 not rated" over the verdicts.
+QString VerdictTotal(std::span<const Verdict> verdicts, ReportLanguage language);
+
+// The summary from the first page on, then one page per snapshot, each page with its footer
+// "page x of `pages`" (0: not known yet). `painter` is active on `device` (a PDF writer or a
+// printer). Returns the number of pages painted.
+int PaintReport(QPainter& painter, QPagedPaintDevice& device, const ReportContent& content,
+                int pages);
 
 }  // namespace mirelta

@@ -26,40 +26,23 @@ SnapshotRow RowOf(const SnapshotValues& v, ReportLanguage language) {
     row.mer = Text(v.mer);
     row.ber = Text(v.ber);
     row.requiredCn = Text(v.requiredCn);
-    row.margin = Text(v.margin);
+    row.cnMargin = Text(v.cnMargin);
     row.merMargin = Text(v.merMargin);
+    row.margin = Text(v.margin);
     row.leftEdge = Text(v.leftEdge);
     row.rightEdge = Text(v.rightEdge);
     row.span = Text(v.span);
     row.verdict = v.assessment.verdict;
     if (v.kind != ScreenKind::Spectrum) {
-        row.verdictLine = VerdictSentence(v.assessment, language);
+        row.verdictLine = Text(VerdictLine(v.assessment, WordingOf(language)));
     }
     return row;
 }
 
 }  // namespace
 
-QString VerdictSentence(const Assessment& a, ReportLanguage language) {
-    if (language == ReportLanguage::English) {
-        return QString::fromStdString(VerdictLine(a));
-    }
-    const QString verdict = QString::fromLatin1(VerdictText(a.verdict));
-    if (!a.locked) {
-        return verdict + QStringLiteral(" : pas de verrouillage");
-    }
-    if (!a.reference || !a.cnMargin) {
-        return verdict + QStringLiteral(" : aucun seuil publié pour ce mode");
-    }
-    QString line = QStringLiteral("%1 : marge de %2 dB au-dessus des %3 dB requis par %4")
-                       .arg(verdict, QString::fromStdString(MarginDbText(*a.cnMargin)),
-                            QString::fromStdString(RequiredDbText(a.reference->requiredCn)),
-                            QString::fromLatin1(a.reference->mode));
-    if (a.merMargin) {
-        line += QStringLiteral(", marge MER %1 dB")
-                    .arg(QString::fromStdString(MarginDbText(*a.merMargin)));
-    }
-    return line;
+Wording WordingOf(ReportLanguage language) {
+    return language == ReportLanguage::French ? Wording::French : Wording::English;
 }
 
 std::vector<SnapshotRow> CollectSnapshots(HeadlessDriver& camera, const Thresholds& thresholds,

@@ -28,8 +28,9 @@ struct SnapshotRow {
     QString mer;
     QString ber;
     QString requiredCn;
-    QString margin;  // the margin the verdict follows
+    QString cnMargin;
     QString merMargin;
+    QString margin;  // the one the verdict follows
     QString leftEdge;
     QString rightEdge;
     QString span;
@@ -44,7 +45,7 @@ using ReportProgress = std::function<void(int done, int total)>;
 std::vector<SnapshotRow> CollectSnapshots(HeadlessDriver& camera, const Thresholds& thresholds,
                                           ReportLanguage language, const ReportProgress& progress);
 
-// The one-line verdict in the report's language; the verdict word stays as it is.
-QString VerdictSentence(const Assessment& assessment, ReportLanguage language);
+// The verdict words of the report's language.
+Wording WordingOf(ReportLanguage language);
 
 }  // namespace mirelta

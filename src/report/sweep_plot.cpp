@@ -62,8 +62,8 @@ std::vector<double> TicksBetween(double from, double to, double step) {
 }  // namespace
 
 SweepPlot::SweepPlot(const analysis::SpectrumAnalysis& analysis, std::optional<double> loMHz,
-                     const QRectF& area)
-    : analysis_(analysis), loMHz_(loMHz), area_(area) {
+                     const QRectF& area, SweepPlotWords words)
+    : analysis_(analysis), loMHz_(loMHz), words_(std::move(words)), area_(area) {
     unit_ = std::max(1.0, std::min(area.height() / 27, area.width() / 52));
     const auto& points = analysis.sweep.points;
     int lowest = 0;
@@ -150,7 +150,7 @@ void SweepPlot::paintNoData(QPainter& painter) const {
     painter.drawRect(frame_);
     painter.setPen(Qt::darkGray);
     painter.setFont(FontOf(painter, 1.2 * unit_));
-    painter.drawText(frame_, Qt::AlignCenter, QStringLiteral("No sweep data"));
+    painter.drawText(frame_, Qt::AlignCenter, words_.noData);
 }
 
 void SweepPlot::paintLevelAxis(QPainter& painter) const {
@@ -169,7 +169,7 @@ void SweepPlot::paintLevelAxis(QPainter& painter) const {
     painter.rotate(-90);
     painter.setFont(FontOf(painter, unit_));
     painter.drawText(QRectF(-frame_.height() / 2, -unit_, frame_.height(), 2 * unit_),
-                     Qt::AlignCenter, QStringLiteral("Level (dBuV)"));
+                     Qt::AlignCenter, words_.levelAxis);
     painter.restore();
 }
 
@@ -190,7 +190,7 @@ void SweepPlot::paintFrequencyAxes(QPainter& painter) const {
     painter.setFont(titleFont);
     painter.drawText(
         QRectF(frame_.left(), frame_.bottom() + 1.9 * unit_, frame_.width(), 1.4 * unit_),
-        Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("IF (MHz)"));
+        Qt::AlignHCenter | Qt::AlignTop, words_.ifAxis);
 
     if (!hasRfAxis()) {
         return;
@@ -206,10 +206,9 @@ void SweepPlot::paintFrequencyAxes(QPainter& painter) const {
                          Qt::AlignHCenter | Qt::AlignBottom, Number(rf, rfStep));
     }
     painter.setFont(titleFont);
-    painter.drawText(
-        QRectF(frame_.left(), area_.top(), frame_.width(), 1.6 * unit_),
-        Qt::AlignHCenter | Qt::AlignTop,
-        QStringLiteral("RF (MHz), LNB LO %1 MHz").arg(QString::number(*loMHz_, 'f', 0)));
+    painter.drawText(QRectF(frame_.left(), area_.top(), frame_.width(), 1.6 * unit_),
+                     Qt::AlignHCenter | Qt::AlignTop,
+                     words_.rfAxis.arg(QString::number(*loMHz_, 'f', 0)));
 }
 
 void SweepPlot::paintCarriers(QPainter& painter) const {
@@ -272,7 +271,7 @@ void SweepPlot::paintLegend(QPainter& painter) const {
         return;
     }
     const QFont font = FontOf(painter, 0.85 * unit_);
-    const QString text = QStringLiteral("noise floor %1 dBuV").arg(*analysis_.floor, 0, 'f', 1);
+    const QString text = words_.floor.arg(*analysis_.floor, 0, 'f', 1);
     const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(text);
     const QRectF line(frame_.right() - width, frame_.bottom() + 1.9 * unit_, width, 1.4 * unit_);
     painter.setFont(font);

@@ -3,6 +3,7 @@
 
 #include <QPointF>
 #include <QRectF>
+#include <QString>
 #include <optional>
 
 #include "analysis/spectrum_analysis.h"
@@ -20,6 +21,15 @@ struct SweepReading {
     int level = 0;            // its dBuV; 0 is no level
 };
 
+// The plot's own words, English unless the caller gives others.
+struct SweepPlotWords {
+    QString noData = QStringLiteral("No sweep data");
+    QString levelAxis = QStringLiteral("Level (dBµV)");
+    QString ifAxis = QStringLiteral("IF (MHz)");
+    QString rfAxis = QStringLiteral("RF (MHz), LNB LO %1 MHz");
+    QString floor = QStringLiteral("noise floor %1 dBµV");
+};
+
 // A measured plot of one analysed sweep: level axis in dBuV, IF axis in MHz (and RF over the
 // top when the LO is known), the trace, the noise floor and the numbered carriers of the
 // analysis. Painted with QPainter alone, so the window and the PDF report share it; everything
@@ -29,7 +39,7 @@ class SweepPlot {
   public:
     // `analysis` must outlive the plot.
     SweepPlot(const analysis::SpectrumAnalysis& analysis, std::optional<double> loMHz,
-              const QRectF& area);
+              const QRectF& area, SweepPlotWords words = {});
 
     void paint(QPainter& painter) const;
     // A cursor at one sweep point: a vertical line and a mark on its level.
@@ -56,6 +66,7 @@ class SweepPlot {
 
     const analysis::SpectrumAnalysis& analysis_;
     std::optional<double> loMHz_;
+    SweepPlotWords words_;
     QRectF area_;
     QRectF frame_;
     double unit_;  // the text height everything is sized from

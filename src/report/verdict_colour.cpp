@@ -11,6 +11,9 @@ QColor VerdictColour(Verdict verdict) {
             return {255, 200, 90};
         case Verdict::Fail:
             return {240, 120, 120};
+        case Verdict::NoLock:
+            // Neutral: nothing was measured to judge.
+            return {170, 190, 215};
         case Verdict::NotRated:
             break;
     }

@@ -58,14 +58,15 @@ TEST_F(PrintToPdf, ReplicaFillsOnePageWithItsOwnPixels) {
     EXPECT_NE(images.find("720   480  rgb     3   8  image"), std::string::npos) << images;
 }
 
-TEST_F(PrintToPdf, WholeReportHasASummaryAndAPagePerSnapshot) {
+TEST_F(PrintToPdf, WholeReportHasASummaryAPagePerSnapshotAndTheSweepsAnalysis) {
     fixtures::ImageBuilder image;
     image.addFind(0, {.label = "one"}).addFind(3, {.label = "two"}).addSpectrum(1, {});
     const SourceImage source = image.image();
     PrintReport(printer("report.pdf"), RequestFor("three.dat", source));
-    EXPECT_EQ(pages(), "4\n");
+    EXPECT_EQ(pages(), "5\n");
     const std::string text = Output("pdftotext -layout -f 1 -l 1 '" + pdf.string() + "' -");
-    EXPECT_NE(text.find("0 PASS, 0 MARGINAL, 2 FAIL, 1 not rated"), std::string::npos) << text;
+    EXPECT_NE(text.find("0 PASS, 0 MARGINAL, 0 FAIL, 2 NO LOCK, 1 not rated"), std::string::npos)
+        << text;
 }
 
 }  // namespace

@@ -114,6 +114,25 @@ INSTANTIATE_TEST_SUITE_P(Stored, BadMarginsRead,
                                                "NotANumber", "4", "loud", {4.0, 0.0}, kFail}),
                          [](const auto& named) { return std::string(named.param.name); });
 
+// The DVB-S2 allowance: 0 to 10 dB, else its default with one warning; it stays stored.
+TEST_F(SettingsStore, S2AllowanceReadsBackOnlyFromZeroToTenDecibels) {
+    const QString key = QStringLiteral("verdict/s2Allowance");
+    struct Case {
+        QString stored;
+        double read;
+        bool warned;
+    };
+    for (const Case& c :
+         {Case{"1.5", 1.5, false}, Case{"0", 0.0, false}, Case{"10", 10.0, false},
+          Case{"-0.1", 0.8, true}, Case{"10.5", 0.8, true}, Case{"nan", 0.8, true}}) {
+        logged.clear();
+        newStore.setValue(key, c.stored);
+        EXPECT_EQ(Settings().thresholds().s2Allowance, c.read) << c.stored.toStdString();
+        EXPECT_EQ(logged.size(), c.warned ? 1 : 0) << c.stored.toStdString();
+        EXPECT_EQ(newStore.value(key).toString(), c.stored);
+    }
+}
+
 // The LNB LO: 0 is "not known"; anything but a whole number of MHz in range is not known
 // either, with one warning, and stays stored.
 TEST_F(SettingsStore, LnbLoReadsBackOnlyAWholeNumberOfMegahertzInRange) {

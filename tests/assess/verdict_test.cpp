@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Margins, verdicts at their edges and the one-line verdict text.
+// Margins, verdicts at their edges and the one-line verdict text in both wordings.
 #include <gtest/gtest.h>
 
 #include <limits>
 
 #include "assess/assessment.h"
 #include "assess/verdict_line.h"
-#include "data/record_lists.h"
 #include "fixtures/image_builder.h"
 
 namespace mirelta {
@@ -15,17 +14,15 @@ namespace {
 using fixtures::ConstellationFields;
 using fixtures::FindFields;
 
-FindRecord Find(FindFields fields) {
-    SourceImage image = fixtures::ImageBuilder().addFind(0, fields).image();
-    return Load(image).find[0];
+FindRecord Find(const FindFields& fields) {
+    return fixtures::FindRecordOf(fields);
 }
 
-ConstellationRecord Constellation(ConstellationFields fields) {
-    SourceImage image = fixtures::ImageBuilder().addConstellation(0, fields).image();
-    return Load(image).constellation[0];
+ConstellationRecord Constellation(const ConstellationFields& fields) {
+    return fixtures::ConstellationRecordOf(fields);
 }
 
-// DVB-S2 QPSK 3/4 needs 4.03 dB.
+// DVB-S2 QPSK 3/4 needs 4.03 dB, 4.8 dB with the default allowance.
 FindRecord LockedQpsk34(std::uint32_t cn) {
     return Find({.cn = cn, .system = 3, .modcod = 7, .lockFlag = 1});
 }
@@ -33,12 +30,12 @@ FindRecord LockedQpsk34(std::uint32_t cn) {
 TEST(Verdict, EdgesOfTheDefaultThresholds) {
     struct Case {
         std::uint32_t cn;
-        std::int64_t margin;
+        std::int64_t margin;  // tenths
         Verdict verdict;
     };
-    for (const Case c : {Case{703, 300, Verdict::Pass}, Case{702, 299, Verdict::Marginal},
-                         Case{403, 0, Verdict::Marginal}, Case{402, -1, Verdict::Fail},
-                         Case{0, -403, Verdict::Fail}}) {
+    for (const Case c : {Case{780, 30, Verdict::Pass}, Case{779, 29, Verdict::Marginal},
+                         Case{480, 0, Verdict::Marginal}, Case{479, -1, Verdict::Fail},
+                         Case{0, -48, Verdict::Fail}}) {
         SCOPED_TRACE(c.cn);
         const Assessment a = Assess(LockedQpsk34(c.cn), Thresholds{});
         ASSERT_TRUE(a.cnMargin.has_value());
@@ -50,60 +47,82 @@ TEST(Verdict, EdgesOfTheDefaultThresholds) {
 
 TEST(Verdict, ThresholdsCanBeMoved) {
     const Thresholds strict{.passMargin = 5.0, .failMargin = 1.0};
-    EXPECT_EQ(Assess(LockedQpsk34(903), strict).verdict, Verdict::Pass);
-    EXPECT_EQ(Assess(LockedQpsk34(902), strict).verdict, Verdict::Marginal);
-    EXPECT_EQ(Assess(LockedQpsk34(503), strict).verdict, Verdict::Marginal);
-    EXPECT_EQ(Assess(LockedQpsk34(502), strict).verdict, Verdict::Fail);
+    EXPECT_EQ(Assess(LockedQpsk34(980), strict).verdict, Verdict::Pass);
+    EXPECT_EQ(Assess(LockedQpsk34(979), strict).verdict, Verdict::Marginal);
+    EXPECT_EQ(Assess(LockedQpsk34(580), strict).verdict, Verdict::Marginal);
+    EXPECT_EQ(Assess(LockedQpsk34(579), strict).verdict, Verdict::Fail);
 }
 
 TEST(Verdict, CnAtItsLimitDoesNotWrap) {
     const Assessment a = Assess(LockedQpsk34(std::numeric_limits<std::uint32_t>::max()), {});
-    EXPECT_EQ(*a.cnMargin, 4294967295LL - 403);
+    EXPECT_EQ(*a.cnMargin, 429496729LL - 48);
     EXPECT_EQ(a.verdict, Verdict::Pass);
 }
 
-TEST(Verdict, UnlockedFindFailsWithoutAMargin) {
-    const Assessment a = Assess(Find({.cn = 2000, .system = 3, .modcod = 7, .lockFlag = 0}), {});
-    EXPECT_EQ(a.verdict, Verdict::Fail);
-    EXPECT_FALSE(a.locked);
-    EXPECT_FALSE(a.cnMargin.has_value());
-    EXPECT_EQ(VerdictLine(a), "FAIL: no lock");
-}
-
-TEST(Verdict, UnknownModeIsNotRated) {
-    for (const FindRecord& r : {Find({.cn = 2000, .system = 3, .modcod = 18, .lockFlag = 1}),
-                                Find({.cn = 2000, .system = 1, .codeRate = 4, .lockFlag = 1})}) {
-        const Assessment a = Assess(r, {});
-        EXPECT_EQ(a.verdict, Verdict::NotRated);
-        EXPECT_FALSE(a.cnMargin.has_value());
-        EXPECT_EQ(VerdictLine(a), "not rated: no published threshold for this mode");
+// The allowance is added to DVB-S2 figures only, before the rounding to the tenth.
+TEST(Verdict, AllowanceRaisesOnlyTheDvbS2RequiredCn) {
+    struct Case {
+        std::uint8_t system, modcod, codeRate;
+        double allowance;
+        std::int64_t required;  // tenths
+    };
+    // QPSK 3/4 4.03 dB, QPSK 1/4 -2.35 dB; DVB-S 3/4 6.91 dB.
+    for (const Case c : {Case{3, 7, 0, 0.8, 48}, Case{3, 7, 0, 0.0, 40}, Case{3, 7, 0, 1.25, 53},
+                         Case{3, 1, 0, 0.8, -16}, Case{1, 0, 3, 0.8, 69}, Case{1, 0, 3, 5.0, 69}}) {
+        SCOPED_TRACE(std::to_string(c.system) + "/" + std::to_string(c.modcod) + "/" +
+                     std::to_string(c.codeRate) + " +" + std::to_string(c.allowance));
+        const FindFields fields{
+            .system = c.system, .modcod = c.modcod, .codeRate = c.codeRate, .lockFlag = 1};
+        EXPECT_EQ(Assess(Find(fields), {.s2Allowance = c.allowance}).requiredCn, c.required);
     }
 }
 
-TEST(Verdict, ConstellationFollowsTheSmallerMargin) {
-    // DVB-S 3/4 needs 6.91 dB: C/N margin 3.09, MER margin 2.09.
-    const Assessment a =
-        Assess(Constellation({.system = 1, .codeRate = 3, .cn = 1000, .mer = 900}), {});
-    EXPECT_EQ(*a.cnMargin, 309);
-    EXPECT_EQ(*a.merMargin, 209);
-    EXPECT_EQ(a.verdict, Verdict::Marginal);
-    EXPECT_EQ(VerdictLine(a),
-              "MARGINAL: margin 3.0 dB over the 6.9 dB that QPSK 3/4 needs, "
-              "MER margin 2.0 dB");
-    EXPECT_EQ(Assess(Constellation({.system = 3, .modcod = 12, .cn = 0, .mer = 2000}), {}).verdict,
-              Verdict::Fail);
-}
-
-TEST(VerdictLine, MarginsAreCutDownToTheTenth) {
-    EXPECT_EQ(VerdictLine(Assess(LockedQpsk34(703), {})),
-              "PASS: margin 3.0 dB over the 4.0 dB that QPSK 3/4 needs");
-    EXPECT_EQ(VerdictLine(Assess(LockedQpsk34(702), {})),
-              "MARGINAL: margin 2.9 dB over the 4.0 dB that QPSK 3/4 needs");
-    EXPECT_EQ(VerdictLine(Assess(LockedQpsk34(402), {})),
-              "FAIL: margin -0.1 dB over the 4.0 dB that QPSK 3/4 needs");
-    EXPECT_EQ(RequiredDbText(-235), "-2.4");
-    EXPECT_EQ(RequiredDbText(415), "4.2");
-    EXPECT_EQ(MarginDbText(-400), "-4.0");
+TEST(VerdictLine, SaysTheVerdictAndWhyInBothWordings) {
+    const struct {
+        const char* name;
+        Assessment assessment;
+        const char* english;
+        const char* french;
+    } cases[] = {
+        {"Find", Assess(LockedQpsk34(1000), {}), "PASS: QPSK 3/4 needs 4.8 dB; C/N margin 5.2 dB",
+         "CONFORME : QPSK 3/4 requiert 4.8 dB ; marge C/N 5.2 dB"},
+        // DVB-S 3/4 needs 6.91 dB.
+        {"MER decides",
+         Assess(Constellation({.system = 1, .codeRate = 3, .cn = 1000, .mer = 900}), {}),
+         "MARGINAL on MER: QPSK 3/4 needs 6.9 dB; MER margin 2.1 dB, C/N margin 3.1 dB",
+         "LIMITE selon la MER : QPSK 3/4 requiert 6.9 dB ; marge MER 2.1 dB, marge C/N 3.1 dB"},
+        {"a tie goes to C/N",
+         Assess(Constellation({.system = 1, .codeRate = 3, .cn = 1000, .mer = 1009}), {}),
+         "PASS on C/N: QPSK 3/4 needs 6.9 dB; C/N margin 3.1 dB, MER margin 3.1 dB",
+         "CONFORME selon le C/N : QPSK 3/4 requiert 6.9 dB ; marge C/N 3.1 dB, marge MER 3.1 dB"},
+        // Code 5 is 5/6: 6.0 dB Eb/N0 is 7.86 dB C/N.
+        {"code 5", Assess(Find({.cn = 700, .system = 1, .codeRate = 5, .lockFlag = 1}), {}),
+         "FAIL: QPSK 5/6 (shown by the meter as None) needs 7.9 dB; C/N margin -0.9 dB",
+         "NON CONFORME : QPSK 5/6 (affiché None par le mesureur) requiert 7.9 dB ; marge C/N "
+         "-0.9 dB"},
+        {"unlocked",
+         Assess(Find({.quality = 50,
+                      .strength = 50,
+                      .powerLevel = 452,
+                      .cn = 2000,
+                      .system = 1,
+                      .codeRate = 3}),
+                {}),
+         "NO LOCK: saved while not locked; power 45.2 dBuV",
+         "NON VERROUILLÉ : enregistré sans verrouillage ; niveau 45.2 dBuV"},
+        {"unknown MODCOD", Assess(Find({.cn = 2000, .system = 3, .modcod = 18, .lockFlag = 1}), {}),
+         "not rated: no published threshold for this mode",
+         "non évalué : aucun seuil publié pour ce mode"},
+        {"4/5", Assess(Find({.cn = 2000, .system = 1, .codeRate = 4, .lockFlag = 1}), {}),
+         "not rated: not a DVB-S code rate", "non évalué : pas un rendement de code DVB-S"},
+        {"6/7", Assess(Constellation({.system = 1, .codeRate = 6, .cn = 2000, .mer = 2000}), {}),
+         "not rated: not a DVB-S code rate", "non évalué : pas un rendement de code DVB-S"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(VerdictLine(c.assessment), c.english);
+        EXPECT_EQ(VerdictLine(c.assessment, Wording::French), c.french);
+    }
 }
 
 }  // namespace

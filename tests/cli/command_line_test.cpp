@@ -75,6 +75,8 @@ TEST(CliCommandLine, UsageErrorsShareOneWording) {
          "--read-timeout must be a number of seconds from 0.001 to 86400"},
         {{"list", "a.dat", "--pass-margin", "0x10"},
          "--pass-margin must be a number of dB, not '0x10'"},
+        {{"report", "a.dat", "-o", "a.pdf", "--s2-allowance", "12"},
+         "--s2-allowance must be a number of dB from 0 to 10, not '12'"},
         {{"render", "a.dat", "--screen", "find", "-o", ""}, "-o must not be empty"},
         {{"report", "a.dat", "-o", "a.pdf", "--output=b.pdf"}, "-o may be given only once"},
     };

@@ -95,7 +95,7 @@ TEST(CliErrors, LongFileIsAccepted) {
     const CliResult result = RunCli({"list", path, "--json"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.out,
-              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"kept\",\"verdict\":\"FAIL\"}],"
+              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"kept\",\"verdict\":\"NO LOCK\"}],"
               "\"constellation\":[],"
               "\"spectrum\":[]}\n");
 }

@@ -41,15 +41,16 @@ TEST(CliList, JsonListsEveryKindInListOrderWithSlots) {
     TempDir dir;
     const CliResult result = RunCli({"list", WriteImage(dir, ThreeKinds()), "--json"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out,
-              "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"Astra 11747H\",\"verdict\":\"FAIL\"},"
-              "{\"index\":1,\"slot\":17,\"label\":\"" +
-                  kUtf8Chinese +
-                  " 12543H\",\"verdict\":\"FAIL\"}],"
-                  "\"constellation\":[{\"index\":0,\"slot\":15,\"label\":\"QPSK\",\"verdict\":"
-                  "\"not rated\"}],"
-                  "\"spectrum\":[{\"index\":0,\"slot\":0,\"label\":\"Full\"},"
-                  "{\"index\":1,\"slot\":31,\"label\":\"Narrow\"}]}\n");
+    EXPECT_EQ(
+        result.out,
+        "{\"find\":[{\"index\":0,\"slot\":3,\"label\":\"Astra 11747H\",\"verdict\":\"NO LOCK\"},"
+        "{\"index\":1,\"slot\":17,\"label\":\"" +
+            kUtf8Chinese +
+            " 12543H\",\"verdict\":\"NO LOCK\"}],"
+            "\"constellation\":[{\"index\":0,\"slot\":15,\"label\":\"QPSK\",\"verdict\":"
+            "\"not rated\"}],"
+            "\"spectrum\":[{\"index\":0,\"slot\":0,\"label\":\"Full\"},"
+            "{\"index\":1,\"slot\":31,\"label\":\"Narrow\"}]}\n");
 }
 
 TEST(CliList, JsonEscapesLabels) {
@@ -84,8 +85,8 @@ TEST(CliList, TextTableHasKindIndexSlotVerdictAndLabel) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
               "KIND           INDEX  SLOT  VERDICT    LABEL\n"
-              "find               0     3  FAIL       Astra 11747H\n"
-              "find               1    17  FAIL       " +
+              "find               0     3  NO LOCK    Astra 11747H\n"
+              "find               1    17  NO LOCK    " +
                   kUtf8Chinese +
                   " 12543H\n"
                   "constellation      0    15  not rated  QPSK\n"
@@ -93,10 +94,10 @@ TEST(CliList, TextTableHasKindIndexSlotVerdictAndLabel) {
                   "spectrum           1    31  -          Narrow\n");
 }
 
-TEST(CliList, VerdictsFollowTheMarginOptions) {
+TEST(CliList, VerdictsFollowTheMarginAndAllowanceOptions) {
     TempDir dir;
     ImageBuilder builder;
-    // DVB-S2 QPSK 1/2 needs 1.00 dB: a margin of 2.00 dB.
+    // DVB-S2 QPSK 1/2 needs 1.00 dB, 1.8 dB with the default allowance: a margin of 1.2 dB.
     builder.addFind(0,
                     FindFields{.label = "two", .cn = 300, .system = 3, .modcod = 4, .lockFlag = 1});
     const std::string path = WriteImage(dir, builder);
@@ -107,16 +108,22 @@ TEST(CliList, VerdictsFollowTheMarginOptions) {
         return result.out.substr(result.out.find('\n') + 1);
     };
     EXPECT_NE(verdict({}).find("MARGINAL"), std::string::npos);
-    EXPECT_NE(verdict({"--pass-margin", "2"}).find("PASS"), std::string::npos);
-    EXPECT_NE(verdict({"--fail-margin=2.01", "--pass-margin=2.5"}).find("FAIL"), std::string::npos);
+    EXPECT_NE(verdict({"--pass-margin", "1.2"}).find("PASS"), std::string::npos);
+    EXPECT_NE(verdict({"--fail-margin=1.21", "--pass-margin=2.5"}).find("FAIL"), std::string::npos);
+    EXPECT_NE(verdict({"--s2-allowance", "0", "--pass-margin", "2"}).find("PASS"),
+              std::string::npos);
+    EXPECT_NE(verdict({"--s2-allowance=2.1"}).find("FAIL"), std::string::npos);
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--pass-margin"},
                                                 {"--pass-margin", "x"},
                                                 {"--fail-margin", "nan"},
-                                                {"--fail-margin", "4"}}) {
+                                                {"--fail-margin", "4"},
+                                                {"--s2-allowance", "-0.5"},
+                                                {"--s2-allowance", "10.1"},
+                                                {"--s2-allowance", "1dB"}}) {
         std::vector<std::string> args{"list", path};
         args.insert(args.end(), bad.begin(), bad.end());
         const CliResult result = RunCli(args);
-        EXPECT_EQ(result.exitCode, 2) << bad[0];
+        EXPECT_EQ(result.exitCode, 2) << bad[0] << ' ' << bad.back();
         EXPECT_EQ(result.out, "");
     }
 }
@@ -144,7 +151,7 @@ TEST(CliList, ControlBytesInLabelsAreShownEscaped) {
     const std::string path = WriteImage(dir, builder);
     const CliResult list = RunCli({"list", path});
     const CliResult text = RunCli({"dump", path});
-    EXPECT_TRUE(list.out.ends_with("FAIL       " + shown + "\n")) << list.out;
+    EXPECT_TRUE(list.out.ends_with("NO LOCK    " + shown + "\n")) << list.out;
     EXPECT_NE(text.out.find(' ' + shown + '\n'), std::string::npos) << text.out;
     EXPECT_NE(text.out.find(" \\x1b[2J\n"), std::string::npos) << text.out;
     for (const std::string& out : {list.out, text.out}) {

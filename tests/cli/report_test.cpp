@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <sstream>
 
@@ -24,12 +25,16 @@ std::string PdfInfo(const std::filesystem::path& pdf) {
     return info.out;
 }
 
-std::string PdfText(const std::filesystem::path& pdf, int page) {
-    const std::string number = std::to_string(page);
+std::string PdfText(const std::filesystem::path& pdf, int first, int last = 0) {
     const CliResult text =
-        RunProgram("pdftotext", {"-layout", "-f", number, "-l", number, pdf.string(), "-"});
+        RunProgram("pdftotext", {"-layout", "-f", std::to_string(first), "-l",
+                                 std::to_string(last > 0 ? last : first), pdf.string(), "-"});
     EXPECT_EQ(text.exitCode, 0) << text.err;
     return text.out;
+}
+
+void WriteText(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream(file) << text;
 }
 
 std::string InfoField(const std::string& info, const std::string& name) {
@@ -75,12 +80,13 @@ TEST(CliReport, DemoFileHasASummaryPageOnePagePerSnapshotAndOnePerSweepsAnalysis
                                            records["spectrum"].toArray().size());
     const int spectra = static_cast<int>(records["spectrum"].toArray().size());
     const std::string info = PdfInfo(pdf);
-    EXPECT_EQ(InfoField(info, "Pages"), std::to_string(1 + snapshots + spectra));
+    const int summaryPages = 2;  // the hand-over part: criteria, transponders, every snapshot
+    EXPECT_EQ(InfoField(info, "Pages"), std::to_string(summaryPages + snapshots + spectra));
     EXPECT_EQ(InfoField(info, "Title"), "Installation report");
     EXPECT_EQ(InfoField(info, "Creator"), "Mirelta");
 
     // Every judged row ends with the verdict that dump gives; spectra are not rated.
-    const std::string summary = PdfText(pdf, 1);
+    const std::string summary = PdfText(pdf, 1, summaryPages);
     std::map<std::string, int> counts;
     for (const char* kind : {"find", "constellation"}) {
         for (const QJsonValue record : records[kind].toArray()) {
@@ -102,21 +108,21 @@ TEST(CliReport, DemoFileHasASummaryPageOnePagePerSnapshotAndOnePerSweepsAnalysis
     const std::string total = std::to_string(counts["PASS"]) + " PASS, " +
                               std::to_string(counts["MARGINAL"]) + " MARGINAL, " +
                               std::to_string(counts["FAIL"]) + " FAIL, " +
+                              std::to_string(counts["NO LOCK"]) + " NO LOCK, " +
                               std::to_string(counts["not rated"]) + " not rated";
     EXPECT_NE(summary.find(total), std::string::npos) << total << "\n" << summary;
     EXPECT_NE(summary.find("File: demo.dat"), std::string::npos);
 
     // A Find section: its replica's values and its verdict in words.
-    const std::string first = PdfText(pdf, 2);
+    const std::string first = PdfText(pdf, summaryPages + 1);
     EXPECT_NE(first.find("Find 1: Astra 11747H"), std::string::npos) << first;
-    EXPECT_NE(first.find("PASS: margin 5.4 dB over the 6.9 dB that QPSK 3/4 needs"),
-              std::string::npos);
+    EXPECT_NE(first.find("PASS: QPSK 3/4 needs 6.9 dB; C/N margin 5.4 dB"), std::string::npos);
     // The last spectrum's section, with the sweep's edges and span, then its analysis.
-    const std::string section = PdfText(pdf, snapshots + spectra);
+    const std::string section = PdfText(pdf, summaryPages + snapshots + spectra - 1);
     for (const char* text : {"Left edge (MHz)", "Right edge (MHz)", "Span"}) {
         EXPECT_NE(section.find(text), std::string::npos) << text << "\n" << section;
     }
-    const std::string analysis = PdfText(pdf, 1 + snapshots + spectra);
+    const std::string analysis = PdfText(pdf, summaryPages + snapshots + spectra);
     for (const char* text : {"Spectrum analysis - Spectrum 5: Intelsat C-band 200MHz",
                              "Centre IF (MHz)", "Channel power", "IF (MHz)"}) {
         EXPECT_NE(analysis.find(text), std::string::npos) << text << "\n" << analysis;
@@ -138,10 +144,10 @@ TEST(CliReport, EmptyFileMakesAOnePageReport) {
 TEST(CliReport, FrenchCaptionsTitleAndTheMetersOwnChineseText) {
     TempDir dir;
     const std::filesystem::path source = dir / "one.dat";
-    // "中文" in code page 936; DVB-S2 QPSK 1/2 needs 1.00 dB.
+    // "中文" in code page 936; DVB-S2 QPSK 1/2 needs 1.00 dB, 1.8 dB with the allowance.
     ImageBuilder()
         .addFind(0, FindFields{.label = "\xD6\xD0\xCE\xC4 12543H",
-                               .cn = 250,
+                               .cn = 350,
                                .system = 3,
                                .modcod = 4,
                                .lockFlag = 1})
@@ -152,15 +158,58 @@ TEST(CliReport, FrenchCaptionsTitleAndTheMetersOwnChineseText) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(InfoField(PdfInfo(pdf), "Title"), "Client Dupont");
     const std::string summary = PdfText(pdf, 1);
-    for (const char* text : {"Client Dupont", "Synthèse", "Fichier: one.dat",
-                             "\xE4\xB8\xAD\xE6\x96\x87 12543H", "1 PASS, 0 MARGINAL, 0 FAIL"}) {
+    for (const char* text :
+         {"Client Dupont", "Transpondeurs", "Fichier: one.dat", "\xE4\xB8\xAD\xE6\x96\x87 12543H",
+          "CONFORME : 1, LIMITE : 0, NON CONFORME : 0, NON VERROUILLÉ : 0, "
+          "non évalué : 0"}) {
         EXPECT_NE(summary.find(text), std::string::npos) << text << "\n" << summary;
     }
-    EXPECT_NE(PdfText(pdf, 2).find("PASS : marge de 1.5 dB au-dessus des 1.0 dB requis par "
-                                   "QPSK 1/2"),
+    EXPECT_TRUE(SummaryLine(summary, "\xE4\xB8\xAD\xE6\x96\x87 12543H").ends_with(" CONFORME"));
+    EXPECT_NE(PdfText(pdf, 2).find("CONFORME : QPSK 1/2 requiert 1.8 dB ; marge C/N 1.7 dB"),
               std::string::npos);
     const CliResult fonts = RunProgram("pdffonts", {pdf.string()});
     EXPECT_NE(fonts.out.find("WenQuanYi"), std::string::npos) << fonts.out;
+}
+
+// The job file beside the meter file heads the report; every page's footer carries the page
+// count, the version and the meter file's hash.
+TEST(CliReport, HandOverHasTheJobCriteriaSignaturesAndFooters) {
+    TempDir dir;
+    const std::filesystem::path source = dir / "roof.dat";
+    std::filesystem::copy_file(DEMO_FILE, source);
+    WriteText(dir / "roof.job.json",
+              R"({"customer": "Camille Martin", "installer": "Antenne Service", "dishSize": )"
+              R"("80 cm", "gps": {"latitude": 45.7578, "longitude": -4.832}, "notes": "Roof"})");
+    const std::filesystem::path pdf = dir / "report.pdf";
+    const CliResult result = RunCli({"report", source.string(), "-o", pdf.string()});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string pages = InfoField(PdfInfo(pdf), "Pages");
+    const std::string sha = RunProgram("sha256sum", {source.string()}).out.substr(0, 64);
+    const std::string first = PdfText(pdf, 1);
+    for (const std::string& text :
+         {std::string("Camille Martin"), std::string("80 cm"),
+          std::string("45.75780° N, 4.83200° W"), std::string("allowance of 0.8 dB"),
+          std::string("PASS from a margin of 3.0 dB"), std::string("8 transponders:"),
+          "page 1 of " + pages, std::string("Mirelta " MIRELTA_VERSION),
+          "meter file SHA-256 " + sha}) {
+        EXPECT_NE(first.find(text), std::string::npos) << text << "\n" << first;
+    }
+    const std::string summaryEnd = PdfText(pdf, 2);
+    EXPECT_NE(summaryEnd.find("Installer: Antenne Service"), std::string::npos) << summaryEnd;
+    EXPECT_NE(summaryEnd.find("Customer: Camille Martin"), std::string::npos);
+    EXPECT_NE(PdfText(pdf, std::stoi(pages)).find("page " + pages + " of " + pages),
+              std::string::npos);
+
+    // A job file named on the command line must serve; nothing is written when it cannot.
+    WriteText(dir / "broken.json", "{\"customer\": 7}");
+    for (const char* job : {"broken.json", "missing.json"}) {
+        const std::filesystem::path out = dir / "refused.pdf";
+        const CliResult refused =
+            RunCli({"report", source.string(), "-o", out.string(), "--job", (dir / job).string()});
+        EXPECT_EQ(refused.exitCode, 3) << job;
+        EXPECT_NE(refused.err.find("cannot use the job file"), std::string::npos) << refused.err;
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
 }
 
 TEST(CliReport, FailuresLeaveNoFileBehind) {

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/job_details_action.h"
+
+#include <QMenu>
+#include <QMessageBox>
+#include <QShortcut>
+
+#include "app/job_details_dialog.h"
+
+namespace mirelta {
+namespace {
+
+const QKeySequence kShortcut(Qt::CTRL | Qt::Key_J);
+
+}  // namespace
+
+JobDetailsAction::JobDetailsAction(QWidget* window, const Document& document)
+    : window_(window), document_(document) {
+    auto* shortcut = new QShortcut(kShortcut, window);
+    QObject::connect(shortcut, &QShortcut::activated, window, [this] { run(); });
+}
+
+void JobDetailsAction::addTo(QMenu& menu) {
+    menu.addAction(QStringLiteral("&Job Details..."), window_, [this] { run(); })
+        ->setShortcut(kShortcut);
+}
+
+void JobDetailsAction::run() {
+    // The job file lives beside the meter file: standard input has no place for it.
+    if (!document_.fileLoaded() || document_.sourcePath().empty() ||
+        document_.sourcePath() == "-") {
+        QMessageBox::information(window_, QStringLiteral("Job Details"),
+                                 QStringLiteral("Open a meter file first: its job details are "
+                                                "kept beside it, as NAME.job.json."));
+        return;
+    }
+    JobDetailsDialog dialog(JobFilePath(document_.sourcePath()), window_);
+    dialog.exec();
+}
+
+}  // namespace mirelta

@@ -64,6 +64,10 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
     exportAll_ = std::make_unique<ExportAllAction>(this, document_, prompts_);
     analysis_ = std::make_unique<AnalysisAction>(this, document_, settings_);
+    folderOverview_ = std::make_unique<FolderOverviewAction>(
+        this, settings_, [this](const QString& path, std::optional<ScreenKind> kind, int index) {
+            OpenSnapshot(path, kind, index);
+        });
     jobDetails_ = std::make_unique<JobDetailsAction>(this, document_);
     emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
@@ -263,6 +267,7 @@ void CMireltaDlg::wheelEvent(QWheelEvent* event) {
 void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     AddRecentFilesMenu(menu);
+    folderOverview_->addTo(menu);
     menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
     exportAll_->addTo(menu);
     analysis_->addTo(menu);

@@ -9,8 +9,9 @@
 #include <string>
 
 #include "app/analysis_action.h"
-#include "app/job_details_action.h"
 #include "app/export_all_action.h"
+#include "app/folder_overview_action.h"
+#include "app/job_details_action.h"
 #include "app/panel_widgets.h"
 #include "app/replica_view.h"
 #include "app/report_actions.h"
@@ -54,6 +55,8 @@ class CMireltaDlg : public QDialog {
     void StepRecord(int step);             // PageDown/PageUp: the next/previous snapshot
     void CopyReplica();                    // Ctrl+C
     void AddRecentFilesMenu(QMenu& menu);
+    // A row of the folder overview: opens its file here, at its snapshot if it has one.
+    void OpenSnapshot(const QString& path, std::optional<ScreenKind> kind, int index);
 
   protected:
     bool event(QEvent* event) override;
@@ -86,6 +89,7 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<ReportActions> reportActions_;
     std::unique_ptr<ExportAllAction> exportAll_;
     std::unique_ptr<AnalysisAction> analysis_;
+    std::unique_ptr<FolderOverviewAction> folderOverview_;
     std::unique_ptr<JobDetailsAction> jobDetails_;
     QTimer readoutTimer_;
     QTimer traceRedraw_;

@@ -107,4 +107,14 @@ void CMireltaDlg::OpenRecent(const QString& path) {
     OpenDroppedOrGiven(path);
 }
 
+void CMireltaDlg::OpenSnapshot(const QString& path, std::optional<ScreenKind> kind, int index) {
+    OpenDroppedOrGiven(path);
+    // A file that failed to open has said why; the one shown before stays as it was.
+    if (kind && document_.fileLoaded() && document_.sourcePath() == path.toStdString()) {
+        document_.show(*kind, index);
+    }
+    raise();
+    activateWindow();
+}
+
 }  // namespace mirelta

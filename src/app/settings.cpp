@@ -16,6 +16,7 @@ namespace {
 const QString kOpenFolder = QStringLiteral("dialogs/openFolder");
 const QString kSaveFolder = QStringLiteral("dialogs/saveFolder");
 const QString kRecentFiles = QStringLiteral("recentFiles");
+const QString kRecentFolders = QStringLiteral("recentFolders");
 const QString kPassMargin = QStringLiteral("verdict/passMargin");
 const QString kFailMargin = QStringLiteral("verdict/failMargin");
 const QString kS2Allowance = QStringLiteral("verdict/s2Allowance");
@@ -107,22 +108,46 @@ void Settings::rememberSavedIn(const QString& filePath) {
     setValue(kSaveFolder, QFileInfo(filePath).absolutePath());
 }
 
+QStringList Settings::recentList(const QString& key) const {
+    return value(key).toStringList().mid(0, kRecentFileCount);
+}
+
+void Settings::addRecent(const QString& key, const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList paths = recentList(key);
+    paths.removeAll(absolute);
+    paths.prepend(absolute);
+    setValue(key, paths.mid(0, kRecentFileCount));
+}
+
+void Settings::removeRecent(const QString& key, const QString& path) {
+    QStringList paths = recentList(key);
+    paths.removeAll(path);
+    setValue(key, paths);
+}
+
 QStringList Settings::recentFiles() const {
-    return value(kRecentFiles).toStringList().mid(0, kRecentFileCount);
+    return recentList(kRecentFiles);
 }
 
 void Settings::addRecentFile(const QString& filePath) {
-    const QString path = QFileInfo(filePath).absoluteFilePath();
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    files.prepend(path);
-    setValue(kRecentFiles, files.mid(0, kRecentFileCount));
+    addRecent(kRecentFiles, filePath);
 }
 
 void Settings::removeRecentFile(const QString& filePath) {
-    QStringList files = recentFiles();
-    files.removeAll(filePath);
-    setValue(kRecentFiles, files);
+    removeRecent(kRecentFiles, filePath);
+}
+
+QStringList Settings::recentFolders() const {
+    return recentList(kRecentFolders);
+}
+
+void Settings::addRecentFolder(const QString& folder) {
+    addRecent(kRecentFolders, folder);
+}
+
+void Settings::removeRecentFolder(const QString& folder) {
+    removeRecent(kRecentFolders, folder);
 }
 
 double Settings::decibelsAt(const QString& key, double fallback, double lowest,

@@ -38,6 +38,10 @@ class Settings {
     QStringList recentFiles() const;
     void addRecentFile(const QString& filePath);
     void removeRecentFile(const QString& filePath);
+    // The folders of Open Folder, likewise.
+    QStringList recentFolders() const;
+    void addRecentFolder(const QString& folder);
+    void removeRecentFolder(const QString& folder);
 
     Thresholds thresholds() const;
 
@@ -55,6 +59,9 @@ class Settings {
 
   private:
     void carryOverOlderStores();
+    QStringList recentList(const QString& key) const;
+    void addRecent(const QString& key, const QString& path);
+    void removeRecent(const QString& key, const QString& path);
     double decibelsAt(const QString& key, double fallback, double lowest, double highest) const;
     bool contains(const QString& key) const;
     QVariant value(const QString& key) const;

@@ -6,8 +6,8 @@
 
 namespace mirelta {
 
-// The largest store the window could write: eight recent paths and two folders of the longest
-// length, escaped, come to about 250 KiB.
+// The largest store the window could write: eight recent files, eight recent folders and two
+// folders of the longest length, escaped, come to about 450 KiB.
 inline constexpr qint64 kMostStoreBytes = 1024 * 1024;
 
 // The files a QSettings store in the native format reads for `organization` (and `application`,

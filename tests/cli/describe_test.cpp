@@ -136,24 +136,6 @@ TEST(CliDescribe, PickedRecordOutlastsTheLanguageChoice) {
     }
 }
 
-// Without --record the screen is as the UI list's switch laid it out, as the window shows it
-// right after the switch; --record 0 adds the pick, which retexts the span.
-TEST(CliDescribe, ARecordPickIsMadeOnlyWhenAsked) {
-    TempDir dir;
-    const std::string file = (dir / "narrow.dat").string();
-    ImageBuilder().addSpectrum(0, SpectrumFields{.label = "Narrow", .spanCode = 7}).writeTo(file);
-    const struct {
-        std::vector<std::string> record;
-        const char* span;
-    } cases[] = {{{}, "..."}, {{"--record", "0"}, ""}};
-    for (const auto& c : cases) {
-        std::vector<std::string> args{"describe", file, "--screen", "spectrum"};
-        args.insert(args.end(), c.record.begin(), c.record.end());
-        EXPECT_EQ(Control(Describe(args), 1034)["text"].toString(), c.span)
-            << (c.record.empty() ? "no pick" : "--record 0");
-    }
-}
-
 TEST(CliDescribe, RefusesOptionsTheWindowCannotReach) {
     TempDir dir;
     const std::string file = WriteSweepImage(dir);

@@ -121,33 +121,14 @@ TEST(Open, WrongSignatureListsNothingButShowsTheFindScreen) {
     WindowHarness w;
     ImageBuilder image = twoFindsOneSpectrum();
     image.setSignature(0xDDCCBBAA);
-    ASSERT_TRUE(w.open(image));  // the scripted answer is Yes
+    ASSERT_TRUE(w.open(image, "photo.png"));  // the scripted answer is Yes
     EXPECT_TRUE(w.prompts.messages.empty());
-    EXPECT_EQ(w.prompts.questions.size(), 1U);
-    EXPECT_EQ(w.document.controls().itemCount(ids::FindList), 0);
-    EXPECT_EQ(w.document.controls().itemCount(ids::SpectrumList), 0);
-    EXPECT_EQ(w.document.ScreenMode(), ScreenKind::Find);
-}
-
-TEST(Open, WrongSignatureAsksFirstAndNoKeepsTheOpenFile) {
-    WindowHarness w;
-    ASSERT_TRUE(w.open(twoFindsOneSpectrum(), "meter.dat"));
-    EXPECT_TRUE(w.prompts.questions.empty());
-    w.pickFind(1);
-    const QImage before = w.document.clientImage();
-    ImageBuilder other;
-    other.setSignature(0x474E5089);
-    w.prompts.questionAnswers = {false};
-    EXPECT_FALSE(w.open(other, "photo.png"));
     EXPECT_EQ(w.prompts.questions,
               (std::vector<std::string>{"photo.png is not a meter file (its signature is not the "
                                         "meter's). Open it as an empty memory?"}));
-    EXPECT_TRUE(w.prompts.messages.empty());
-    EXPECT_EQ(w.document.sourcePath(), w.tempPath("meter.dat").string());
-    EXPECT_EQ(w.document.controls().find(ids::FindList)->items,
-              (std::vector<std::string>{"Astra 19.2E", "Hotbird 13E"}));
-    EXPECT_EQ(w.document.lists().selectedFind, 1);
-    EXPECT_EQ(w.document.clientImage(), before);
+    EXPECT_EQ(w.document.controls().itemCount(ids::FindList), 0);
+    EXPECT_EQ(w.document.controls().itemCount(ids::SpectrumList), 0);
+    EXPECT_EQ(w.document.ScreenMode(), ScreenKind::Find);
 }
 
 TEST(UiList, EachEntryEnablesOnlyItsOwnRecordList) {

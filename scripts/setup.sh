@@ -1,26 +1,66 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by ./run and ./test: installs what is missing, then configures and builds into build/
-# with the given configure preset (default: default; ./test uses ci).
+# Shared by ./run, ./test and the sanitizer and fuzz scripts: installs what is missing, then
+# configures and builds with the given configure preset (default: default).
+# Usage: setup.sh [PRESET] [viewer]
+# With `viewer` (./run) it installs and builds only what the two programs need; a machine that
+# has the test packages keeps its tests configured, so ./run and ./test share one build.
 set -euo pipefail
 preset=${1:-default}
+scope=${2:-all}
 
 # Build tools and Qt (with its Wayland platform, for sessions without X); Liberation Sans stands
-# in for the meter's Arial and WenQuanYi draws its Chinese labels; Xvfb, xdotool, xprop
-# (x11-utils), ImageMagick and the openbox window manager (with wmctrl) run the end-to-end window
-# tests, and ./run asks xdotool whether the display answers; poppler-utils reads the PDF reports back in the tests; the rest
-# check the installed desktop files, MIME type, man pages and the Debian package; clang with its
-# libFuzzer runtime and the symbolizer build and run the fuzz targets (scripts/fuzz);
-# dtv-scan-tables holds the satellite lists that `identify` matches against.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-wayland libgl-dev libgtest-dev libbenchmark-dev
-          fonts-liberation2 fonts-wqy-microhei xvfb xdotool x11-utils imagemagick openbox wmctrl
-          poppler-utils desktop-file-utils appstream libxml2-utils shared-mime-info
-          libglib2.0-bin xdg-utils groff-base man-db file dpkg-dev lintian clang-14
-          libclang-rt-14-dev llvm-14 dtv-scan-tables)
+# in for the meter's Arial and WenQuanYi draws its Chinese labels.
+viewer_packages=(
+  cmake
+  ninja-build
+  g++
+  qt6-base-dev
+  qt6-wayland
+  libgl-dev
+  fonts-liberation2
+  fonts-wqy-microhei
+)
+# GoogleTest and Google Benchmark; Xvfb, xdotool, xprop (x11-utils), ImageMagick and the openbox
+# window manager (with wmctrl) run the end-to-end window tests; poppler-utils reads the PDF
+# reports back; the rest up to lintian check the installed desktop files, MIME type, man pages
+# and the Debian package; clang with its libFuzzer runtime and the symbolizer build and run the
+# fuzz targets (scripts/fuzz); dtv-scan-tables holds the satellite lists that `identify`
+# matches against.
+test_packages=(
+  libgtest-dev
+  libbenchmark-dev
+  xvfb
+  xdotool
+  x11-utils
+  imagemagick
+  openbox
+  wmctrl
+  poppler-utils
+  desktop-file-utils
+  appstream
+  libxml2-utils
+  shared-mime-info
+  libglib2.0-bin
+  xdg-utils
+  groff-base
+  man-db
+  file
+  dpkg-dev
+  lintian
+  clang-14
+  libclang-rt-14-dev
+  llvm-14
+  dtv-scan-tables
+)
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+
+packages=("${viewer_packages[@]}")
+[ "$scope" = viewer ] || packages+=("${test_packages[@]}")
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}" >&2
@@ -34,5 +74,12 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 cd "$(dirname "$0")/.."
-cmake --preset "$preset" >/dev/null
-cmake --build --preset "$preset"
+if [ "$scope" = viewer ]; then
+  testing=OFF
+  installed libgtest-dev && testing=ON
+  cmake --preset "$preset" -DBUILD_TESTING="$testing" >/dev/null
+  cmake --build --preset "$preset" --target mirelta mirelta-cli
+else
+  cmake --preset "$preset" -DBUILD_TESTING=ON >/dev/null
+  cmake --build --preset "$preset"
+fi

@@ -22,7 +22,7 @@ AnalysisAction::AnalysisAction(QWidget* window, const Document& document, Settin
     QObject::connect(shortcut, &QShortcut::activated, window, [this] { open(); });
     auto* button = new QPushButton(QStringLiteral("&Analysis..."), window);
     button->setObjectName(QStringLiteral("analysisButton"));
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter on it opens the analysis, not the Open dialog
     button->setToolTip(QStringLiteral("Spectrum analysis (Ctrl+Shift+A)"));
     button->setGeometry(kButtonPlace);
     QObject::connect(button, &QPushButton::clicked, window, [this] { open(); });

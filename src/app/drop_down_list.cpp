@@ -2,6 +2,7 @@
 #include "app/drop_down_list.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 
 namespace mirelta {
 
@@ -31,6 +32,15 @@ void DropDownList::hidePopup() {
 
 QWidget* DropDownList::emptyPopup() const {
     return emptyPopup_ != nullptr && emptyPopup_->isVisible() ? emptyPopup_ : nullptr;
+}
+
+void DropDownList::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        showPopup();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 }  // namespace mirelta

@@ -8,7 +8,8 @@ class QFrame;
 namespace mirelta {
 
 // A panel drop-down list that drops down even when it holds no entries, as the meter's own
-// lists do: the user sees an empty list, and Esc or a click elsewhere closes only that.
+// lists do: the user sees an empty list, and Esc or a click elsewhere closes only that. Enter
+// drops the focused list down, as Space does, rather than passing on to the window's Open.
 class DropDownList : public QComboBox {
   public:
     explicit DropDownList(QWidget* parent);
@@ -18,6 +19,9 @@ class DropDownList : public QComboBox {
 
     // The empty drop-down while it is shown, otherwise nullptr.
     QWidget* emptyPopup() const;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QFrame* emptyPopup_ = nullptr;

@@ -2,10 +2,10 @@
 #include "app/job_details_action.h"
 
 #include <QMenu>
-#include <QMessageBox>
 #include <QShortcut>
 
 #include "app/job_details_dialog.h"
+#include "app/message_box.h"
 
 namespace mirelta {
 namespace {
@@ -29,9 +29,9 @@ void JobDetailsAction::run() {
     // The job file lives beside the meter file: standard input has no place for it.
     if (!document_.fileLoaded() || document_.sourcePath().empty() ||
         document_.sourcePath() == "-") {
-        QMessageBox::information(window_, QStringLiteral("Job Details"),
-                                 QStringLiteral("Open a meter file first: its job details are "
-                                                "kept beside it, as NAME.job.json."));
+        ShowMessageBox(window_, QMessageBox::Information,
+                       QStringLiteral("Open a meter file first: its job details are "
+                                      "kept beside it, as NAME.job.json."));
         return;
     }
     JobDetailsDialog dialog(JobFilePath(document_.sourcePath()), window_);

@@ -8,9 +8,10 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include "app/message_box.h"
 
 namespace mirelta {
 namespace {
@@ -83,10 +84,10 @@ void JobDetailsDialog::load() {
     if (!read.failure.isEmpty()) {
         // The unreadable file stays as it is unless the user chooses to save over it.
         replacesUnreadable_ = true;
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("%1 cannot be read: %2\n\nIt is left as it is unless "
-                                            "you save new details over it.")
-                                 .arg(FileName(jobFile_), read.failure));
+        ShowMessageBox(this, QMessageBox::Warning,
+                       QStringLiteral("%1 cannot be read: %2\n\nIt is left as it is unless "
+                                      "you save new details over it.")
+                           .arg(FileName(jobFile_), read.failure));
     }
     const JobDetails job = read.details.value_or(JobDetails{});
     customer_->setText(job.customer);
@@ -122,20 +123,20 @@ JobDetails JobDetailsDialog::entered() const {
 
 void JobDetailsDialog::save() {
     if (replacesUnreadable_ &&
-        QMessageBox::question(
-            this, windowTitle(),
+        ShowMessageBox(
+            this, QMessageBox::Warning,
             QStringLiteral("Replace the unreadable %1 with these details?").arg(FileName(jobFile_)),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+            {}, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     const SaveResult saved = WriteJobFile(jobFile_, entered());
     if (!saved.ok()) {
-        QMessageBox::critical(this, windowTitle(),
-                              QStringLiteral("The job details could not be saved to %1:\n%2\n\n"
-                                             "Nothing typed is lost: choose Save again once "
-                                             "the folder can be written, or Cancel.")
-                                  .arg(QString::fromStdString(jobFile_.string()),
-                                       QString::fromStdString(saved.reason())));
+        ShowMessageBox(this, QMessageBox::Critical,
+                       QStringLiteral("The job details could not be saved to %1:\n%2\n\n"
+                                      "Nothing typed is lost: choose Save again once "
+                                      "the folder can be written, or Cancel.")
+                           .arg(QString::fromStdString(jobFile_.string()),
+                                QString::fromStdString(saved.reason())));
         return;
     }
     accept();

@@ -50,8 +50,9 @@ QWidget* PanelWidgets::create(const Control& control, QWidget* parent) {
     switch (control.kind) {
         case ControlKind::PushButton: {
             auto* button = new QPushButton(text, parent);
+            // Enter clicks the focused button; Open takes it while no button has the focus.
+            button->setAutoDefault(true);
             button->setDefault(control.id == ids::Open);
-            button->setAutoDefault(false);
             const int id = control.id;
             QObject::connect(button, &QPushButton::clicked, [this, id] {
                 if (onClicked) {

@@ -2,7 +2,8 @@
 #include "app/qt_prompts.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
+
+#include "app/message_box.h"
 
 namespace mirelta {
 
@@ -18,11 +19,14 @@ QStringList DialogFilters(const std::string& filter) {
 }
 
 void QtPrompts::messageBox(const std::string& text, const std::string& detail) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Mirelta"), QString::fromStdString(text),
-                    QMessageBox::Ok, owner_);
-    // Shown under the main text, not folded away, so the reason is read without a click.
-    box.setInformativeText(QString::fromStdString(detail));
-    box.exec();
+    // A detail is the reason something failed; a message without one only informs.
+    ShowMessageBox(owner_, detail.empty() ? QMessageBox::Information : QMessageBox::Warning,
+                   QString::fromStdString(text), QString::fromStdString(detail));
+}
+
+bool QtPrompts::question(const std::string& text) {
+    return ShowMessageBox(owner_, QMessageBox::Warning, QString::fromStdString(text), {},
+                          QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<std::string> QtPrompts::openFileName(const std::string& filter) {
@@ -43,8 +47,6 @@ std::optional<std::string> QtPrompts::saveFileName(const std::string& defaultExt
                                                    const std::string& filter) {
     QFileDialog dialog(owner_, QStringLiteral("Save As"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Replacing an existing picture is what Save has always done; no question is asked.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QStringList filters = DialogFilters(filter);
     dialog.setNameFilters(filters);
     const QString extension = QString::fromStdString(defaultExtension).remove('.');

@@ -11,7 +11,7 @@ class QWidget;
 namespace mirelta {
 
 // Message boxes and file dialogs of the desktop window. The dialogs start in the folder they
-// last used.
+// last used; Save As asks before it names an existing file.
 class QtPrompts : public Prompts {
   public:
     explicit QtPrompts(QWidget* owner = nullptr) : owner_(owner) {}
@@ -24,6 +24,7 @@ class QtPrompts : public Prompts {
                                             const std::string& defaultName,
                                             const std::string& filter) override;
     std::optional<std::string> folderName(const std::string& title) override;
+    bool question(const std::string& text) override;
 
   private:
     QWidget* owner_;

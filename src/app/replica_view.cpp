@@ -10,7 +10,8 @@ namespace mirelta {
 ReplicaView::ReplicaView(const QImage& image, QWidget* parent) : QWidget(parent), image_(image) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::StrongFocus);
+    // Out of the Tab chain: it shows no focus. A pick still hands it the focus, away from the list.
+    setFocusPolicy(Qt::NoFocus);
     setFixedSize(image.size());
 }
 

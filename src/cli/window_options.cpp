@@ -85,7 +85,11 @@ Failure ParseDepth(const QCommandLineParser& parser, PictureOptions& out) {
 std::vector<QCommandLineOption> WindowOptionList() {
     return {
         {"screen", "The UI list's choice of screen (required).", "find|constellation|spectrum"},
-        {"record", "Entry N (from 0) of that screen's record list; default 0.", "N"},
+        {"record",
+         "Picks entry N (from 0) of that screen's record list, as a click in the\n"
+         "window's list does; without it nothing is picked, and the screen shows\n"
+         "entry 0 as the switch to it laid it out.",
+         "N"},
         LanguageOption(),
         {"ref-bottom",
          "Spectrum only: moves the reference window to bottom DB, a multiple\nof 5 from 0 to 70.",

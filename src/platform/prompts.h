@@ -18,6 +18,8 @@ class Prompts {
                                                     const std::string& defaultName,
                                                     const std::string& filter) = 0;
     virtual std::optional<std::string> folderName(const std::string& title) = 0;
+    // A yes/no question (UTF-8) whose safe answer is No; true for Yes.
+    virtual bool question(const std::string& text) = 0;
 };
 
 }  // namespace mirelta

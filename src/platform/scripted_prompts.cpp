@@ -18,4 +18,14 @@ std::optional<std::string> ScriptedPrompts::saveFileName(const std::string&, con
     return openFileName(filter);
 }
 
+bool ScriptedPrompts::question(const std::string& text) {
+    questions.push_back(text);
+    if (questionAnswers.empty()) {
+        return true;
+    }
+    const bool answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+}
+
 }  // namespace mirelta

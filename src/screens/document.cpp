@@ -2,6 +2,7 @@
 #include "screens/document.h"
 
 #include <QMetaMethod>
+#include <filesystem>
 
 #include "platform/window_template.h"
 
@@ -80,6 +81,13 @@ Error Document::OpenImage(const std::string& path, ReadResult read) {
         prompts_.messageBox("Read file error!", read.error.detail);
         emit openFailed(read.error);
         return read.error;
+    }
+    if (read.image->signature() != kValidSignature) {
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (!prompts_.question(name + " is not a meter file (its signature is not the meter's). "
+                                      "Open it as an empty memory?")) {
+            return {ErrorKind::Declined, "kept the open file"};
+        }
     }
     image_ = std::move(read.image);
     sourcePath_ = path;

@@ -46,7 +46,8 @@ class Document : public QObject, private ColourHook {
     void Open();
     Error OpenPath(const std::string& path,
                    std::chrono::milliseconds deadline = kDefaultReadDeadline);
-    // The rest of Open once the file has been read: the message box on failure, else the load.
+    // The rest of Open once the file has been read: the message box on failure, the question
+    // for a file that is not a meter's (No keeps the open file), else the load.
     Error OpenImage(const std::string& path, ReadResult read);
 
     // A pick in one of the panel's lists (UI, Language or a record list), as the user makes it.

@@ -104,6 +104,14 @@ wait_window() {  # wait_window TITLE-REGEX: prints its id once it is mapped
   echo "$w"
 }
 window_gone() { ! other_window "$1" >/dev/null; }
+# windows_titled TITLE-REGEX: how many visible windows of the program have such a title.
+windows_titled() {
+  local w count=0
+  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+    xdotool getwindowname "$w" 2>/dev/null | grep -Eq "$1" && count=$((count + 1))
+  done
+  echo "$count"
+}
 app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 # click X Y [BUTTON]: moves the pointer to window pixel X,Y and clicks there.

@@ -121,8 +121,11 @@ TEST(Open, WrongSignatureListsNothingButShowsTheFindScreen) {
     WindowHarness w;
     ImageBuilder image = twoFindsOneSpectrum();
     image.setSignature(0xDDCCBBAA);
-    ASSERT_TRUE(w.open(image));
+    ASSERT_TRUE(w.open(image, "photo.png"));  // the scripted answer is Yes
     EXPECT_TRUE(w.prompts.messages.empty());
+    EXPECT_EQ(w.prompts.questions,
+              (std::vector<std::string>{"photo.png is not a meter file (its signature is not the "
+                                        "meter's). Open it as an empty memory?"}));
     EXPECT_EQ(w.document.controls().itemCount(ids::FindList), 0);
     EXPECT_EQ(w.document.controls().itemCount(ids::SpectrumList), 0);
     EXPECT_EQ(w.document.ScreenMode(), ScreenKind::Find);

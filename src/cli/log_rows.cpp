@@ -111,6 +111,7 @@ std::string FailureText(const logbook::LogFile& file) {
         case ErrorKind::ShortRead:
             return "cannot read: " + file.failure.detail;
         case ErrorKind::None:
+        case ErrorKind::Declined:  // only a window's user declines; the log asks nobody
             break;
     }
     return file.notMeterFile ? "not a meter memory image; nothing listed" : "";

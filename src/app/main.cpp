@@ -5,9 +5,9 @@
 #include <iostream>
 
 #include "app/mirelta_app.h"
+#include "mirelta_version.h"
 #include "platform/parse_problem.h"
 #include "platform/runtime_folder.h"
-#include "mirelta_version.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/mirelta_app.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <iostream>
 
 #include "app/first_paint_exit.h"
-#include "app/mirelta_dlg.h"
+#include "app/main_window.h"
 #include "app/qt_prompts.h"
 #include "app/state_line.h"
 #include "app/state_on_signal.h"
@@ -14,8 +15,9 @@ namespace mirelta {
 
 int CMireltaApp::InitInstance(const QString& file) {
     QtPrompts prompts;
-    CMireltaDlg dlg(prompts);
-    prompts.setOwner(&dlg);
+    MainWindow window(prompts);
+    CMireltaDlg& dlg = window.dialog();
+    prompts.setOwner(&window);
     const StateOnSignal state([&dlg] { std::cout << StateLine(dlg.document()) << std::endl; },
                               nullptr);
     if (qEnvironmentVariableIsSet("MIRELTA_EXIT_AFTER_FIRST_PAINT")) {
@@ -27,7 +29,8 @@ int CMireltaApp::InitInstance(const QString& file) {
         // Once the window is up, so that an error message has its owner on screen.
         QTimer::singleShot(0, &dlg, [&dlg, file] { dlg.OpenDroppedOrGiven(file); });
     }
-    dlg.exec();
+    window.show();
+    QApplication::exec();
     return 0;
 }
 

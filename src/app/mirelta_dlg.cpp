@@ -4,12 +4,14 @@
 #include <QContextMenuEvent>
 #include <QEnterEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <cmath>
 #include <iostream>
 
 #include "app/about_dlg.h"
@@ -34,9 +36,12 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     : QDialog(parent), prompts_(prompts), document_(prompts) {
     setWindowTitle(QStringLiteral("Mirelta"));
     setFixedSize(kClientWidth, kClientHeight);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    // Inside the main window it is the client area; alone it is its own window.
+    setWindowFlags(parent != nullptr
+                       ? Qt::Widget
+                       : Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                             Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                             Qt::MSWindowsFixedSizeDialogHint);
     QPalette face = palette();
     face.setColor(QPalette::Window, colours::DialogFace);
     setPalette(face);
@@ -75,7 +80,7 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
     emptyFileNote_->hide();
 
     connect(&document_, &Document::painted, this, [this](const QRect& rect) {
-        view_->update(rect);
+        view_->updateReplica(rect);
         verdict_->follow(document_, thresholds_);
     });
     connect(&document_, &Document::sourceChosen, this,
@@ -152,8 +157,35 @@ void CMireltaDlg::OnOK() {
 
 void CMireltaDlg::SaveScreenBitmap(const std::string& path) {
     document_.repaint();
-    WriteScreenCapture(document_.clientImage(), document_.controls().rect(ids::ScreenArea), path,
-                       BmpDepthForScreenDepth(screenDepth()), prompts_, std::cout);
+    if (WriteScreenCapture(document_.clientImage(), document_.controls().rect(ids::ScreenArea),
+                           path, BmpDepthForScreenDepth(screenDepth()), prompts_, std::cout) &&
+        onAction) {
+        onAction(QStringLiteral("Saved to %1").arg(QString::fromStdString(path)));
+    }
+}
+
+void CMireltaDlg::ChooseInList(int listId, int entry) {
+    document_.choose(listId, entry);
+    panel_->sync(listId);
+    if (listId == ids::LanguageList) {
+        settings_.setLanguage(document_.Language());
+    }
+}
+
+void CMireltaDlg::AddFileActions(QMenu& menu) {
+    menu.addAction(QStringLiteral("Save &As..."), this, [this] { OnOK(); })
+        ->setShortcut(QKeySequence::Save);
+    exportAll_->addTo(menu);
+    reportActions_->addTo(menu);
+    jobDetails_->addTo(menu);
+}
+
+void CMireltaDlg::AddAnalysisAction(QMenu& menu) {
+    analysis_->addTo(menu);
+}
+
+void CMireltaDlg::AddOpenFolderActions(QMenu& menu) {
+    folderOverview_->addTo(menu);
 }
 
 int CMireltaDlg::screenDepth() const {
@@ -224,6 +256,55 @@ void CMireltaDlg::showToolTip(const QPoint& globalPosition) {
     QToolTip::showText(globalPosition, QString::fromStdString(text), this);
 }
 
+QSize CMireltaDlg::ClientSizeAt(double scale) {
+    // The panel's column beside the replica keeps its height whatever the scale.
+    return {kClientWidth + static_cast<int>(std::lround(kReplicaWidth * (scale - 1))),
+            std::max(kClientHeight,
+                     kClientHeight + static_cast<int>(std::lround(kReplicaHeight * (scale - 1))))};
+}
+
+QPoint CMireltaDlg::replicaGrowth() const {
+    return {static_cast<int>(std::lround(kReplicaWidth * (replicaScale_ - 1))),
+            static_cast<int>(std::lround(kReplicaHeight * (replicaScale_ - 1)))};
+}
+
+void CMireltaDlg::SetReplicaScale(double scale) {
+    if (templatePlaces_.empty()) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child != view_ && !child->isWindow()) {
+                templatePlaces_.emplace_back(child, child->geometry());
+            }
+        }
+    }
+    replicaScale_ = scale;
+    const QPoint growth = replicaGrowth();
+    // The column right of the replica moves right; what lies under the replica moves down and
+    // spans the replica's width as it did.
+    const auto across = [scale](int x) { return static_cast<int>(std::lround(x * scale)); };
+    for (const auto& [child, place] : templatePlaces_) {
+        if (place.left() >= kReplicaWidth) {
+            child->setGeometry(place.translated(growth.x(), 0));
+        } else if (place.top() >= kReplicaHeight) {
+            child->setGeometry(across(place.left()), place.top() + growth.y(),
+                               across(place.right() + 1) - across(place.left()), place.height());
+        }
+    }
+    view_->setScale(scale);
+    setFixedSize(ClientSizeAt(scale));
+}
+
+QPoint CMireltaDlg::toTemplate(QPoint position) const {
+    const QPoint growth = replicaGrowth();
+    if (position.x() >= kReplicaWidth + growth.x()) {
+        return position - QPoint(growth.x(), 0);
+    }
+    if (position.y() >= kReplicaHeight + growth.y()) {
+        return position - QPoint(0, growth.y());
+    }
+    return {static_cast<int>(std::floor(position.x() / replicaScale_)),
+            static_cast<int>(std::floor(position.y() / replicaScale_))};
+}
+
 void CMireltaDlg::mouseMoveEvent(QMouseEvent* event) {
     trackPointer(event->position().toPoint());
     QDialog::mouseMoveEvent(event);
@@ -240,7 +321,8 @@ bool CMireltaDlg::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void CMireltaDlg::trackPointer(QPoint position) {
+void CMireltaDlg::trackPointer(QPoint at) {
+    const QPoint position = toTemplate(at);
     const bool wasInPlot =
         InsidePlot(document_.spectrum().CursorX(), document_.spectrum().CursorY());
     document_.TrackCursor(position);
@@ -262,6 +344,17 @@ void CMireltaDlg::wheelEvent(QWheelEvent* event) {
         wheelRemainder_ -= step;
     }
     QDialog::wheelEvent(event);
+}
+
+void CMireltaDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter that no focused control took is Open's, as the dialog's default button: inside the
+    // main window the toolkit's default-button handling does not reach a dialog that is no window.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        routeClick(ids::Open);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {

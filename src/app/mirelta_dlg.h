@@ -5,8 +5,11 @@
 #include <QLabel>
 #include <QThread>
 #include <QTimer>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/analysis_action.h"
 #include "app/export_all_action.h"
@@ -58,11 +61,28 @@ class CMireltaDlg : public QDialog {
     // A row of the folder overview: opens its file here, at its snapshot if it has one.
     void OpenSnapshot(const QString& path, std::optional<ScreenKind> kind, int index);
 
+    // The replica drawn `scale` times its size; the panel keeps its size and moves beside and
+    // under it. The pointer still maps to replica pixels.
+    void SetReplicaScale(double scale);
+    double replicaScale() const { return replicaScale_; }
+    // The window's client size at a replica scale.
+    static QSize ClientSizeAt(double scale);
+    // A pick in a panel list made from elsewhere (a menu): as if the user had picked it there.
+    void ChooseInList(int listId, int entry);
+    // The window's own actions, for a menu bar: Save As, Export All, Report, Print, Job Details;
+    // and the Spectrum analysis.
+    void AddFileActions(QMenu& menu);
+    void AddAnalysisAction(QMenu& menu);
+    void AddOpenFolderActions(QMenu& menu);
+    // Called with what the user last did ("Saved to ..."), for the status bar.
+    std::function<void(const QString&)> onAction;
+
   protected:
     bool event(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -76,6 +96,10 @@ class CMireltaDlg : public QDialog {
     void routeClick(int id);
     void showToolTip(const QPoint& globalPosition);
     void trackPointer(QPoint position);
+    // A client position at the current scale as a position of the template's client area.
+    QPoint toTemplate(QPoint position) const;
+    // How much wider and taller the replica is drawn than its own size.
+    QPoint replicaGrowth() const;
     void finishOpen(const std::string& path, ReadResult read);
     int screenDepth() const;
 
@@ -97,6 +121,8 @@ class CMireltaDlg : public QDialog {
     std::unique_ptr<QThread> reader_;
     bool readPending_ = false;  // until the reader's result has been opened
     int wheelRemainder_ = 0;
+    double replicaScale_ = 1.0;
+    std::vector<std::pair<QWidget*, QRect>> templatePlaces_;  // the panel's places at scale 1
 };
 
 }  // namespace mirelta

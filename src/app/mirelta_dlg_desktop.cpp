@@ -51,11 +51,14 @@ void CMireltaDlg::RestoreLastRun() {
     if (const UiLanguage language = settings_.language(); language != document_.Language()) {
         document_.choose(ids::LanguageList, static_cast<int>(language));
     }
-    restoreGeometry(settings_.windowGeometry());
+    if (isWindow()) {
+        restoreGeometry(settings_.windowGeometry());
+    }
 }
 
 void CMireltaDlg::OnCancel() {
-    settings_.setWindowGeometry(saveGeometry());
+    // Inside the main window, the main window's place is what the next run restores.
+    settings_.setWindowGeometry(window()->saveGeometry());
     QDialog::reject();
 }
 
@@ -94,6 +97,10 @@ void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
             // Kept in the list: the file may be on a drive that is not mounted now.
             recent->addAction(file + QStringLiteral("  (missing)"))->setEnabled(false);
         }
+    }
+    if (!files.isEmpty()) {
+        recent->addSeparator();
+        recent->addAction(QStringLiteral("&Clear"), this, [this] { settings_.clearRecentFiles(); });
     }
 }
 

@@ -20,11 +20,27 @@ void ReplicaView::setHint(const QString& hint) {
     update();
 }
 
+void ReplicaView::setScale(double scale) {
+    scale_ = scale;
+    setFixedSize(qRound(image_.width() * scale), qRound(image_.height() * scale));
+    update();
+}
+
+void ReplicaView::updateReplica(const QRect& rect) {
+    update(
+        QRectF(rect.x() * scale_, rect.y() * scale_, rect.width() * scale_, rect.height() * scale_)
+            .toAlignedRect());
+}
+
 void ReplicaView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * scale_;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != std::floor(ratio));
-    painter.drawImage(event->rect(), image_, event->rect());
+    if (scale_ == 1.0) {
+        painter.drawImage(event->rect(), image_, event->rect());
+    } else {
+        painter.drawImage(rect(), image_);
+    }
     if (!hint_.isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(rect(), Qt::AlignCenter, hint_);

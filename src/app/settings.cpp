@@ -134,6 +134,10 @@ void Settings::addRecentFile(const QString& filePath) {
     addRecent(kRecentFiles, filePath);
 }
 
+void Settings::clearRecentFiles() {
+    setValue(kRecentFiles, QStringList());
+}
+
 void Settings::removeRecentFile(const QString& filePath) {
     removeRecent(kRecentFiles, filePath);
 }

@@ -42,6 +42,7 @@ class Settings {
     QStringList recentFolders() const;
     void addRecentFolder(const QString& folder);
     void removeRecentFolder(const QString& folder);
+    void clearRecentFiles();
 
     Thresholds thresholds() const;
 

@@ -9,14 +9,14 @@ set -u
 gui=$1 cli=$2 file=$3 artefacts=$4
 source "$(dirname "$0")/x_session.sh"
 
-x_session_start 24 1920x1280
+x_session_start 24 1920x1440
 export QT_SCALE_FACTOR=2 XDG_CONFIG_HOME=$work/config
 app_start "$file"
 
 # The window's replica, 1440 x 960 device pixels, into $work/$1.png.
 shoot() {
   import -window "$win" "$work/shot.png" 2>/dev/null &&
-    convert "$work/shot.png" -crop 1440x960+0+0 +repage "$work/$1.png"
+    convert "$work/shot.png" -crop "1440x960+0+$origin_y" +repage "$work/$1.png"
 }
 is_picture() { shoot now && [ "$(differing "$work/now.png" "$1")" = "0" ]; }
 differs_from() { shoot now && [ "$(differing "$work/now.png" "$1")" != "0" ]; }

@@ -12,7 +12,8 @@ source "$(dirname "$0")/x_session.sh"
 # The colour of the band's left end, as "r,g,b".
 band_colour() {
   shot band >/dev/null || return
-  convert "$work/band.png" -format '%[fx:int(255*p{8,495}.r)],%[fx:int(255*p{8,495}.g)],%[fx:int(255*p{8,495}.b)]' info:
+  local y=$((495 + origin_y))
+  convert "$work/band.png" -format "%[fx:int(255*p{8,$y}.r)],%[fx:int(255*p{8,$y}.g)],%[fx:int(255*p{8,$y}.b)]" info:
 }
 band_is() { [ "$(band_colour)" = "$1" ]; }
 expect_band() {

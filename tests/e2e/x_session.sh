@@ -81,8 +81,20 @@ app_start() {
   poll 15 find_main_window || fail "the main window did not appear"
 }
 find_main_window() {
-  win=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '^Mirelta$' 2>/dev/null | head -n 1)
-  [ -n "$win" ]
+  win=$(xdotool search --all --onlyvisible --pid "$app_pid" --name '(^|- )Mirelta$' 2>/dev/null |
+    head -n 1)
+  [ -n "$win" ] && client_origin
+}
+# The client area (the replica and its panel) lies under the menu bar: origin_y is its top in
+# the window, found as the first row of the dialog face at the client's right edge.
+origin_y=0
+client_origin() {
+  local WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  import -window "$win" "$work/origin.png" 2>/dev/null || return 1
+  origin_y=$(convert "$work/origin.png" -crop "1x240+$((WIDTH - 3))+0" +repage txt:- 2>/dev/null |
+    awk -F'[,:]' '/#F0F0F0/ { print $2; exit }')
+  [ -n "$origin_y" ]
 }
 
 # other_window TITLE-REGEX: prints the id of a visible window of the program, other than the
@@ -115,8 +127,8 @@ windows_titled() {
 app_ended() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 # click X Y [BUTTON]: moves the pointer to window pixel X,Y and clicks there.
-click() { xdotool mousemove --window "$win" "$1" "$2" click "${3:-1}"; }
-point() { xdotool mousemove --window "$win" "$1" "$2"; }
+click() { xdotool mousemove --window "$win" "$1" $(($2 + origin_y)) click "${3:-1}"; }
+point() { xdotool mousemove --window "$win" "$1" $(($2 + origin_y)); }
 
 # pick_entry POPUP ENTRY COUNT: clicks entry ENTRY of a dropped-down list of COUNT entries. A
 # click that the list does not take (it may still be settling under load) is made again, as a
@@ -143,7 +155,7 @@ pick() {
 # shot NAME: screenshot of the main window, and its 720 x 480 replica as NAME-replica.png.
 shot() {
   import -window "$win" "$work/$1.png" 2>/dev/null || return 1
-  convert "$work/$1.png" -crop 720x480+0+0 +repage "$work/$1-replica.png"
+  convert "$work/$1.png" -crop "720x480+0+$origin_y" +repage "$work/$1-replica.png"
 }
 # differing A.png B.png: number of pixels that differ.
 differing() { compare -metric AE "$1" "$2" null: 2>&1; }

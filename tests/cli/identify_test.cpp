@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "cli_run.h"
 #include "fixtures/image_builder.h"
@@ -91,6 +92,70 @@ TEST(CliIdentify, HotbirdTranspondersSavedAsAstraGiveHotbirdAndTheWarning) {
               "Satellite: likely Hotbird 13.0E (9 of 10)\n"
               "The transponders match Hotbird 13.0E (9 of 10), not Astra 19.2E as saved on the "
               "meter\n");
+}
+
+// pdftotext's words of the report's first page, one space between them.
+std::string FirstPageWords(const std::string& pdf) {
+    const CliResult text = RunProgram("pdftotext", {"-f", "1", "-l", "1", pdf, "-"});
+    EXPECT_EQ(text.exitCode, 0) << text.err;
+    std::istringstream in(text.out);
+    std::string words;
+    for (std::string word; in >> word;) {
+        words += (words.empty() ? "" : " ") + word;
+    }
+    return words;
+}
+
+// The same file in the report, in both languages, and in the log: the line, the warning, the
+// column; lists that are not there leave them out and fail nothing.
+TEST(CliIdentify, ReportAndLogNameTheLikelyPosition) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "lists");
+    const std::vector<Tp> hotbird = {{10719, 1}, {10758, 1}, {10796, 1}, {11013, 0}, {11054, 0}};
+    WriteList(dir / "lists/Hotbird-13.0E", hotbird);
+    WriteList(dir / "lists/Astra-19.2E", {{11347, 1}, {11494, 0}});
+    const std::string path = WriteMeterFile(dir, hotbird, "Astra 19.2E");
+    const std::string tables = (dir / "lists").string();
+    const std::string pdf = (dir / "report.pdf").string();
+
+    const struct {
+        const char* language;
+        std::string line;
+        std::string warning;
+    } reports[] = {
+        {"en", "Satellite: likely Hotbird 13.0E (5 of 5)",
+         "The transponders match Hotbird 13.0E (5 of 5), not Astra 19.2E as saved on the meter"},
+        {"fr", "Satellite : probablement Hotbird 13.0E (5 sur 5)",
+         "Les transpondeurs correspondent à Hotbird 13.0E (5 sur 5), et non à Astra 19.2E comme "
+         "enregistré sur le mesureur"},
+    };
+    for (const auto& r : reports) {
+        const CliResult made =
+            RunCli({"report", path, "-o", pdf, "--tables", tables, "--language", r.language});
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+        const std::string words = FirstPageWords(pdf);
+        EXPECT_NE(words.find(r.line + " " + r.warning), std::string::npos) << words;
+    }
+    const CliResult without =
+        RunCli({"report", path, "-o", pdf, "--tables", (dir / "none").string()});
+    EXPECT_EQ(without.exitCode, 0);
+    EXPECT_NE(without.err.find("no such folder of satellite lists"), std::string::npos)
+        << without.err;
+    EXPECT_EQ(FirstPageWords(pdf).find("Satellite"), std::string::npos);
+
+    const CliResult log = RunCli({"log", path, "--csv", "--tables", tables});
+    ASSERT_EQ(log.exitCode, 0) << log.err;
+    std::istringstream rows(log.out);
+    std::string header;
+    std::getline(rows, header);
+    EXPECT_TRUE(
+        header.starts_with("file,sha256,modified,kind,index,label,satellite,likelyPosition,"))
+        << header;
+    int rowCount = 0;
+    for (std::string row; std::getline(rows, row); ++rowCount) {
+        EXPECT_NE(row.find(",Astra 19.2E,Hotbird 13.0E (5 of 5),"), std::string::npos) << row;
+    }
+    EXPECT_EQ(rowCount, 5);
 }
 
 TEST(CliIdentify, NoListToMatchAgainstFailsWithTheReason) {

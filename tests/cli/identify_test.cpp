@@ -96,9 +96,7 @@ TEST(CliIdentify, HotbirdTranspondersSavedAsAstraGiveHotbirdAndTheWarning) {
 
 // pdftotext's words of the report's first page, one space between them.
 std::string FirstPageWords(const std::string& pdf) {
-    const CliResult text = RunProgram("pdftotext", {"-f", "1", "-l", "1", pdf, "-"});
-    EXPECT_EQ(text.exitCode, 0) << text.err;
-    std::istringstream in(text.out);
+    std::istringstream in(RunProgram("pdftotext", {"-l", "1", pdf, "-"}).out);
     std::string words;
     for (std::string word; in >> word;) {
         words += (words.empty() ? "" : " ") + word;
@@ -106,8 +104,8 @@ std::string FirstPageWords(const std::string& pdf) {
     return words;
 }
 
-// The same file in the report, in both languages, and in the log: the line, the warning, the
-// column; lists that are not there leave them out and fail nothing.
+// The report, in both languages, has the line and the warning, and the log the column; lists
+// that are not there leave the line out and fail nothing.
 TEST(CliIdentify, ReportAndLogNameTheLikelyPosition) {
     TempDir dir;
     std::filesystem::create_directory(dir / "lists");
@@ -117,45 +115,34 @@ TEST(CliIdentify, ReportAndLogNameTheLikelyPosition) {
     const std::string path = WriteMeterFile(dir, hotbird, "Astra 19.2E");
     const std::string tables = (dir / "lists").string();
     const std::string pdf = (dir / "report.pdf").string();
-
-    const struct {
-        const char* language;
-        std::string line;
-        std::string warning;
-    } reports[] = {
-        {"en", "Satellite: likely Hotbird 13.0E (5 of 5)",
-         "The transponders match Hotbird 13.0E (5 of 5), not Astra 19.2E as saved on the meter"},
-        {"fr", "Satellite : probablement Hotbird 13.0E (5 sur 5)",
-         "Les transpondeurs correspondent à Hotbird 13.0E (5 sur 5), et non à Astra 19.2E comme "
-         "enregistré sur le mesureur"},
+    const std::pair<const char*, std::string> reports[] = {
+        {"en",
+         "Satellite: likely Hotbird 13.0E (5 of 5) The transponders match Hotbird 13.0E (5 of 5), "
+         "not Astra 19.2E as saved on the meter"},
+        {"fr",
+         "Satellite : probablement Hotbird 13.0E (5 sur 5) Les transpondeurs correspondent à "
+         "Hotbird 13.0E (5 sur 5), et non à Astra 19.2E comme enregistré sur le mesureur"},
     };
-    for (const auto& r : reports) {
-        const CliResult made =
-            RunCli({"report", path, "-o", pdf, "--tables", tables, "--language", r.language});
-        ASSERT_EQ(made.exitCode, 0) << made.err;
-        const std::string words = FirstPageWords(pdf);
-        EXPECT_NE(words.find(r.line + " " + r.warning), std::string::npos) << words;
+    for (const auto& [language, lines] : reports) {
+        ASSERT_EQ(RunCli({"report", path, "-o", pdf, "--tables", tables, "--language", language})
+                      .exitCode,
+                  0);
+        EXPECT_NE(FirstPageWords(pdf).find(lines), std::string::npos) << FirstPageWords(pdf);
     }
-    const CliResult without =
-        RunCli({"report", path, "-o", pdf, "--tables", (dir / "none").string()});
+    const CliResult without = RunCli({"report", path, "-o", pdf, "--tables", "/nowhere"});
     EXPECT_EQ(without.exitCode, 0);
-    EXPECT_NE(without.err.find("no such folder of satellite lists"), std::string::npos)
-        << without.err;
+    EXPECT_NE(without.err.find("no satellite is named"), std::string::npos) << without.err;
     EXPECT_EQ(FirstPageWords(pdf).find("Satellite"), std::string::npos);
 
     const CliResult log = RunCli({"log", path, "--csv", "--tables", tables});
-    ASSERT_EQ(log.exitCode, 0) << log.err;
-    std::istringstream rows(log.out);
-    std::string header;
-    std::getline(rows, header);
     EXPECT_TRUE(
-        header.starts_with("file,sha256,modified,kind,index,label,satellite,likelyPosition,"))
-        << header;
-    int rowCount = 0;
-    for (std::string row; std::getline(rows, row); ++rowCount) {
-        EXPECT_NE(row.find(",Astra 19.2E,Hotbird 13.0E (5 of 5),"), std::string::npos) << row;
+        log.out.starts_with("file,sha256,modified,kind,index,label,satellite,likelyPosition,"));
+    std::size_t rows = 0;
+    for (std::size_t at = 0; (at = log.out.find(",Astra 19.2E,Hotbird 13.0E (5 of 5),", at + 1)) !=
+                             std::string::npos;) {
+        ++rows;
     }
-    EXPECT_EQ(rowCount, 5);
+    EXPECT_EQ(rows, hotbird.size());
 }
 
 TEST(CliIdentify, NoListToMatchAgainstFailsWithTheReason) {

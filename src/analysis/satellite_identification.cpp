@@ -42,12 +42,6 @@ std::string Trimmed(const std::string& text) {
                                       : text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string Explained(const Identification& identification) {
-    return PositionLabel(*identification.likely) + " (" +
-           std::to_string(identification.likely->matched) + " of " +
-           std::to_string(identification.measured) + ")";
-}
-
 }  // namespace
 
 Identification Identify(const std::vector<MeasuredTransponder>& measured,
@@ -125,8 +119,17 @@ std::string PositionLabel(const Candidate& candidate) {
     return candidate.name + " " + PositionText(candidate.degrees);
 }
 
+std::string LikelyLabel(const Identification& identification) {
+    if (!identification.likely) {
+        return {};
+    }
+    return PositionLabel(*identification.likely) + " (" +
+           std::to_string(identification.likely->matched) + " of " +
+           std::to_string(identification.measured) + ")";
+}
+
 std::string SummaryLine(const Identification& identification) {
-    return identification.likely ? "Satellite: likely " + Explained(identification)
+    return identification.likely ? "Satellite: likely " + LikelyLabel(identification)
                                  : "Satellite: not identified";
 }
 
@@ -134,7 +137,7 @@ std::string MismatchWarning(const Identification& identification) {
     if (!identification.mismatch) {
         return {};
     }
-    return "The transponders match " + Explained(identification) + ", not " +
+    return "The transponders match " + LikelyLabel(identification) + ", not " +
            identification.claimedName + " as saved on the meter";
 }
 

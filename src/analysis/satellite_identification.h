@@ -59,6 +59,9 @@ std::optional<Claim> ClaimedByFinds(const RecordLists& lists);
 // "Hotbird 13.0E"
 std::string PositionLabel(const Candidate& candidate);
 
+// "Hotbird 13.0E (9 of 10)": the likely position and how many it explains; empty without one.
+std::string LikelyLabel(const Identification& identification);
+
 // "Satellite: likely Hotbird 13.0E (9 of 10)" or "Satellite: not identified".
 std::string SummaryLine(const Identification& identification);
 

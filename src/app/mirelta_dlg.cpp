@@ -15,6 +15,7 @@
 #include <iostream>
 
 #include "app/about_dlg.h"
+#include "app/satellite_line.h"
 #include "export/bmp_writer.h"
 #include "export/image_save_filter.h"
 #include "export/screen_capture.h"
@@ -66,7 +67,8 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
 
     verdict_ = new VerdictBand(this);
     thresholds_ = settings_.thresholds();
-    reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_);
+    const auto* satellite = new SatelliteLine(this, document_, settings_);
+    reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_, *satellite);
     exportAll_ = std::make_unique<ExportAllAction>(this, document_, prompts_);
     analysis_ = std::make_unique<AnalysisAction>(this, document_, settings_);
     folderOverview_ = std::make_unique<FolderOverviewAction>(

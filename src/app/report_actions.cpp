@@ -14,7 +14,7 @@
 namespace mirelta {
 namespace {
 
-ReportRequest RequestFor(const Document& document) {
+ReportRequest RequestFor(const Document& document, const SatelliteLine& satellite) {
     const Settings settings;
     analysis::AnalysisSettings analysis;
     if (const std::optional<int> lo = settings.lnbLoMHz()) {
@@ -30,13 +30,15 @@ ReportRequest RequestFor(const Document& document) {
         .analysis = analysis,
         // The job file beside the meter file; one that cannot be read is refused in Job Details.
         .job = ReadJobFile(JobFilePath(document.sourcePath())).details,
+        .satellite = satellite.identify(),
     };
 }
 
 }  // namespace
 
-ReportActions::ReportActions(QWidget* window, Document& document, Prompts& prompts)
-    : window_(window), document_(document), prompts_(prompts) {
+ReportActions::ReportActions(QWidget* window, Document& document, Prompts& prompts,
+                             const SatelliteLine& satellite)
+    : window_(window), document_(document), prompts_(prompts), satellite_(satellite) {
     auto* report = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), window);
     QObject::connect(report, &QShortcut::activated, window, [this] { writeReport(); });
     auto* print = new QShortcut(QKeySequence::Print, window);
@@ -69,7 +71,7 @@ void ReportActions::writeReport() {
         return;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SaveResult saved = WriteReportFile(RequestFor(document_), *path);
+    const SaveResult saved = WriteReportFile(RequestFor(document_, satellite_), *path);
     QApplication::restoreOverrideCursor();
     if (!saved.ok()) {
         prompts_.messageBox("Cannot save the report to\n" + *path, saved.reason());
@@ -92,7 +94,7 @@ void ReportActions::print() {
         PrintReplica(printer, document_.replica());
         return;
     }
-    PrintReport(printer, RequestFor(document_));
+    PrintReport(printer, RequestFor(document_, satellite_));
 }
 
 }  // namespace mirelta

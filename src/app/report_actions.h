@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "app/satellite_line.h"
 #include "platform/prompts.h"
 #include "screens/document.h"
 
@@ -14,7 +15,8 @@ namespace mirelta {
 // (the print dialog's "Selection") or the whole report.
 class ReportActions {
   public:
-    ReportActions(QWidget* window, Document& document, Prompts& prompts);
+    ReportActions(QWidget* window, Document& document, Prompts& prompts,
+                  const SatelliteLine& satellite);
 
     void addTo(QMenu& menu);
     void writeReport();
@@ -26,6 +28,7 @@ class ReportActions {
     QWidget* window_;
     Document& document_;
     Prompts& prompts_;
+    const SatelliteLine& satellite_;
 };
 
 }  // namespace mirelta

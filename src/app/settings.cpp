@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <mutex>
 
+#include "analysis/satellite_tables.h"
 #include "app/settings_files.h"
 #include "mirelta_version.h"
 
@@ -23,6 +24,7 @@ const QString kS2Allowance = QStringLiteral("verdict/s2Allowance");
 const QString kLanguage = QStringLiteral("window/language");
 const QString kGeometry = QStringLiteral("window/geometry");
 const QString kLnbLo = QStringLiteral("analysis/lnbLo");
+const QString kTablesFolder = QStringLiteral("identify/tablesFolder");
 const QString kLayoutVersion = QStringLiteral("settingsVersion");
 constexpr int kOneStore = 1;
 
@@ -232,6 +234,11 @@ std::optional<int> Settings::lnbLoMHz() const {
 
 void Settings::setLnbLoMHz(std::optional<int> loMHz) {
     setValue(kLnbLo, loMHz.value_or(0));
+}
+
+QString Settings::satelliteListsFolder() const {
+    const QString folder = value(kTablesFolder).toString();
+    return folder.isEmpty() ? QString::fromLatin1(analysis::kDefaultTablesFolder) : folder;
 }
 
 QByteArray Settings::windowGeometry() const {

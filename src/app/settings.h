@@ -54,6 +54,9 @@ class Settings {
     std::optional<int> lnbLoMHz() const;
     void setLnbLoMHz(std::optional<int> loMHz);
 
+    // The folder of DVBv5 satellite lists the open file is matched against.
+    QString satelliteListsFolder() const;
+
     // As QWidget::saveGeometry() gives it; empty until first saved.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray& geometry);

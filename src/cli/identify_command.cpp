@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // mirelta-cli identify: which orbital position the file's transponders belong to.
-#include <filesystem>
 #include <iostream>
 
 #include "analysis/satellite_identification.h"
@@ -10,6 +9,7 @@
 #include "cli/failure.h"
 #include "cli/json_writer.h"
 #include "cli/loaded_file.h"
+#include "cli/satellite_lists.h"
 #include "cli/terminal_text.h"
 #include "platform/text_codec.h"
 
@@ -22,7 +22,7 @@ using analysis::Identification;
 std::vector<QCommandLineOption> IdentifyOptions() {
     std::vector<QCommandLineOption> options{
         {"json", "One JSON object: measured, candidates, likely, claimedDeg, mismatch."},
-        {"tables", "The folder of DVBv5 satellite lists (default /usr/share/dvb/dvb-s).", "DIR"},
+        TablesOption(),
         ReadTimeoutOption(),
     };
     for (QCommandLineOption& option : AnalysisOptions()) {
@@ -84,25 +84,6 @@ void PrintText(const Identification& found) {
     }
 }
 
-// The lists of `folder`, or why there are none to match against; files left out are warned of.
-Failure ReadTables(const std::string& folder, analysis::SatelliteTables& out) {
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
-        return {FailureKind::CannotOpen,
-                "no such folder of satellite lists (they come with the dtv-scan-tables package, "
-                "or give --tables DIR)"};
-    }
-    out = analysis::ReadSatelliteTables(folder);
-    for (const std::string& warning : out.warnings) {
-        std::cerr << "mirelta-cli identify: " << TerminalText(warning) << '\n';
-    }
-    if (out.positions.empty()) {
-        return {FailureKind::CannotOpen,
-                "holds no satellite list named with its orbital position, as Hotbird-13.0E"};
-    }
-    return {};
-}
-
 int RunIdentify(const QCommandLineParser& parser) {
     SourceOptions source;
     analysis::AnalysisSettings settings;
@@ -117,10 +98,9 @@ int RunIdentify(const QCommandLineParser& parser) {
     if (const Failure opened = OpenSource(source, file); !opened.ok()) {
         return Fail(kIdentifyCommand, opened, source.path);
     }
-    const std::string folder =
-        parser.isSet("tables") ? Value(parser, "tables") : analysis::kDefaultTablesFolder;
+    const std::string folder = TablesFolder(parser);
     analysis::SatelliteTables tables;
-    if (const Failure read = ReadTables(folder, tables); !read.ok()) {
+    if (const Failure read = ReadTables(kIdentifyCommand, folder, tables); !read.ok()) {
         return Fail(kIdentifyCommand, read, folder);
     }
     const Identification found = analysis::IdentifySatellite(*file.lists, tables, settings);

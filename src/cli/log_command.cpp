@@ -14,6 +14,7 @@
 #include "cli/failure.h"
 #include "cli/log_forms.h"
 #include "cli/log_rows.h"
+#include "cli/satellite_lists.h"
 #include "cli/threshold_options.h"
 #include "export/output_file.h"
 #include "export/write_all.h"
@@ -36,6 +37,7 @@ std::vector<QCommandLineOption> LogOptionList() {
         {"csv", "CSV with a header row, one row per snapshot."},
         {"json", "A JSON array of row objects, one per line."},
         {"o", "Writes to OUT (replaced only once complete) instead of stdout.", "OUT"},
+        TablesOption(),
         ReadTimeoutOption(),
     };
     for (QCommandLineOption& option : ThresholdOptions()) {
@@ -136,6 +138,9 @@ int RunLog(const QCommandLineParser& parser) {
         return Fail(kLogCommand, error);
     }
     const std::vector<fs::path> files = logbook::MeterFilesUnder(options.inputs);
+    // Once for the run, before the first file: every file is matched against the same lists.
+    const std::optional<analysis::SatelliteTables> tables = OptionalTables(kLogCommand, parser);
+    options.settings.tables = tables ? &*tables : nullptr;
     LogOutput output(options.out);
     // On a terminal the rows themselves show how far the run is.
     const bool progress = isatty(STDERR_FILENO) != 0 && (options.out || isatty(STDOUT_FILENO) == 0);
@@ -174,15 +179,18 @@ int RunLog(const QCommandLineParser& parser) {
 
 const Command kLogCommand{
     "log",
-    "FILE|FOLDER... [--csv|--json] [-o OUT] [--pass-margin DB]\n"
+    "FILE|FOLDER... [--csv|--json] [-o OUT] [--tables DIR] [--pass-margin DB]\n"
     "[--fail-margin DB]",
     "a logbook of many files: one row per snapshot with the file's hash and time",
     "One row per listed snapshot of every FILE and of every .dat file under each\n"
     "FOLDER (recursively, in path order; links to folders inside are not\n"
     "followed): file, the first 12 hex digits of its SHA-256 (as sha256sum gives\n"
     "them), its modification time (ISO 8601, UTC), kind, index, label, satellite\n"
-    "(Find), RF MHz (Find, Constellation), IF MHz (Find with a known LNB: RF - LO\n"
-    "for Ku band, a dual LNB's high LO from 11700 MHz; LO - RF for C band),\n"
+    "(Find), likely position (the file's, as `identify` finds it against the lists\n"
+    "of --tables DIR, on each of its rows: Hotbird 13.0E (9 of 10); empty when not\n"
+    "identified or without lists), RF MHz (Find, Constellation), IF MHz (Find\n"
+    "with a known LNB: RF - LO for Ku band, a dual LNB's high LO from 11700 MHz;\n"
+    "LO - RF for C band),\n"
     "polarisation, symbol rate, mode, power, C/N, MER, BER, required C/N, margin,\n"
     "verdict, carriers (Spectrum, as `analyse` finds them) and failure. Rows are\n"
     "written as each file is read, in this order; files are read a few at a\n"

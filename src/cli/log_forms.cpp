@@ -48,6 +48,10 @@ std::string Shown(const LogRow& row, LogColumn column) {
 std::string TextFileLine(const LogRow& row) {
     std::string line = Shown(row, LogColumn::File) + "  sha256 " + Shown(row, LogColumn::Sha256) +
                        "  modified " + Shown(row, LogColumn::Modified);
+    if (const LogCell& likely = CellOf(row, LogColumn::LikelyPosition);
+        likely.type != LogCell::Type::Missing) {
+        line += "  likely " + TerminalText(likely.text);
+    }
     if (const LogCell& failure = CellOf(row, LogColumn::Failure);
         failure.type != LogCell::Type::Missing) {
         line += "  " + TerminalText(failure.text);

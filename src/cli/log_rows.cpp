@@ -66,6 +66,10 @@ LogRow FileRow(const logbook::LogFile& file) {
     if (file.modified.isValid()) {
         set(LogColumn::Modified, Text(file.modified.toString(Qt::ISODate).toStdString()));
     }
+    // The file's, on each of its rows: "Hotbird 13.0E (9 of 10)".
+    if (file.satellite && file.satellite->likely) {
+        set(LogColumn::LikelyPosition, Text(analysis::LikelyLabel(*file.satellite)));
+    }
     if (const std::string failure = FailureText(file); !failure.empty()) {
         set(LogColumn::Failure, Text(failure));
     }

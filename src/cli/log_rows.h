@@ -18,6 +18,7 @@ enum class LogColumn {
     Index,
     Label,
     Satellite,
+    LikelyPosition,
     RfMHz,
     IfMHz,
     Polarisation,
@@ -34,10 +35,11 @@ enum class LogColumn {
     Failure,
 };
 
-inline constexpr std::array<const char*, 21> kLogColumnNames{
-    "file",  "sha256", "modified",     "kind",       "index",   "label",    "satellite",
-    "rfMHz", "ifMHz",  "polarisation", "symbolRate", "mode",    "power",    "cn",
-    "mer",   "ber",    "requiredCn",   "margin",     "verdict", "carriers", "failure"};
+inline constexpr std::array<const char*, 22> kLogColumnNames{
+    "file",      "sha256",         "modified", "kind",   "index",        "label",
+    "satellite", "likelyPosition", "rfMHz",    "ifMHz",  "polarisation", "symbolRate",
+    "mode",      "power",          "cn",       "mer",    "ber",          "requiredCn",
+    "margin",    "verdict",        "carriers", "failure"};
 
 // A value the snapshot does not have is Missing: "-" in the text table, empty in CSV, null in
 // JSON. Numbers are bare in JSON.

@@ -4,12 +4,14 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <memory>
 
 #include "cli/analysis_options.h"
 #include "cli/command.h"
 #include "cli/command_line.h"
 #include "cli/failure.h"
 #include "cli/offscreen_gui.h"
+#include "cli/satellite_lists.h"
 #include "cli/threshold_options.h"
 #include "cli/window_options.h"
 #include "export/temporary_name.h"
@@ -25,6 +27,7 @@ std::vector<QCommandLineOption> ReportOptions() {
         {"language", "The captions' language: en (default) or fr.", "en|fr"},
         {"title", "The report's title (default: a title in the report's language).", "TEXT"},
         {"job", "The job details (default: NAME.job.json beside NAME.dat, if there).", "FILE.json"},
+        TablesOption(),
         ReadTimeoutOption(),
     };
     for (QCommandLineOption& option : ThresholdOptions()) {
@@ -111,6 +114,13 @@ int RunReport(const QCommandLineParser& parser) {
         return Fail(kReportCommand, read.error, options.source.path);
     }
     options.request.image = read.image.get();
+    if (const auto tables = OptionalTables(kReportCommand, parser)) {
+        // Load marks a foreign image valid; the report hashes the file's own bytes.
+        auto image = std::make_unique<SourceImage>(*read.image);
+        const auto lists = std::make_unique<RecordLists>(Load(*image));
+        options.request.satellite =
+            analysis::IdentifySatellite(*lists, *tables, options.request.analysis);
+    }
     if (!ReadJob(options)) {
         return ExitCode(FailureKind::CannotOpen);
     }
@@ -137,10 +147,14 @@ int RunReport(const QCommandLineParser& parser) {
 const Command kReportCommand{
     "report",
     "FILE -o OUT.pdf [--language en|fr] [--title TEXT] [--job FILE.json]\n"
-    "[--pass-margin DB] [--fail-margin DB] [--s2-allowance DB] [--lo MHz] [--threshold DB]",
+    "[--tables DIR] [--pass-margin DB] [--fail-margin DB] [--s2-allowance DB] [--lo MHz] "
+    "[--threshold DB]",
     "a PDF report: a summary of every snapshot with its verdict, then one page each",
     "Writes one PDF to hand over: the job details (from --job, or NAME.job.json\n"
-    "beside NAME.dat; none without either), the file, the criteria the verdicts\n"
+    "beside NAME.dat; none without either), the file, the satellite its\n"
+    "transponders belong to as `identify` finds it against the lists of --tables\n"
+    "DIR (no line without lists; a mismatch with the meter's name is boxed in\n"
+    "amber), the criteria the verdicts\n"
     "rest on, one row per transponder (Find and Constellation snapshots within\n"
     "2 MHz, of one polarisation and within 1 % in symbol rate, with the sweeps'\n"
     "carriers on them) with its worst locked verdict, the table of every snapshot,\n"

@@ -45,6 +45,10 @@ LogFile ReadLogFile(const std::filesystem::path& path, const LogSettings& settin
     if (!file.notMeterFile) {
         const auto lists = std::make_unique<RecordLists>(Load(*read.image));
         file.entries = EntriesOf(*lists, settings);
+        if (settings.tables != nullptr) {
+            file.satellite =
+                analysis::IdentifySatellite(*lists, *settings.tables, settings.analysis);
+        }
     }
     return file;
 }

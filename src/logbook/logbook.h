@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/satellite_identification.h"
 #include "analysis/spectrum_analysis.h"
 #include "assess/assessment.h"
 #include "assess/snapshot_values.h"
@@ -37,6 +38,7 @@ struct LogFile {
     Error failure;       // why the file could not be read; ok() when it was
     bool notMeterFile = false;
     std::vector<LogEntry> entries;
+    std::optional<analysis::Identification> satellite;  // with lists to match against
 };
 
 struct LogSettings {
@@ -44,6 +46,9 @@ struct LogSettings {
     analysis::AnalysisSettings analysis;
     std::chrono::milliseconds readDeadline =
         kDefaultReadDeadline;  // for sources that are not files
+    // Read once for the whole run and shared, read-only, by the reading threads; none: no
+    // satellite is named.
+    const analysis::SatelliteTables* tables = nullptr;
 };
 
 // Every file named, and every `.dat` file under each folder named (recursively), in a stable

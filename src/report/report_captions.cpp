@@ -13,12 +13,19 @@ struct CaptionRow {
     const char* french;  // UTF-8
 };
 
-constexpr std::array<CaptionRow, 75> kCaptions{{
+constexpr std::array<CaptionRow, 78> kCaptions{{
     {Caption::DefaultTitle, "Installation report", "Rapport d'installation"},
     {Caption::File, "File", "Fichier"},
     {Caption::FileDate, "File date", "Date du fichier"},
     {Caption::Counts, "%1 Find, %2 Constellation and %3 Spectrum snapshots",
      "%1 relevés de pointage, %2 de constellation et %3 de spectre"},
+    {Caption::SatelliteLikely, "Satellite: likely %1 (%2 of %3)",
+     "Satellite : probablement %1 (%2 sur %3)"},
+    {Caption::SatelliteNotIdentified, "Satellite: not identified", "Satellite : non identifié"},
+    {Caption::SatelliteMismatch,
+     "The transponders match %1 (%2 of %3), not %4 as saved on the meter",
+     "Les transpondeurs correspondent à %1 (%2 sur %3), et non à %4 comme enregistré sur le "
+     "mesureur"},
     {Caption::Summary, "Summary", "Synthèse"},
     {Caption::NoSnapshots, "This file holds no saved snapshots.",
      "Ce fichier ne contient aucun relevé."},

@@ -12,7 +12,10 @@ enum class Caption {
     DefaultTitle,
     File,
     FileDate,
-    Counts,  // %1 Find, %2 Constellation, %3 Spectrum
+    Counts,           // %1 Find, %2 Constellation, %3 Spectrum
+    SatelliteLikely,  // %1 position, %2 transponders it explains, %3 measured
+    SatelliteNotIdentified,
+    SatelliteMismatch,  // as SatelliteLikely, %4 the name saved on the meter
     Summary,
     NoSnapshots,
     Kind,

@@ -31,6 +31,7 @@ ReportContent ContentOf(const ReportRequest& request, const RecordLists& lists) 
     content.spectra = analysis::AnalyseSpectra(lists, request.analysis);
     content.loMHz = request.analysis.loMHz;
     content.job = request.job;
+    content.satellite = request.satellite;
     content.thresholds = request.thresholds;
     content.transponders = TransponderRows(lists, SnapshotModel(lists, request.thresholds),
                                            content.spectra, request.language);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "analysis/satellite_identification.h"
 #include "analysis/spectrum_analysis.h"
 #include "assess/assessment.h"
 #include "data/error.h"
@@ -28,6 +29,8 @@ struct ReportRequest {
     Thresholds thresholds;
     analysis::AnalysisSettings analysis;  // for the spectra's carriers
     std::optional<JobDetails> job;        // none: the report has no job block
+    // Which satellite the transponders belong to; none: no lists to match against, no line.
+    std::optional<analysis::Identification> satellite;
 };
 
 // Paints the whole report on a fresh paged device (a PDF writer or a printer).

@@ -11,6 +11,7 @@
 #include "report/criteria_box.h"
 #include "report/job_block.h"
 #include "report/page_flow.h"
+#include "report/satellite_summary.h"
 #include "report/transponder_table.h"
 #include "report/verdict_colour.h"
 
@@ -102,6 +103,17 @@ class SummaryTable {
     double rowHeight_ = 0;
 };
 
+// The line under the counts; a position that contradicts the meter's name is boxed in amber.
+void PaintSatellite(PageFlow& flow, const analysis::Identification& satellite,
+                    ReportLanguage lang) {
+    flow.line(SatelliteSummary(satellite, lang), ReportFont(10));
+    if (const QString warning = SatelliteWarning(satellite, lang); !warning.isEmpty()) {
+        const QRectF box(0, flow.y(), flow.width(), flow.mm(8));
+        flow.cell(box, warning, MismatchColour());
+        flow.advance(box.height());
+    }
+}
+
 // The hand-over part: who and where, by what criteria, per transponder, every snapshot, and the
 // signatures.
 void PaintSummary(QPainter& painter, PageFlow& flow, const ReportContent& c) {
@@ -118,6 +130,10 @@ void PaintSummary(QPainter& painter, PageFlow& flow, const ReportContent& c) {
                   .arg(c.constellationCount)
                   .arg(c.spectrumCount),
               text);
+    // Without a measured transponder there is nothing to tell the satellite by.
+    if (c.satellite && c.satellite->measured > 0) {
+        PaintSatellite(flow, *c.satellite, lang);
+    }
     flow.advance(flow.mm(3));
     PaintCriteriaBox(painter, flow, c.thresholds, lang);
     if (c.rows.empty()) {

@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+#include "analysis/satellite_identification.h"
 #include "analysis/spectrum_analysis.h"
 #include "report/job_details.h"
 #include "report/report_captions.h"
@@ -29,6 +30,7 @@ struct ReportContent {
     std::vector<analysis::SpectrumAnalysis> spectra;  // by Spectrum list index
     std::optional<double> loMHz;
     std::optional<JobDetails> job;
+    std::optional<analysis::Identification> satellite;
     Thresholds thresholds;
     std::vector<TransponderRow> transponders;
     QString sha256;  // of the meter's memory image, hex

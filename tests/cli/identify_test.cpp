@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "cli_run.h"
 #include "fixtures/image_builder.h"
@@ -91,6 +92,57 @@ TEST(CliIdentify, HotbirdTranspondersSavedAsAstraGiveHotbirdAndTheWarning) {
               "Satellite: likely Hotbird 13.0E (9 of 10)\n"
               "The transponders match Hotbird 13.0E (9 of 10), not Astra 19.2E as saved on the "
               "meter\n");
+}
+
+// pdftotext's words of the report's first page, one space between them.
+std::string FirstPageWords(const std::string& pdf) {
+    std::istringstream in(RunProgram("pdftotext", {"-l", "1", pdf, "-"}).out);
+    std::string words;
+    for (std::string word; in >> word;) {
+        words += (words.empty() ? "" : " ") + word;
+    }
+    return words;
+}
+
+// The report, in both languages, has the line and the warning, and the log the column; lists
+// that are not there leave the line out and fail nothing.
+TEST(CliIdentify, ReportAndLogNameTheLikelyPosition) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "lists");
+    const std::vector<Tp> hotbird = {{10719, 1}, {10758, 1}, {10796, 1}, {11013, 0}, {11054, 0}};
+    WriteList(dir / "lists/Hotbird-13.0E", hotbird);
+    WriteList(dir / "lists/Astra-19.2E", {{11347, 1}, {11494, 0}});
+    const std::string path = WriteMeterFile(dir, hotbird, "Astra 19.2E");
+    const std::string tables = (dir / "lists").string();
+    const std::string pdf = (dir / "report.pdf").string();
+    const std::pair<const char*, std::string> reports[] = {
+        {"en",
+         "Satellite: likely Hotbird 13.0E (5 of 5) The transponders match Hotbird 13.0E (5 of 5), "
+         "not Astra 19.2E as saved on the meter"},
+        {"fr",
+         "Satellite : probablement Hotbird 13.0E (5 sur 5) Les transpondeurs correspondent à "
+         "Hotbird 13.0E (5 sur 5), et non à Astra 19.2E comme enregistré sur le mesureur"},
+    };
+    for (const auto& [language, lines] : reports) {
+        ASSERT_EQ(RunCli({"report", path, "-o", pdf, "--tables", tables, "--language", language})
+                      .exitCode,
+                  0);
+        EXPECT_NE(FirstPageWords(pdf).find(lines), std::string::npos) << FirstPageWords(pdf);
+    }
+    const CliResult without = RunCli({"report", path, "-o", pdf, "--tables", "/nowhere"});
+    EXPECT_EQ(without.exitCode, 0);
+    EXPECT_NE(without.err.find("no satellite is named"), std::string::npos) << without.err;
+    EXPECT_EQ(FirstPageWords(pdf).find("Satellite"), std::string::npos);
+
+    const CliResult log = RunCli({"log", path, "--csv", "--tables", tables});
+    EXPECT_TRUE(
+        log.out.starts_with("file,sha256,modified,kind,index,label,satellite,likelyPosition,"));
+    std::size_t rows = 0;
+    for (std::size_t at = 0; (at = log.out.find(",Astra 19.2E,Hotbird 13.0E (5 of 5),", at + 1)) !=
+                             std::string::npos;) {
+        ++rows;
+    }
+    EXPECT_EQ(rows, hotbird.size());
 }
 
 TEST(CliIdentify, NoListToMatchAgainstFailsWithTheReason) {

@@ -129,7 +129,7 @@ TEST(CliLog, JsonParsesAndOutMatchesStandardOutput) {
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out;
     const QJsonArray rows = document.array();
     ASSERT_EQ(rows.size(), 9);
-    EXPECT_EQ(rows[0].toObject().size(), 21);
+    EXPECT_EQ(rows[0].toObject().size(), 22);
     EXPECT_EQ(rows[0]["ifMHz"].toDouble(), 1250);
     EXPECT_TRUE(rows[0]["carriers"].isNull());
     EXPECT_EQ(rows[7]["failure"].toString(), "cannot read: 100 bytes; a meter file has 42652");

@@ -25,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Arial, which Liberation Sans stands in for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2")
 # The Chinese labels' font, and the satellite lists that identify matches against.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, dtv-scan-tables")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, dtv-scan-tables, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SET_DESTDIR OFF)

@@ -10,7 +10,8 @@ preset=${1:-default}
 scope=${2:-all}
 
 # Build tools and Qt (with its Wayland platform, for sessions without X); Liberation Sans stands
-# in for the meter's Arial and WenQuanYi draws its Chinese labels.
+# in for the meter's Arial and WenQuanYi draws its Chinese labels; lrelease (qt6-l10n-tools)
+# builds the window's French words and Qt's own dialogs take theirs from qt6-translations-l10n.
 viewer_packages=(
   cmake
   ninja-build
@@ -20,6 +21,8 @@ viewer_packages=(
   libgl-dev
   fonts-liberation2
   fonts-wqy-microhei
+  qt6-l10n-tools
+  qt6-translations-l10n
 )
 # GoogleTest and Google Benchmark; Xvfb, xdotool, xprop (x11-utils), ImageMagick and the openbox
 # window manager (with wmctrl) run the end-to-end window tests; poppler-utils reads the PDF

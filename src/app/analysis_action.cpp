@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/analysis_action.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
@@ -20,7 +21,7 @@ AnalysisAction::AnalysisAction(QWidget* window, const Document& document, Settin
     : window_(window), document_(document), settings_(settings) {
     auto* shortcut = new QShortcut(kShortcut, window);
     QObject::connect(shortcut, &QShortcut::activated, window, [this] { open(); });
-    auto* button = new QPushButton(QStringLiteral("&Analysis..."), window);
+    auto* button = new QPushButton(QCoreApplication::translate("Mirelta", "&Analysis..."), window);
     button->setObjectName(QStringLiteral("analysisButton"));
     button->setAutoDefault(true);  // Enter on it opens the analysis, not the Open dialog
     button->setToolTip(QStringLiteral("Spectrum analysis (Ctrl+Shift+A)"));
@@ -29,7 +30,8 @@ AnalysisAction::AnalysisAction(QWidget* window, const Document& document, Settin
 }
 
 void AnalysisAction::addTo(QMenu& menu) {
-    menu.addAction(QStringLiteral("Spectrum &Analysis..."), window_, [this] { open(); })
+    menu.addAction(QCoreApplication::translate("Mirelta", "Spectrum &Analysis..."), window_,
+                   [this] { open(); })
         ->setShortcut(kShortcut);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/export_all_action.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMenu>
 #include <QProgressDialog>
@@ -35,7 +36,8 @@ ExportAllAction::ExportAllAction(QWidget* window, const Document& document, Prom
 }
 
 void ExportAllAction::addTo(QMenu& menu) {
-    menu.addAction(QStringLiteral("&Export All..."), window_, [this] { run(); })
+    menu.addAction(QCoreApplication::translate("Mirelta", "&Export All..."), window_,
+                   [this] { run(); })
         ->setShortcut(kShortcut);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/folder_overview_action.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -21,13 +22,14 @@ FolderOverviewAction::FolderOverviewAction(QWidget* window, Settings& settings,
 }
 
 void FolderOverviewAction::addTo(QMenu& menu) {
-    menu.addAction(QStringLiteral("Open &Folder..."), window_, [this] { run(); })
+    menu.addAction(QCoreApplication::translate("Mirelta", "Open &Folder..."), window_,
+                   [this] { run(); })
         ->setShortcut(kShortcut);
     addRecentFolders(menu);
 }
 
 void FolderOverviewAction::addRecentFolders(QMenu& menu) {
-    QMenu* recent = menu.addMenu(QStringLiteral("Open Recent F&older"));
+    QMenu* recent = menu.addMenu(QCoreApplication::translate("Mirelta", "Open Recent F&older"));
     const QStringList folders = settings_.recentFolders();
     recent->setEnabled(!folders.isEmpty());
     for (const QString& folder : folders) {

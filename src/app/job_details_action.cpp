@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/job_details_action.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QShortcut>
 
@@ -21,7 +22,8 @@ JobDetailsAction::JobDetailsAction(QWidget* window, const Document& document)
 }
 
 void JobDetailsAction::addTo(QMenu& menu) {
-    menu.addAction(QStringLiteral("&Job Details..."), window_, [this] { run(); })
+    menu.addAction(QCoreApplication::translate("Mirelta", "&Job Details..."), window_,
+                   [this] { run(); })
         ->setShortcut(kShortcut);
 }
 

@@ -2,6 +2,7 @@
 #include "app/job_details_dialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -46,15 +47,16 @@ JobDetailsDialog::JobDetailsDialog(const std::filesystem::path& jobFile, QWidget
       jobDate_(new QLineEdit(this)),
       dishSize_(new QLineEdit(this)),
       lnbModel_(new QLineEdit(this)),
-      gpsKnown_(new QCheckBox(QStringLiteral("&Known"), this)),
+      gpsKnown_(new QCheckBox(QCoreApplication::translate("Mirelta", "&Known"), this)),
       latitude_(DegreesBox(90, this)),
       longitude_(DegreesBox(180, this)),
       notes_(TextBox(4, this)) {
-    setWindowTitle(QStringLiteral("Job Details - %1").arg(FileName(jobFile)));
+    setWindowTitle(
+        QCoreApplication::translate("Mirelta", "Job Details - %1").arg(FileName(jobFile)));
     jobDate_->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
     dishSize_->setPlaceholderText(QStringLiteral("80 cm"));
-    latitude_->setToolTip(QStringLiteral("North positive"));
-    longitude_->setToolTip(QStringLiteral("East positive"));
+    latitude_->setToolTip(QCoreApplication::translate("Mirelta", "North positive"));
+    longitude_->setToolTip(QCoreApplication::translate("Mirelta", "East positive"));
     auto* gps = new QHBoxLayout;
     gps->addWidget(gpsKnown_);
     gps->addWidget(latitude_);
@@ -63,14 +65,14 @@ JobDetailsDialog::JobDetailsDialog(const std::filesystem::path& jobFile, QWidget
     connect(gpsKnown_, &QCheckBox::toggled, longitude_, &QWidget::setEnabled);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&Customer:"), customer_);
-    form->addRow(QStringLiteral("Site &address:"), siteAddress_);
-    form->addRow(QStringLiteral("&Installer:"), installer_);
-    form->addRow(QStringLiteral("Job &date:"), jobDate_);
-    form->addRow(QStringLiteral("Dish si&ze:"), dishSize_);
-    form->addRow(QStringLiteral("&LNB model:"), lnbModel_);
-    form->addRow(QStringLiteral("&GPS position:"), gps);
-    form->addRow(QStringLiteral("&Notes:"), notes_);
+    form->addRow(QCoreApplication::translate("Mirelta", "&Customer:"), customer_);
+    form->addRow(QCoreApplication::translate("Mirelta", "Site &address:"), siteAddress_);
+    form->addRow(QCoreApplication::translate("Mirelta", "&Installer:"), installer_);
+    form->addRow(QCoreApplication::translate("Mirelta", "Job &date:"), jobDate_);
+    form->addRow(QCoreApplication::translate("Mirelta", "Dish si&ze:"), dishSize_);
+    form->addRow(QCoreApplication::translate("Mirelta", "&LNB model:"), lnbModel_);
+    form->addRow(QCoreApplication::translate("Mirelta", "&GPS position:"), gps);
+    form->addRow(QCoreApplication::translate("Mirelta", "&Notes:"), notes_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { save(); });

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstring>
 #include <iostream>
 
@@ -60,6 +63,18 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Mirelta"));
     QApplication::setApplicationVersion(QString::fromLatin1(mirelta::kVersion));
     QApplication::setDesktopFileName(QString::fromLatin1(mirelta::kApplicationId));
+    // The window's own words follow the desktop's language (LANGUAGE, LC_MESSAGES); the meter's
+    // labels follow the Language list.
+    QTranslator toolkitWords;
+    if (toolkitWords.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&toolkitWords);
+    }
+    QTranslator ownWords;
+    if (ownWords.load(QLocale(), QStringLiteral("mirelta"), QStringLiteral("_"),
+                      QStringLiteral(":/i18n"))) {
+        QApplication::installTranslator(&ownWords);
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

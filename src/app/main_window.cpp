@@ -3,6 +3,7 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
@@ -22,8 +23,8 @@ constexpr double kSmallestFit = 0.25;
 constexpr double kLargestFit = 4.0;
 
 QString Title(const std::string& path) {
-    return path.empty() ? QStringLiteral("Mirelta")
-                        : QStringLiteral("%1 - Mirelta")
+    return path.empty() ? QCoreApplication::translate("Mirelta", "Mirelta")
+                        : QCoreApplication::translate("Mirelta", "%1 - Mirelta")
                               .arg(QFileInfo(QString::fromStdString(path)).fileName());
 }
 
@@ -103,11 +104,12 @@ MainWindow::MainWindow(Prompts& prompts)
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Open..."), this, [this] { dialog_->document().Open(); })
+    QMenu* file = menuBar()->addMenu(QCoreApplication::translate("Mirelta", "&File"));
+    file->addAction(QCoreApplication::translate("Mirelta", "&Open..."), this,
+                    [this] { dialog_->document().Open(); })
         ->setShortcut(QKeySequence::Open);
     // Built when opened, so it lists the files as they are now.
-    QMenu* recentHolder = file->addMenu(QStringLiteral("Open &Recent"));
+    QMenu* recentHolder = file->addMenu(QCoreApplication::translate("Mirelta", "Open &Recent"));
     connect(recentHolder, &QMenu::aboutToShow, this, [this, recentHolder] {
         recentHolder->clear();
         QMenu scratch;
@@ -122,13 +124,15 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     dialog_->AddFileActions(*file);
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), dialog_, [this] { dialog_->OnCancel(); })
+    file->addAction(QCoreApplication::translate("Mirelta", "&Quit"), dialog_,
+                    [this] { dialog_->OnCancel(); })
         ->setShortcut(QKeySequence::Quit);
 
     addViewMenu();
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&About Mirelta..."), this, [this] { dialog_->ShowAbout(); })
+    QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Mirelta", "&Help"));
+    help->addAction(QCoreApplication::translate("Mirelta", "&About Mirelta..."), this,
+                    [this] { dialog_->ShowAbout(); })
         ->setShortcut(QKeySequence::HelpContents);
 
     // The window's own shortcuts already act on these keys; the menus only show them.
@@ -138,29 +142,32 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::addViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("Mirelta", "&View"));
     const std::pair<const char*, int> screens[] = {
-        {"&Find", 0}, {"&Constellation", 1}, {"&Spectrum", 2}};
+        {QT_TRANSLATE_NOOP("Mirelta", "&Find"), 0},
+        {QT_TRANSLATE_NOOP("Mirelta", "&Constellation"), 1},
+        {QT_TRANSLATE_NOOP("Mirelta", "&Spectrum"), 2}};
     for (const auto& [name, entry] : screens) {
-        view->addAction(QString::fromLatin1(name), this,
+        view->addAction(QCoreApplication::translate("Mirelta", name), this,
                         [this, entry] { dialog_->ChooseInList(ids::UiList, entry); });
     }
     view->addSeparator();
-    QMenu* language = view->addMenu(QStringLiteral("&Language"));
-    language->addAction(QStringLiteral("&English"), this,
+    QMenu* language = view->addMenu(QCoreApplication::translate("Mirelta", "&Language"));
+    language->addAction(QCoreApplication::translate("Mirelta", "&English"), this,
                         [this] { dialog_->ChooseInList(ids::LanguageList, 0); });
-    language->addAction(QStringLiteral("F&rench"), this,
+    language->addAction(QCoreApplication::translate("Mirelta", "F&rench"), this,
                         [this] { dialog_->ChooseInList(ids::LanguageList, 1); });
 
-    QMenu* zoom = view->addMenu(QStringLiteral("&Zoom"));
+    QMenu* zoom = view->addMenu(QCoreApplication::translate("Mirelta", "&Zoom"));
     auto* zooms = new QActionGroup(this);
     const std::tuple<const char*, Zoom, QKeySequence> choices[] = {
-        {"&Fit to Window", Zoom::Fit, QKeySequence(Qt::CTRL | Qt::Key_0)},
-        {"&100 %", Zoom::Actual, QKeySequence(Qt::CTRL | Qt::Key_1)},
-        {"&200 %", Zoom::Double, QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {QT_TRANSLATE_NOOP("Mirelta", "&Fit to Window"), Zoom::Fit,
+         QKeySequence(Qt::CTRL | Qt::Key_0)},
+        {QT_TRANSLATE_NOOP("Mirelta", "&100 %"), Zoom::Actual, QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {QT_TRANSLATE_NOOP("Mirelta", "&200 %"), Zoom::Double, QKeySequence(Qt::CTRL | Qt::Key_2)},
     };
     for (const auto& [name, choice, keys] : choices) {
-        QAction* action = zoom->addAction(QString::fromLatin1(name), this,
+        QAction* action = zoom->addAction(QCoreApplication::translate("Mirelta", name), this,
                                           [this, choice = choice] { setZoom(choice); });
         action->setCheckable(true);
         action->setChecked(choice == zoom_);
@@ -178,8 +185,9 @@ void MainWindow::addViewMenu() {
 
 void MainWindow::showFileAndSnapshot() {
     const Document& document = dialog_->document();
-    fileLabel_->setText(document.fileLoaded() ? QString::fromStdString(document.sourcePath())
-                                              : QStringLiteral("No file open"));
+    fileLabel_->setText(document.fileLoaded()
+                            ? QString::fromStdString(document.sourcePath())
+                            : QCoreApplication::translate("Mirelta", "No file open"));
     snapshotLabel_->setText(SnapshotText(document));
 }
 

@@ -2,6 +2,7 @@
 #include "app/mirelta_dlg.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QEnterEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -175,7 +176,7 @@ void CMireltaDlg::ChooseInList(int listId, int entry) {
 }
 
 void CMireltaDlg::AddFileActions(QMenu& menu) {
-    menu.addAction(QStringLiteral("Save &As..."), this, [this] { OnOK(); })
+    menu.addAction(QCoreApplication::translate("Mirelta", "Save &As..."), this, [this] { OnOK(); })
         ->setShortcut(QKeySequence::Save);
     exportAll_->addTo(menu);
     reportActions_->addTo(menu);
@@ -363,7 +364,8 @@ void CMireltaDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     AddRecentFilesMenu(menu);
     folderOverview_->addTo(menu);
-    menu.addAction(QStringLiteral("&About Mirelta..."), this, [this] { ShowAbout(); });
+    menu.addAction(QCoreApplication::translate("Mirelta", "&About Mirelta..."), this,
+                   [this] { ShowAbout(); });
     exportAll_->addTo(menu);
     analysis_->addTo(menu);
     jobDetails_->addTo(menu);

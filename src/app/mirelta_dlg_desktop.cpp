@@ -2,6 +2,7 @@
 // What the desktop adds to the main window: recent files, record stepping by key, copying the
 // replica and the hint before a file is open.
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
@@ -87,7 +88,7 @@ void CMireltaDlg::CopyReplica() {
 }
 
 void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
-    QMenu* recent = menu.addMenu(QStringLiteral("Open &Recent"));
+    QMenu* recent = menu.addMenu(QCoreApplication::translate("Mirelta", "Open &Recent"));
     const QStringList files = settings_.recentFiles();
     recent->setEnabled(!files.isEmpty());
     for (const QString& file : files) {
@@ -100,7 +101,8 @@ void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
     }
     if (!files.isEmpty()) {
         recent->addSeparator();
-        recent->addAction(QStringLiteral("&Clear"), this, [this] { settings_.clearRecentFiles(); });
+        recent->addAction(QCoreApplication::translate("Mirelta", "&Clear"), this,
+                          [this] { settings_.clearRecentFiles(); });
     }
 }
 

@@ -2,6 +2,7 @@
 #include "app/report_actions.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -46,11 +47,11 @@ ReportActions::ReportActions(QWidget* window, Document& document, Prompts& promp
 }
 
 void ReportActions::addTo(QMenu& menu) {
-    QAction* report =
-        menu.addAction(QStringLiteral("&Report..."), window_, [this] { writeReport(); });
+    QAction* report = menu.addAction(QCoreApplication::translate("Mirelta", "&Report..."), window_,
+                                     [this] { writeReport(); });
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    QAction* print =
-        menu.addAction(QStringLiteral("&Print..."), window_, [this] { this->print(); });
+    QAction* print = menu.addAction(QCoreApplication::translate("Mirelta", "&Print..."), window_,
+                                    [this] { this->print(); });
     print->setShortcut(QKeySequence::Print);
 }
 

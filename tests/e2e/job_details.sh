@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Job Details with real X input: Ctrl+J opens the form for the open meter file, what is typed is
-# saved beside it as NAME.job.json on Enter, and edits left with Esc change nothing.
+# saved beside it as NAME.job.json on Enter, edits left with Esc change nothing, and with
+# LANGUAGE=fr the form's title is French.
 # Exits 77 (skipped) when the X tools are missing.
 # Usage: job_details.sh MIRELTA MIRELTA-CLI DEMO-FILE ARTEFACT-FOLDER
 set -u
@@ -39,4 +40,9 @@ xdotool type --delay 20 'Someone else'
 xdotool key Escape
 poll 5 window_gone '^Job Details' || fail "Esc did not close the form"
 [ "$(sha256sum "$job")" = "$before" ] || fail "Esc changed the job file"
-echo "PASS: job details are typed, saved beside the meter file and kept"
+echo "With LANGUAGE=fr the window's own words are French: the form is \"Intervention\""
+kill "$app_pid"; wait "$app_pid" 2>/dev/null
+LANGUAGE=fr app_start "$work/site/roof.dat"
+xdotool key ctrl+j
+wait_window '^Intervention - roof.job.json$' >/dev/null || fail "no French title on the form"
+echo "PASS: job details are typed, saved beside the meter file and kept; French chrome by locale"

@@ -24,7 +24,7 @@ for wanted in libqt6widgets6 libc6 qt6-qpa-plugins fonts-liberation2; do
   [[ ",$depends," == *", $wanted"[\ ,]* || ",$depends," == *",$wanted"[\ ,]* ]] ||
     fail "Depends lacks $wanted: $depends"
 done
-[ "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wqy-microhei, dtv-scan-tables" ] || fail "Recommends"
+[ "$(dpkg-deb -f "$deb" Recommends)" = "fonts-wqy-microhei, dtv-scan-tables, qt6-translations-l10n" ] || fail "Recommends"
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "Version"
 
 lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true

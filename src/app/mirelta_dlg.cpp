@@ -131,6 +131,13 @@ void CMireltaDlg::OnInitDialog() {
     connect(quit, &QShortcut::activated, this, [this] { OnCancel(); });
     auto* about = new QShortcut(QKeySequence::HelpContents, this);
     connect(about, &QShortcut::activated, this, [this] { ShowAbout(); });
+    // The Menu key brings its own context-menu event; Shift+F10 is the other key users know.
+    auto* contextMenu = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(contextMenu, &QShortcut::activated, this, [this] {
+        const QPoint centre = view_->geometry().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, mapToGlobal(centre));
+        contextMenuEvent(&event);
+    });
 }
 
 void CMireltaDlg::routeClick(int id) {

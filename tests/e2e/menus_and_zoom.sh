@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The main window's shell with real X input: the title names the file, the View menu is reached
+# The main window's shell with real X input: the title names the file, Shift+F10 and the Menu key
+# open the context menu, the View menu is reached
 # with Alt and its mnemonics, 200 % doubles every replica pixel and 100 % is the render again,
 # and in a window resized to show the replica at 150 % the cross-hair follows the pointer to the
 # replica pixel under it. Exits 77 (skipped) when the X tools are missing.
@@ -14,6 +15,14 @@ app_start "$file"
 titled() { [ "$(xdotool getwindowname "$win")" = "demo.dat - Mirelta" ]; }
 poll 5 titled || fail "the title reads \"$(xdotool getwindowname "$win")\""
 replica_matches opened "$file" --screen find
+
+echo "Shift+F10 and the Menu key open the context menu"
+for keys in shift+F10 Menu; do
+  xdotool key "$keys"
+  wait_window '^Mirelta$' >/dev/null || fail "$keys opened no context menu"
+  xdotool key Escape
+  poll 5 window_gone '^Mirelta$' || fail "Esc left the context menu open"
+done
 
 echo "Alt+V, Z, 2 zooms to 200 %: each replica pixel a 2 x 2 block"
 zoom() { xdotool key alt+v && sleep 0.3 && xdotool key z && sleep 0.3 && xdotool key "$1"; }

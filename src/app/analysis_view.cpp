@@ -2,6 +2,7 @@
 #include "app/analysis_view.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -18,7 +19,7 @@ const QString kPointAtPlot = QStringLiteral("Point at the plot for a frequency a
 
 QString CarrierCount(std::size_t count) {
     if (count == 0) {
-        return QStringLiteral("no carrier found");
+        return QCoreApplication::translate("Mirelta", "no carrier found");
     }
     return count == 1 ? QStringLiteral("1 carrier") : QStringLiteral("%1 carriers").arg(count);
 }
@@ -37,14 +38,14 @@ AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget
     heading_->setFont(bold);
     lo_ = new QSpinBox(this);
     lo_->setRange(0, Settings::kHighestLoMHz);
-    lo_->setSpecialValueText(QStringLiteral("not known"));
+    lo_->setSpecialValueText(QCoreApplication::translate("Mirelta", "not known"));
     lo_->setToolTip(
         QStringLiteral("Ku band: 9000 to 12000 MHz (RF = LO + IF); "
                        "C band: 3000 to 5750 MHz (RF = LO - IF)"));
     // Only a finished entry: the digits on the way to 9750 are no LO.
     lo_->setKeyboardTracking(false);
     lo_->setValue(settings_.lnbLoMHz().value_or(0));
-    auto* loLabel = new QLabel(QStringLiteral("LNB &LO (MHz):"), this);
+    auto* loLabel = new QLabel(QCoreApplication::translate("Mirelta", "LNB &LO (MHz):"), this);
     loLabel->setBuddy(lo_);
 
     plot_ = new SweepPlotWidget(this);
@@ -89,22 +90,24 @@ void AnalysisView::refresh() {
     analysis::SpectrumAnalysis shown;
     QString summary;
     if (!document_.fileLoaded()) {
-        heading_->setText(QStringLiteral("No file open"));
+        heading_->setText(QCoreApplication::translate("Mirelta", "No file open"));
         setWindowTitle(kTitle);
     } else if (lists.spectrumCount == 0) {
-        heading_->setText(QStringLiteral("This file holds no spectrum snapshot"));
+        heading_->setText(
+            QCoreApplication::translate("Mirelta", "This file holds no spectrum snapshot"));
         setWindowTitle(kTitle);
     } else {
         shown = analysis::AnalyseSpectrum(lists, lists.selectedSpectrum,
                                           {.detection = {}, .loMHz = lo()});
         const QString label = DecodeLocalText(shown.label);
-        heading_->setText(QStringLiteral("Spectrum %1 of %2: %3")
+        heading_->setText(QCoreApplication::translate("Mirelta", "Spectrum %1 of %2: %3")
                               .arg(shown.index + 1)
                               .arg(lists.spectrumCount)
                               .arg(label));
         setWindowTitle(kTitle + QStringLiteral(" - ") + label);
-        summary = shown.floor ? QStringLiteral("Noise floor %1 dBuV, ").arg(*shown.floor, 0, 'f', 1)
-                              : QStringLiteral("No noise floor, ");
+        summary = shown.floor ? QCoreApplication::translate("Mirelta", "Noise floor %1 dBuV, ")
+                                    .arg(*shown.floor, 0, 'f', 1)
+                              : QCoreApplication::translate("Mirelta", "No noise floor, ");
         summary += CarrierCount(shown.carriers.size());
         if (lo() && !analysis::RfOf(0, *lo())) {
             summary += QStringLiteral("; no RF: the LO is neither Ku nor C band");
@@ -121,7 +124,7 @@ void AnalysisView::showReading(const std::optional<SweepReading>& reading) {
         return;
     }
     QString text = QStringLiteral("%1 MHz  ").arg(reading->pointMHz, 0, 'f', 0);
-    text += reading->level == 0 ? QStringLiteral("no level")
+    text += reading->level == 0 ? QCoreApplication::translate("Mirelta", "no level")
                                 : QStringLiteral("%1 dBuV").arg(reading->level);
     if (lo()) {
         if (const std::optional<double> rf = analysis::RfOf(reading->pointMHz, *lo())) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/carrier_table.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 #include "platform/text_codec.h"
@@ -25,11 +26,13 @@ QString MatchList(const std::vector<std::string>& labels) {
 }  // namespace
 
 CarrierTable::CarrierTable(QWidget* parent) : QTableWidget(0, Columns, parent) {
-    setHorizontalHeaderLabels({QStringLiteral("#"), QStringLiteral("Centre IF (MHz)"),
-                               QStringLiteral("RF (MHz)"), QStringLiteral("Bandwidth (MHz)"),
-                               QStringLiteral("Symbol rate (Msps)"), QStringLiteral("Peak (dBuV)"),
-                               QStringLiteral("C/N (dB)"), QStringLiteral("Channel power (dBuV)"),
-                               QStringLiteral("Matches")});
+    setHorizontalHeaderLabels(
+        {QStringLiteral("#"), QCoreApplication::translate("Mirelta", "Centre IF (MHz)"),
+         QStringLiteral("RF (MHz)"), QCoreApplication::translate("Mirelta", "Bandwidth (MHz)"),
+         QCoreApplication::translate("Mirelta", "Symbol rate (Msps)"),
+         QCoreApplication::translate("Mirelta", "Peak (dBuV)"), QStringLiteral("C/N (dB)"),
+         QCoreApplication::translate("Mirelta", "Channel power (dBuV)"),
+         QCoreApplication::translate("Mirelta", "Matches")});
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     horizontalHeader()->setStretchLastSection(true);

@@ -58,8 +58,8 @@ void ExportAllAction::run() {
     const RecordLists& lists = document_.lists();
     const int total = lists.findCount + lists.constellationCount + lists.spectrumCount;
 
-    QProgressDialog progress(QStringLiteral("Exporting pictures..."), QStringLiteral("Cancel"), 0,
-                             total, window_);
+    QProgressDialog progress(QCoreApplication::translate("Mirelta", "Exporting pictures..."),
+                             QStringLiteral("Cancel"), 0, total, window_);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     std::atomic<bool> cancelled{false};

@@ -2,6 +2,7 @@
 #include "app/folder_overview_model.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QIcon>
@@ -87,14 +88,14 @@ QIcon VerdictIcon(Verdict verdict) {
 QString WhyNoRows(const logbook::LogFile& file) {
     if (!file.failure.ok()) {
         const QString what = file.failure.kind == ErrorKind::CannotOpen
-                                 ? QStringLiteral("cannot open: ")
-                                 : QStringLiteral("cannot read: ");
+                                 ? QCoreApplication::translate("Mirelta", "cannot open: ")
+                                 : QCoreApplication::translate("Mirelta", "cannot read: ");
         return what + QString::fromStdString(file.failure.detail);
     }
     if (file.notMeterFile) {
-        return QStringLiteral("not a meter file");
+        return QCoreApplication::translate("Mirelta", "not a meter file");
     }
-    return QStringLiteral("no saved snapshots");
+    return QCoreApplication::translate("Mirelta", "no saved snapshots");
 }
 
 }  // namespace

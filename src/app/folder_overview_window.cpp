@@ -3,6 +3,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -35,7 +36,8 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
                                            const logbook::LogSettings& settings, Open onOpen,
                                            QWidget* parent)
     : QDialog(parent), onOpen_(std::move(onOpen)) {
-    setWindowTitle(QStringLiteral("Folder overview - ") + QDir::toNativeSeparators(folder));
+    setWindowTitle(QCoreApplication::translate("Mirelta", "Folder overview - ") +
+                   QDir::toNativeSeparators(folder));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setAttribute(Qt::WA_DeleteOnClose);
     // Wide enough for every column where the screen allows.
@@ -47,13 +49,13 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
     filter_->setSourceModel(model_);
 
     text_ = new QLineEdit(this);
-    text_->setPlaceholderText(QStringLiteral("Text in any column"));
+    text_->setPlaceholderText(QCoreApplication::translate("Mirelta", "Text in any column"));
     text_->setClearButtonEnabled(true);
-    auto* textLabel = new QLabel(QStringLiteral("&Filter:"), this);
+    auto* textLabel = new QLabel(QCoreApplication::translate("Mirelta", "&Filter:"), this);
     textLabel->setBuddy(text_);
     verdict_ = new QComboBox(this);
     verdict_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* verdictLabel = new QLabel(QStringLiteral("&Verdict:"), this);
+    auto* verdictLabel = new QLabel(QCoreApplication::translate("Mirelta", "&Verdict:"), this);
     verdictLabel->setBuddy(verdict_);
     offerVerdicts();
 
@@ -73,7 +75,8 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
     table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table_->setSortingEnabled(true);
 
-    counts_ = new QLabel(QStringLiteral("Looking for meter files..."), this);
+    counts_ =
+        new QLabel(QCoreApplication::translate("Mirelta", "Looking for meter files..."), this);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 0);
     progress_->setFormat(QStringLiteral("%v of %m files"));
@@ -191,12 +194,13 @@ void FolderOverviewWindow::offerVerdicts() {
     const int kept =
         verdict_->count() > 0 ? verdict_->currentData().toInt() : FolderOverviewFilter::Keep::All;
     verdict_->clear();
-    verdict_->addItem(QStringLiteral("All"), FolderOverviewFilter::Keep::All);
+    verdict_->addItem(QCoreApplication::translate("Mirelta", "All"),
+                      FolderOverviewFilter::Keep::All);
     for (const Verdict verdict : model_->verdicts()) {
         verdict_->addItem(QString::fromLatin1(VerdictText(verdict)), static_cast<int>(verdict));
     }
     if (model_->fileRows() > 0) {
-        verdict_->addItem(QStringLiteral("files without snapshots"),
+        verdict_->addItem(QCoreApplication::translate("Mirelta", "files without snapshots"),
                           FolderOverviewFilter::Keep::FileRows);
     }
     verdict_->setCurrentIndex(std::max(0, verdict_->findData(kept)));
@@ -207,7 +211,7 @@ void FolderOverviewWindow::offerVerdicts() {
 void FolderOverviewWindow::showCounts() {
     QString text;
     if (!filled_) {
-        text = QStringLiteral("Reading... ");
+        text = QCoreApplication::translate("Mirelta", "Reading... ");
     }
     text += Plural(filesRead_, "file", "files");
     if (model_->fileRows() > 0) {

@@ -127,7 +127,8 @@ void JobDetailsDialog::save() {
     if (replacesUnreadable_ &&
         ShowMessageBox(
             this, QMessageBox::Warning,
-            QStringLiteral("Replace the unreadable %1 with these details?").arg(FileName(jobFile_)),
+            QCoreApplication::translate("Mirelta", "Replace the unreadable %1 with these details?")
+                .arg(FileName(jobFile_)),
             {}, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
         return;
     }

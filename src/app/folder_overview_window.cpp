@@ -108,7 +108,7 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
         filter_->setVerdict(verdict_->itemData(entry).toInt());
         showCounts();
     });
-    connect(table_, &QTableView::activated, this, [this](const QModelIndex& at) { open(at); });
+    connect(table_, &QTableView::activated, this, [this](const QModelIndex& at) { openRow(at); });
 
     progressDue_.setSingleShot(true);
     connect(&progressDue_, &QTimer::timeout, this, [this] { showProgress(); });
@@ -233,7 +233,7 @@ void FolderOverviewWindow::showCounts() {
     counts_->setText(text);
 }
 
-void FolderOverviewWindow::open(const QModelIndex& index) {
+void FolderOverviewWindow::openRow(const QModelIndex& index) {
     const QVariant kind = index.data(FolderOverviewModel::KindRole);
     onOpen_(index.data(FolderOverviewModel::PathRole).toString(),
             kind.isValid() ? std::optional(static_cast<ScreenKind>(kind.toInt())) : std::nullopt,

@@ -51,7 +51,7 @@ class FolderOverviewWindow : public QDialog {
     void widenFileColumn();
     void offerVerdicts();
     void showCounts();
-    void open(const QModelIndex& index);
+    void openRow(const QModelIndex& index);
 
     Open onOpen_;
     FolderOverviewModel* model_;

@@ -149,7 +149,7 @@ void MainWindow::addViewMenu() {
         {QT_TRANSLATE_NOOP("Mirelta", "&Spectrum"), 2}};
     for (const auto& [name, entry] : screens) {
         view->addAction(QCoreApplication::translate("Mirelta", name), this,
-                        [this, entry] { dialog_->ChooseInList(ids::UiList, entry); });
+                        [this, entry = entry] { dialog_->ChooseInList(ids::UiList, entry); });
     }
     view->addSeparator();
     QMenu* language = view->addMenu(QCoreApplication::translate("Mirelta", "&Language"));

@@ -35,12 +35,6 @@ std::string WriteSample(const TempDir& dir) {
     return path;
 }
 
-QJsonObject Json(const std::vector<std::string>& args) {
-    const CliResult result = RunCli(args);
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
-}
-
 TEST(CliAnalyse, JsonGivesFloorCarrierRfAndTheMatchingSnapshot) {
     TempDir dir;
     const std::string path = WriteSample(dir);
@@ -49,7 +43,7 @@ TEST(CliAnalyse, JsonGivesFloorCarrierRfAndTheMatchingSnapshot) {
         if (withLo) {
             args.insert(args.end(), {"--lo", "10600"});
         }
-        const QJsonArray spectra = Json(args)["spectrum"].toArray();
+        const QJsonArray spectra = RunCliJson(args)["spectrum"].toArray();
         ASSERT_EQ(spectra.size(), 1);
         const QJsonObject sweep = spectra[0].toObject();
         EXPECT_EQ(sweep["label"].toString(), "Wide");
@@ -91,7 +85,8 @@ TEST(CliAnalyse, BadOptionsAreUsageErrors) {
 TEST(CliDumpSweep, PointsFollowTheFrequencyStepAndMarkNoLevel) {
     TempDir dir;
     const std::string path = WriteSample(dir);
-    const QJsonObject sweep = Json({"dump", path, "--json"})["spectrum"].toArray()[0].toObject();
+    const QJsonObject sweep =
+        RunCliJson({"dump", path, "--json"})["spectrum"].toArray()[0].toObject();
     const QJsonArray points = sweep["points"].toArray();
     ASSERT_EQ(points.size(), 150);
     EXPECT_EQ(points[1].toArray(), (QJsonArray{2142, 45}));

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_run.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -59,6 +62,12 @@ CliResult RunShell(const std::string& commandLine) {
     result.out = Slurp(dir / "out");
     result.err = Slurp(dir / "err");
     return result;
+}
+
+QJsonObject RunCliJson(const std::vector<std::string>& args) {
+    const CliResult result = RunCli(args);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
 }
 
 }  // namespace mirelta::testing

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+class QJsonObject;  // declared only: Qt's keywords would clash with the tests' names
+
 namespace mirelta::testing {
 
 struct CliResult {
@@ -23,6 +25,9 @@ std::string ShellQuote(const std::string& text);
 inline CliResult RunCli(const std::vector<std::string>& args) {
     return RunProgram(MIRELTA_CLI_PATH, args);
 }
+
+// Runs mirelta-cli with `args`, expects success, and parses its standard output as one object.
+QJsonObject RunCliJson(const std::vector<std::string>& args);
 
 // A fresh directory per test, removed at the end.
 class TempDir {

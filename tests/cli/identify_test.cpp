@@ -50,12 +50,6 @@ std::string WriteMeterFile(const TempDir& dir, const std::vector<Tp>& transponde
     return path;
 }
 
-QJsonObject Json(const std::vector<std::string>& args) {
-    const CliResult result = RunCli(args);
-    EXPECT_EQ(result.exitCode, 0) << result.err;
-    return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
-}
-
 TEST(CliIdentify, HotbirdTranspondersSavedAsAstraGiveHotbirdAndTheWarning) {
     TempDir dir;
     std::filesystem::create_directory(dir / "lists");
@@ -69,7 +63,7 @@ TEST(CliIdentify, HotbirdTranspondersSavedAsAstraGiveHotbirdAndTheWarning) {
     const std::string path = WriteMeterFile(dir, measured, "Astra 19.2E");
     const std::string tables = (dir / "lists").string();
 
-    const QJsonObject json = Json({"identify", path, "--json", "--tables", tables});
+    const QJsonObject json = RunCliJson({"identify", path, "--json", "--tables", tables});
     EXPECT_EQ(json["measured"].toInt(), 10);
     const QJsonObject likely{{"name", "Hotbird"}, {"positionDeg", 13}, {"matched", 9}};
     EXPECT_EQ(json["candidates"].toArray(),
@@ -194,7 +188,7 @@ TEST(CliIdentify, InstalledListsTellHotbirdFromAstra) {
     }
     TempDir dir;
     const QJsonObject json =
-        Json({"identify", WriteMeterFile(dir, hotbird, "Astra 19.2E"), "--json"});
+        RunCliJson({"identify", WriteMeterFile(dir, hotbird, "Astra 19.2E"), "--json"});
     EXPECT_EQ(json["likely"].toObject()["name"].toString(), "Hotbird");
     EXPECT_DOUBLE_EQ(json["likely"].toObject()["positionDeg"].toDouble(), 13);
     EXPECT_TRUE(json["mismatch"].toBool());

@@ -10,7 +10,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QProcess>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -162,6 +164,47 @@ TEST(SettingsFiles, AreTheOnesTheToolkitOpens) {
     EXPECT_EQ(SettingsFilesOf(older, older).value(0), QSettings(older, older).fileName());
 }
 
+// The store's spellings of a serialised value, each checked against what the toolkit itself
+// makes of it: the screen must refuse every one the toolkit would deserialise.
+TEST(SettingsFiles, SerialisedValuesAreFoundHoweverTheyAreSpelled) {
+    const QString character = QStringLiteral(R"((\0\0\0\a\0z))");  // a QChar, harmless
+    struct Spelling {
+        QString value;
+        bool deserialised;
+    } const spellings[] = {
+        {"@Variant" + character, true},
+        {"\"@Variant" + character + '"', true},
+        {"x, @Va\"\"riant" + character, true},
+        {R"(\x40Variant)" + character, true},
+        {R"(\x10040Variant)" + character, true},  // 16 bits kept
+        {R"(\100Variant)" + character, true},
+        {R"(@\x56\141riant)" + character, true},
+        {"@Var\\\r\niant" + character, true},
+        {R"(\q@Variant)" + character, true},
+        {R"q("@DateTime(\0\0\0\x10\0\0\0\0\0\0%=\x8c\0\0\0\0\0)")q", true},
+        {R"(\@Variant)" + character, false},
+        {R"(@Var\iant)" + character, false},
+        {R"(@ByteArray(\x1\0\xff@))", false},
+    };
+    const fixtures::ScratchFolder folder;
+    const QString file = QString::fromStdString((folder / "store.conf").string());
+    for (const Spelling& spelling : spellings) {
+        const QByteArray text = "[General]\nk=" + spelling.value.toLatin1() + '\n';
+        QFile store(file);
+        ASSERT_TRUE(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        store.write(text);
+        store.close();
+        const QVariant read = QSettings(file, QSettings::IniFormat).value("k");
+        const QVariantList parts =
+            read.typeId() == QMetaType::QVariantList ? read.toList() : QVariantList{read};
+        const bool deserialised = std::any_of(parts.begin(), parts.end(), [](const QVariant& v) {
+            return v.typeId() != QMetaType::QString && v.typeId() != QMetaType::QByteArray;
+        });
+        ASSERT_EQ(deserialised, spelling.deserialised) << "the toolkit reads " << text.data();
+        EXPECT_EQ(HoldsSerialisedValue(text), spelling.deserialised) << text.data();
+    }
+}
+
 namespace fs = std::filesystem;
 
 struct UnusableFile {
@@ -241,7 +284,14 @@ INSTANTIATE_TEST_SUITE_P(
                          }
                          out << '\n';
                      },
-                     "is larger than 1048576 bytes"}),
+                     "is larger than 1048576 bytes"},
+        // Read, its length would have the toolkit allocate 48 GB.
+        UnusableFile{"HugeSerialisedList",
+                     [](const fs::path& path) {
+                         std::ofstream(path)
+                             << R"(recentFiles=\x40Variant(\0\0\0\v\x7f\xff\xff\xff))" << '\n';
+                     },
+                     "holds a serialised value, which the window never stores"}),
     [](const auto& named) { return std::string(named.param.name); });
 
 }  // namespace

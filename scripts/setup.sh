@@ -9,14 +9,16 @@ set -euo pipefail
 preset=${1:-default}
 scope=${2:-all}
 
-# Build tools and Qt (with its Wayland platform, for sessions without X); Liberation Sans stands
-# in for the meter's Arial and WenQuanYi draws its Chinese labels; lrelease (qt6-l10n-tools)
-# builds the window's French words and Qt's own dialogs take theirs from qt6-translations-l10n.
+# Build tools, Qt (with its Wayland platform, for sessions without X) and libcrypto's headers (for
+# the log's fast SHA-256); Liberation Sans stands in for the meter's Arial and WenQuanYi draws its
+# Chinese labels; lrelease (qt6-l10n-tools) builds the window's French words and Qt's own dialogs
+# take theirs from qt6-translations-l10n.
 viewer_packages=(
   cmake
   ninja-build
   g++
   qt6-base-dev
+  libssl-dev
   qt6-wayland
   libgl-dev
   fonts-liberation2

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/about_dlg.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,13 +13,14 @@
 namespace mirelta {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Mirelta"));
+    setWindowTitle(QCoreApplication::translate("Mirelta", "About Mirelta"));
     auto* icon = new QLabel(this);
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     auto* text = new QLabel(QStringLiteral("Mirelta Version 1.0"), this);
-    auto* build = new QLabel(QStringLiteral("Build %1\nLicence: GNU GPL version 3 or later (%2)")
-                                 .arg(QString::fromLatin1(kVersion), QString::fromLatin1(kLicence)),
-                             this);
+    auto* build = new QLabel(
+        QCoreApplication::translate("Mirelta", "Build %1\nLicence: GNU GPL version 3 or later (%2)")
+            .arg(QString::fromLatin1(kVersion), QString::fromLatin1(kLicence)),
+        this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 

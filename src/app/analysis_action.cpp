@@ -24,7 +24,7 @@ AnalysisAction::AnalysisAction(QWidget* window, const Document& document, Settin
     auto* button = new QPushButton(QCoreApplication::translate("Mirelta", "&Analysis..."), window);
     button->setObjectName(QStringLiteral("analysisButton"));
     button->setAutoDefault(true);  // Enter on it opens the analysis, not the Open dialog
-    button->setToolTip(QStringLiteral("Spectrum analysis (Ctrl+Shift+A)"));
+    button->setToolTip(QCoreApplication::translate("Mirelta", "Spectrum analysis (Ctrl+Shift+A)"));
     button->setGeometry(kButtonPlace);
     QObject::connect(button, &QPushButton::clicked, window, [this] { open(); });
 }

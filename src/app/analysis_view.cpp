@@ -14,21 +14,28 @@
 namespace mirelta {
 namespace {
 
-const QString kTitle = QStringLiteral("Spectrum analysis");
-const QString kPointAtPlot = QStringLiteral("Point at the plot for a frequency and its level");
+QString Title() {
+    return QCoreApplication::translate("Mirelta", "Spectrum analysis");
+}
+
+QString PointAtPlot() {
+    return QCoreApplication::translate("Mirelta",
+                                       "Point at the plot for a frequency and its level");
+}
 
 QString CarrierCount(std::size_t count) {
     if (count == 0) {
         return QCoreApplication::translate("Mirelta", "no carrier found");
     }
-    return count == 1 ? QStringLiteral("1 carrier") : QStringLiteral("%1 carriers").arg(count);
+    return count == 1 ? QCoreApplication::translate("Mirelta", "1 carrier")
+                      : QCoreApplication::translate("Mirelta", "%1 carriers").arg(count);
 }
 
 }  // namespace
 
 AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget* parent)
     : QDialog(parent), document_(document), settings_(settings) {
-    setWindowTitle(kTitle);
+    setWindowTitle(Title());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(960, 740);
 
@@ -39,9 +46,9 @@ AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget
     lo_ = new QSpinBox(this);
     lo_->setRange(0, Settings::kHighestLoMHz);
     lo_->setSpecialValueText(QCoreApplication::translate("Mirelta", "not known"));
-    lo_->setToolTip(
-        QStringLiteral("Ku band: 9000 to 12000 MHz (RF = LO + IF); "
-                       "C band: 3000 to 5750 MHz (RF = LO - IF)"));
+    lo_->setToolTip(QCoreApplication::translate("Mirelta",
+                                                "Ku band: 9000 to 12000 MHz (RF = LO + IF); "
+                                                "C band: 3000 to 5750 MHz (RF = LO - IF)"));
     // Only a finished entry: the digits on the way to 9750 are no LO.
     lo_->setKeyboardTracking(false);
     lo_->setValue(settings_.lnbLoMHz().value_or(0));
@@ -50,7 +57,7 @@ AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget
 
     plot_ = new SweepPlotWidget(this);
     plot_->onReading = [this](const std::optional<SweepReading>& reading) { showReading(reading); };
-    reading_ = new QLabel(kPointAtPlot, this);
+    reading_ = new QLabel(PointAtPlot(), this);
     summary_ = new QLabel(this);
     summary_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table_ = new CarrierTable(this);
@@ -91,11 +98,11 @@ void AnalysisView::refresh() {
     QString summary;
     if (!document_.fileLoaded()) {
         heading_->setText(QCoreApplication::translate("Mirelta", "No file open"));
-        setWindowTitle(kTitle);
+        setWindowTitle(Title());
     } else if (lists.spectrumCount == 0) {
         heading_->setText(
             QCoreApplication::translate("Mirelta", "This file holds no spectrum snapshot"));
-        setWindowTitle(kTitle);
+        setWindowTitle(Title());
     } else {
         shown = analysis::AnalyseSpectrum(lists, lists.selectedSpectrum,
                                           {.detection = {}, .loMHz = lo()});
@@ -104,13 +111,14 @@ void AnalysisView::refresh() {
                               .arg(shown.index + 1)
                               .arg(lists.spectrumCount)
                               .arg(label));
-        setWindowTitle(kTitle + QStringLiteral(" - ") + label);
+        setWindowTitle(Title() + QStringLiteral(" - ") + label);
         summary = shown.floor ? QCoreApplication::translate("Mirelta", "Noise floor %1 dBuV, ")
                                     .arg(*shown.floor, 0, 'f', 1)
                               : QCoreApplication::translate("Mirelta", "No noise floor, ");
         summary += CarrierCount(shown.carriers.size());
         if (lo() && !analysis::RfOf(0, *lo())) {
-            summary += QStringLiteral("; no RF: the LO is neither Ku nor C band");
+            summary +=
+                QCoreApplication::translate("Mirelta", "; no RF: the LO is neither Ku nor C band");
         }
     }
     summary_->setText(summary);
@@ -120,7 +128,7 @@ void AnalysisView::refresh() {
 
 void AnalysisView::showReading(const std::optional<SweepReading>& reading) {
     if (!reading) {
-        reading_->setText(kPointAtPlot);
+        reading_->setText(PointAtPlot());
         return;
     }
     QString text = QStringLiteral("%1 MHz  ").arg(reading->pointMHz, 0, 'f', 0);

@@ -59,7 +59,7 @@ void ExportAllAction::run() {
     const int total = lists.findCount + lists.constellationCount + lists.spectrumCount;
 
     QProgressDialog progress(QCoreApplication::translate("Mirelta", "Exporting pictures..."),
-                             QStringLiteral("Cancel"), 0, total, window_);
+                             QCoreApplication::translate("Mirelta", "Cancel"), 0, total, window_);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     std::atomic<bool> cancelled{false};
@@ -79,15 +79,23 @@ void ExportAllAction::run() {
     loop.exec();
     progress.reset();
 
-    const std::string summary = "Wrote " + std::to_string(outcome.written) + " of " +
-                                std::to_string(outcome.listed) + " pictures to " + *folder;
+    const QString summary = QCoreApplication::translate("Mirelta", "Wrote %1 of %2 pictures to %3")
+                                .arg(outcome.written)
+                                .arg(outcome.listed)
+                                .arg(QString::fromStdString(*folder));
     const std::string failures = FailureLines(outcome);
     if (!failures.empty()) {
-        prompts_.messageBox("Cannot export every picture.\n" + summary, failures);
+        prompts_.messageBox(
+            (QCoreApplication::translate("Mirelta", "Cannot export every picture.") + '\n' +
+             summary)
+                .toStdString(),
+            failures);
     } else if (outcome.cancelled) {
-        prompts_.messageBox("Export cancelled.\n" + summary);
+        prompts_.messageBox(
+            (QCoreApplication::translate("Mirelta", "Export cancelled.") + '\n' + summary)
+                .toStdString());
     } else {
-        prompts_.messageBox(summary);
+        prompts_.messageBox(summary.toStdString());
     }
 }
 

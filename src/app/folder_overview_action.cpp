@@ -37,7 +37,8 @@ void FolderOverviewAction::addRecentFolders(QMenu& menu) {
             recent->addAction(folder, window_, [this, folder] { open(folder); });
         } else {
             // Kept in the list: the folder may be on a drive that is not mounted now.
-            recent->addAction(folder + QStringLiteral("  (missing)"))->setEnabled(false);
+            recent->addAction(QCoreApplication::translate("Mirelta", "%1  (missing)").arg(folder))
+                ->setEnabled(false);
         }
     }
 }
@@ -45,7 +46,7 @@ void FolderOverviewAction::addRecentFolders(QMenu& menu) {
 void FolderOverviewAction::run() {
     const QStringList recent = settings_.recentFolders();
     const QString folder = QFileDialog::getExistingDirectory(
-        window_, QStringLiteral("Open Folder"),
+        window_, QCoreApplication::translate("Mirelta", "Open Folder"),
         recent.isEmpty() ? settings_.openFolder() : recent.first());
     if (!folder.isEmpty()) {
         open(folder);

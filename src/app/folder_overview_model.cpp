@@ -23,11 +23,11 @@ const QString kNone = QStringLiteral("-");  // as the other values a kind does n
 const char* KindName(ScreenKind kind) {
     switch (kind) {
         case ScreenKind::Find:
-            return "Find";
+            return QT_TRANSLATE_NOOP("Mirelta", "Find");
         case ScreenKind::Constellation:
-            return "Constellation";
+            return QT_TRANSLATE_NOOP("Mirelta", "Constellation");
         case ScreenKind::Spectrum:
-            return "Spectrum";
+            return QT_TRANSLATE_NOOP("Mirelta", "Spectrum");
         case ScreenKind::None:
             break;
     }
@@ -109,7 +109,7 @@ FolderOverviewModel::Row FolderOverviewModel::snapshotRow(const QString& path, c
     Row row{.path = path, .kind = v.kind, .index = v.index, .verdict = v.assessment.verdict};
     auto& t = row.text;
     t[File] = shown;
-    t[Kind] = QString::fromLatin1(KindName(v.kind));
+    t[Kind] = QCoreApplication::translate("Mirelta", KindName(v.kind));
     t[Number] = QString::number(v.index + 1);
     t[Label] = DecodeLocalText(v.label);
     t[Satellite] = DecodeLocalText(entry.satellite);
@@ -217,13 +217,26 @@ QVariant FolderOverviewModel::data(const QModelIndex& index, int role) const {
 
 QVariant FolderOverviewModel::headerData(int section, Qt::Orientation orientation, int role) const {
     static const std::array<const char*, ColumnCount> kTitles = {
-        "File", "Kind",       "#",   "Label", "Satellite", "RF MHz",  "Pol.",    "SR kS/s",
-        "Mode", "Power dBuV", "C/N", "MER",   "Margin dB", "Verdict", "Carriers"};
+        QT_TRANSLATE_NOOP("Mirelta", "File"),
+        QT_TRANSLATE_NOOP("Mirelta", "Kind"),
+        "#",
+        QT_TRANSLATE_NOOP("Mirelta", "Label"),
+        QT_TRANSLATE_NOOP("Mirelta", "Satellite"),
+        QT_TRANSLATE_NOOP("Mirelta", "RF MHz"),
+        QT_TRANSLATE_NOOP("Mirelta", "Pol."),
+        QT_TRANSLATE_NOOP("Mirelta", "SR kS/s"),
+        QT_TRANSLATE_NOOP("Mirelta", "Mode"),
+        QT_TRANSLATE_NOOP("Mirelta", "Power dBuV"),
+        "C/N",
+        "MER",
+        QT_TRANSLATE_NOOP("Mirelta", "Margin dB"),
+        QT_TRANSLATE_NOOP("Mirelta", "Verdict"),
+        QT_TRANSLATE_NOOP("Mirelta", "Carriers")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ColumnCount) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    return QString::fromLatin1(kTitles[static_cast<std::size_t>(section)]);
+    return QCoreApplication::translate("Mirelta", kTitles[static_cast<std::size_t>(section)]);
 }
 
 }  // namespace mirelta

@@ -26,8 +26,10 @@ constexpr int kWidestColumn = 320;
 constexpr int kRowsMeasured = 100;
 constexpr int kStatusEveryMs = 100;
 
+// `one` for a count of 1, else `many` with the count for its %1.
 QString Plural(int count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+    return count == 1 ? QCoreApplication::translate("Mirelta", one)
+                      : QCoreApplication::translate("Mirelta", many).arg(count);
 }
 
 }  // namespace
@@ -79,10 +81,12 @@ FolderOverviewWindow::FolderOverviewWindow(const QString& folder,
         new QLabel(QCoreApplication::translate("Mirelta", "Looking for meter files..."), this);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 0);
-    progress_->setFormat(QStringLiteral("%v of %m files"));
-    progress_->setMinimumWidth(
-        progress_->fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000 files")) + 24);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    const QString progressFormat = QCoreApplication::translate("Mirelta", "%1 of %2 files");
+    progress_->setFormat(progressFormat.arg(QStringLiteral("%v"), QStringLiteral("%m")));
+    progress_->setMinimumWidth(progress_->fontMetrics().horizontalAdvance(progressFormat.arg(
+                                   QStringLiteral("000000"), QStringLiteral("000000"))) +
+                               24);
+    cancel_ = new QPushButton(QCoreApplication::translate("Mirelta", "Cancel"), this);
     cancel_->setAutoDefault(false);
 
     auto* filters = new QHBoxLayout;
@@ -213,22 +217,27 @@ void FolderOverviewWindow::showCounts() {
     if (!filled_) {
         text = QCoreApplication::translate("Mirelta", "Reading... ");
     }
-    text += Plural(filesRead_, "file", "files");
+    text += Plural(filesRead_, QT_TRANSLATE_NOOP("Mirelta", "1 file"),
+                   QT_TRANSLATE_NOOP("Mirelta", "%1 files"));
     if (model_->fileRows() > 0) {
-        text += QStringLiteral(" (%1 without snapshots)").arg(model_->fileRows());
+        text += QCoreApplication::translate("Mirelta", " (%1 without snapshots)")
+                    .arg(model_->fileRows());
     }
-    text += QStringLiteral(", ") + Plural(model_->snapshotCount(), "snapshot", "snapshots");
+    text += QStringLiteral(", ") + Plural(model_->snapshotCount(),
+                                          QT_TRANSLATE_NOOP("Mirelta", "1 snapshot"),
+                                          QT_TRANSLATE_NOOP("Mirelta", "%1 snapshots"));
     if (cancelled_) {
-        text += QStringLiteral(" (cancelled: %1 files not read)")
+        text += QCoreApplication::translate("Mirelta", " (cancelled: %1 files not read)")
                     .arg(progress_->maximum() - filesRead_);
     }
     if (filter_->rowCount() != model_->rowCount()) {
-        text += QStringLiteral("; %1 of %2 rows shown")
+        text += QCoreApplication::translate("Mirelta", "; %1 of %2 rows shown")
                     .arg(filter_->rowCount())
                     .arg(model_->rowCount());
     }
     if (filled_) {
-        text += QStringLiteral(". Double-click a row or press Enter to open it.");
+        text += QCoreApplication::translate("Mirelta",
+                                            ". Double-click a row or press Enter to open it.");
     }
     counts_->setText(text);
 }

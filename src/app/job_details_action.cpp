@@ -32,8 +32,9 @@ void JobDetailsAction::run() {
     if (!document_.fileLoaded() || document_.sourcePath().empty() ||
         document_.sourcePath() == "-") {
         ShowMessageBox(window_, QMessageBox::Information,
-                       QStringLiteral("Open a meter file first: its job details are "
-                                      "kept beside it, as NAME.job.json."));
+                       QCoreApplication::translate("Mirelta",
+                                                   "Open a meter file first: its job details are "
+                                                   "kept beside it, as NAME.job.json."));
         return;
     }
     JobDetailsDialog dialog(JobFilePath(document_.sourcePath()), window_);

@@ -87,8 +87,9 @@ void JobDetailsDialog::load() {
         // The unreadable file stays as it is unless the user chooses to save over it.
         replacesUnreadable_ = true;
         ShowMessageBox(this, QMessageBox::Warning,
-                       QStringLiteral("%1 cannot be read: %2\n\nIt is left as it is unless "
-                                      "you save new details over it.")
+                       QCoreApplication::translate("Mirelta",
+                                                   "%1 cannot be read: %2\n\nIt is left as it is "
+                                                   "unless you save new details over it.")
                            .arg(FileName(jobFile_), read.failure));
     }
     const JobDetails job = read.details.value_or(JobDetails{});
@@ -134,12 +135,14 @@ void JobDetailsDialog::save() {
     }
     const SaveResult saved = WriteJobFile(jobFile_, entered());
     if (!saved.ok()) {
-        ShowMessageBox(this, QMessageBox::Critical,
-                       QStringLiteral("The job details could not be saved to %1:\n%2\n\n"
-                                      "Nothing typed is lost: choose Save again once "
-                                      "the folder can be written, or Cancel.")
-                           .arg(QString::fromStdString(jobFile_.string()),
-                                QString::fromStdString(saved.reason())));
+        ShowMessageBox(
+            this, QMessageBox::Critical,
+            QCoreApplication::translate("Mirelta",
+                                        "The job details could not be saved to %1:\n%2\n\n"
+                                        "Nothing typed is lost: choose Save again once "
+                                        "the folder can be written, or Cancel.")
+                .arg(QString::fromStdString(jobFile_.string()),
+                     QString::fromStdString(saved.reason())));
         return;
     }
     accept();

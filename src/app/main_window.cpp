@@ -32,27 +32,30 @@ QString Title(const std::string& path) {
 QString SnapshotText(const Document& document) {
     const RecordLists& lists = document.lists();
     const auto describe = [](const char* kind, int index, int count, const std::string& label) {
-        return QStringLiteral("%1 %2 of %3: %4")
-            .arg(QLatin1String(kind))
+        return QCoreApplication::translate("Mirelta", "%1 %2 of %3: %4")
+            .arg(QCoreApplication::translate("Mirelta", kind))
             .arg(index + 1)
             .arg(count)
             .arg(DecodeLocalText(label));
     };
     switch (document.ScreenMode()) {
         case ScreenKind::Find:
-            return lists.findCount == 0 ? QString()
-                                        : describe("Find", lists.selectedFind, lists.findCount,
-                                                   lists.find[lists.selectedFind % 32].listLabel());
+            return lists.findCount == 0
+                       ? QString()
+                       : describe(QT_TRANSLATE_NOOP("Mirelta", "Find"), lists.selectedFind,
+                                  lists.findCount, lists.find[lists.selectedFind % 32].listLabel());
         case ScreenKind::Constellation:
             return lists.constellationCount == 0
                        ? QString()
                        : describe(
-                             "Constellation", lists.selectedConstellation, lists.constellationCount,
+                             QT_TRANSLATE_NOOP("Mirelta", "Constellation"),
+                             lists.selectedConstellation, lists.constellationCount,
                              lists.constellation[lists.selectedConstellation % 16].listLabel());
         case ScreenKind::Spectrum:
             return lists.spectrumCount == 0
                        ? QString()
-                       : describe("Spectrum", lists.selectedSpectrum, lists.spectrumCount,
+                       : describe(QT_TRANSLATE_NOOP("Mirelta", "Spectrum"), lists.selectedSpectrum,
+                                  lists.spectrumCount,
                                   lists.spectrum[lists.selectedSpectrum % 32].listLabel());
         case ScreenKind::None:
             break;

@@ -77,7 +77,8 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
             OpenSnapshot(path, kind, index);
         });
     jobDetails_ = std::make_unique<JobDetailsAction>(this, document_);
-    emptyFileNote_ = new QLabel(QStringLiteral("This file holds no saved measurements"), this);
+    emptyFileNote_ = new QLabel(
+        QCoreApplication::translate("Mirelta", "This file holds no saved measurements"), this);
     emptyFileNote_->setGeometry(kEmptyFileNoteRect);
     emptyFileNote_->setAlignment(Qt::AlignCenter);
     emptyFileNote_->hide();
@@ -170,7 +171,8 @@ void CMireltaDlg::SaveScreenBitmap(const std::string& path) {
     if (WriteScreenCapture(document_.clientImage(), document_.controls().rect(ids::ScreenArea),
                            path, BmpDepthForScreenDepth(screenDepth()), prompts_, std::cout) &&
         onAction) {
-        onAction(QStringLiteral("Saved to %1").arg(QString::fromStdString(path)));
+        onAction(QCoreApplication::translate("Mirelta", "Saved to %1")
+                     .arg(QString::fromStdString(path)));
     }
 }
 

@@ -32,7 +32,8 @@ int RecordListOf(ScreenKind screenMode) {
 }  // namespace
 
 void CMireltaDlg::AddDesktopActions() {
-    view_->setHint(QStringLiteral("Open a meter file (Ctrl+O) or drop it here"));
+    view_->setHint(
+        QCoreApplication::translate("Mirelta", "Open a meter file (Ctrl+O) or drop it here"));
     connect(&document_, &Document::opened, this, [this](const QString& path) {
         // The settings write syncs to the disk: it waits until the window has shown the file.
         QTimer::singleShot(0, this, [this, path] { settings_.addRecentFile(path); });
@@ -96,7 +97,8 @@ void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
             recent->addAction(file, this, [this, file] { OpenRecent(file); });
         } else {
             // Kept in the list: the file may be on a drive that is not mounted now.
-            recent->addAction(file + QStringLiteral("  (missing)"))->setEnabled(false);
+            recent->addAction(QCoreApplication::translate("Mirelta", "%1  (missing)").arg(file))
+                ->setEnabled(false);
         }
     }
     if (!files.isEmpty()) {
@@ -109,8 +111,11 @@ void CMireltaDlg::AddRecentFilesMenu(QMenu& menu) {
 void CMireltaDlg::OpenRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
         settings_.removeRecentFile(path);
-        prompts_.messageBox("This file is missing and was removed from Open Recent:\n" +
-                            path.toStdString());
+        prompts_.messageBox(
+            QCoreApplication::translate(
+                "Mirelta", "This file is missing and was removed from Open Recent:\n%1")
+                .arg(path)
+                .toStdString());
         return;
     }
     OpenDroppedOrGiven(path);

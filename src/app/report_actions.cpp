@@ -75,7 +75,10 @@ void ReportActions::writeReport() {
     const SaveResult saved = WriteReportFile(RequestFor(document_, satellite_), *path);
     QApplication::restoreOverrideCursor();
     if (!saved.ok()) {
-        prompts_.messageBox("Cannot save the report to\n" + *path, saved.reason());
+        prompts_.messageBox(QCoreApplication::translate("Mirelta", "Cannot save the report to\n%1")
+                                .arg(QString::fromStdString(*path))
+                                .toStdString(),
+                            saved.reason());
     }
 }
 

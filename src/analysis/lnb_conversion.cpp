@@ -52,4 +52,13 @@ std::optional<double> LoOf(const FindRecord& record) {
     return lo;
 }
 
+std::optional<double> FindLoAt(const RecordLists& lists, std::uint32_t rfMHz) {
+    for (int i = 0; i < lists.findCount; ++i) {
+        if (lists.find[static_cast<std::size_t>(i)].frequency() == rfMHz) {
+            return LoOf(lists.find[static_cast<std::size_t>(i)]);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace mirelta::analysis

@@ -9,16 +9,12 @@
 namespace mirelta::analysis {
 namespace {
 
-// A Constellation snapshot keeps no LNB: that of a Find snapshot of the same transponder
-// frequency, which the meter knew, else the user's.
+// A Constellation snapshot goes through the LNB of a Find snapshot of its frequency, else the
+// user's.
 std::optional<double> ConstellationLo(const RecordLists& lists, std::uint32_t rfMHz,
                                       const std::optional<double>& givenLo) {
-    for (int i = 0; i < lists.findCount; ++i) {
-        if (lists.find[static_cast<std::size_t>(i)].frequency() == rfMHz) {
-            return LoOf(lists.find[static_cast<std::size_t>(i)]);
-        }
-    }
-    return givenLo;
+    const std::optional<double> found = FindLoAt(lists, rfMHz);
+    return found ? found : givenLo;
 }
 
 // With the sweep's LO known, a snapshot through an LNB of the other band lies elsewhere, whatever

@@ -8,11 +8,9 @@
 namespace mirelta::logbook {
 namespace {
 
-void AddFindDetails(const FindRecord& record, LogEntry& entry) {
-    entry.satellite = record.satelliteName();
-    entry.rfMHz = record.frequency();
-    const std::optional<double> lo = analysis::LoOf(record);
-    const std::optional<double> ifMHz = lo ? analysis::IfOf(*entry.rfMHz, *lo) : std::nullopt;
+void SetFrequencies(std::uint32_t rfMHz, const std::optional<double>& lo, LogEntry& entry) {
+    entry.rfMHz = rfMHz;
+    const std::optional<double> ifMHz = lo ? analysis::IfOf(rfMHz, *lo) : std::nullopt;
     // An RF on the wrong side of the LO never reached the meter through this LNB.
     if (ifMHz && *ifMHz > 0) {
         entry.ifMHz = ifMHz;
@@ -37,11 +35,14 @@ std::vector<LogEntry> EntriesOf(const RecordLists& lists, const LogSettings& set
         const auto k = static_cast<std::size_t>(entry.values.index);
         switch (entry.values.kind) {
             case ScreenKind::Find:
-                AddFindDetails(lists.find[k], entry);
+                entry.satellite = lists.find[k].satelliteName();
+                SetFrequencies(lists.find[k].frequency(), analysis::LoOf(lists.find[k]), entry);
                 break;
-            case ScreenKind::Constellation:
-                entry.rfMHz = lists.constellation[k].frequency();
+            case ScreenKind::Constellation: {
+                const std::uint32_t rfMHz = lists.constellation[k].frequency();
+                SetFrequencies(rfMHz, analysis::FindLoAt(lists, rfMHz), entry);
                 break;
+            }
             case ScreenKind::Spectrum:
                 entry.carriers = CarriersOn(lists.spectrum[k], settings);
                 break;

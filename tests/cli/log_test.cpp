@@ -58,6 +58,7 @@ void WriteFolder(const TempDir& dir) {
         .addFind(5, {.label = "C", .lnbType = 9, .loLow = 5150, .frequency = 3845, .lockFlag = 1})
         .addFind(6, {.label = "odd", .lnbType = 12, .frequency = 11000})
         .addConstellation(2, {.label = "cons", .frequency = 11747})
+        .addConstellation(3, {.label = "cons high", .frequency = 12111})
         .addSpectrum(4, sweep)
         .writeTo(dir / "logs/a.dat");
     fixtures::ImageBuilder()
@@ -78,7 +79,7 @@ TEST(CliLog, AFolderGivesOneRowPerSnapshotAndGoesPastABadFile) {
                               "42652\n" + logs + "/zero.dat: not a meter memory image; nothing " +
                               "listed\n");
     const std::vector<Row> rows = ParseCsv(result.out);
-    ASSERT_EQ(rows.size(), 10u);
+    ASSERT_EQ(rows.size(), 11u);
     const Row& header = rows[0];
     std::map<std::string, std::size_t> at;
     for (std::size_t k = 0; k < header.size(); ++k) {
@@ -95,6 +96,8 @@ TEST(CliLog, AFolderGivesOneRowPerSnapshotAndGoesPastABadFile) {
         {"a.dat", "find", "2", "C", "1305", "", ""},
         {"a.dat", "find", "3", "odd", "", "", ""},
         {"a.dat", "constellation", "0", "cons", "", "", ""},
+        // No LNB of its own: that of the Find snapshot at its frequency.
+        {"a.dat", "constellation", "1", "cons high", "1511", "", ""},
         {"a.dat", "spectrum", "0", "band", "", "1", ""},
         {"nested/b.dat", "find", "0", "deep", "1150", "", ""},
         {"short.dat", "", "", "", "", "", "cannot read: 100 bytes; a meter file has 42652"},
@@ -112,7 +115,7 @@ TEST(CliLog, AFolderGivesOneRowPerSnapshotAndGoesPastABadFile) {
     }
     EXPECT_EQ(cell(1, "satellite"), "Astra 19.2E");
     EXPECT_EQ(cell(1, "rfMHz"), "11000");
-    EXPECT_EQ(cell(8, "sha256"), "");
+    EXPECT_EQ(cell(9, "sha256"), "");
     const CliResult sum = RunShell("sha256sum " + ShellQuote(logs + "/a.dat"));
     EXPECT_EQ(cell(1, "sha256"), sum.out.substr(0, 12));
     EXPECT_TRUE(cell(1, "modified").ends_with("Z")) << cell(1, "modified");
@@ -128,11 +131,11 @@ TEST(CliLog, JsonParsesAndOutMatchesStandardOutput) {
         QJsonDocument::fromJson(QByteArray::fromStdString(json.out), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError) << json.out;
     const QJsonArray rows = document.array();
-    ASSERT_EQ(rows.size(), 9);
+    ASSERT_EQ(rows.size(), 10);
     EXPECT_EQ(rows[0].toObject().size(), 22);
     EXPECT_EQ(rows[0]["ifMHz"].toDouble(), 1250);
     EXPECT_TRUE(rows[0]["carriers"].isNull());
-    EXPECT_EQ(rows[7]["failure"].toString(), "cannot read: 100 bytes; a meter file has 42652");
+    EXPECT_EQ(rows[8]["failure"].toString(), "cannot read: 100 bytes; a meter file has 42652");
 
     const CliResult csv = RunCli({"log", logs, "--csv"});
     const CliResult written = RunCli({"log", logs, "--csv", "-o", (dir / "log.csv").string()});

@@ -17,8 +17,12 @@ const QRect kButtonPlace(738, 484, 103, 30);
 
 }  // namespace
 
-AnalysisAction::AnalysisAction(QWidget* window, const Document& document, Settings& settings)
-    : window_(window), document_(document), settings_(settings) {
+AnalysisAction::AnalysisAction(QWidget* window, const Document& document, Settings& settings,
+                               std::function<void()> onLoChanged)
+    : window_(window),
+      document_(document),
+      settings_(settings),
+      onLoChanged_(std::move(onLoChanged)) {
     auto* shortcut = new QShortcut(kShortcut, window);
     QObject::connect(shortcut, &QShortcut::activated, window, [this] { open(); });
     auto* button = new QPushButton(QCoreApplication::translate("Mirelta", "&Analysis..."), window);
@@ -37,7 +41,7 @@ void AnalysisAction::addTo(QMenu& menu) {
 
 void AnalysisAction::open() {
     if (view_ == nullptr) {
-        view_ = new AnalysisView(document_, settings_, window_);
+        view_ = new AnalysisView(document_, settings_, onLoChanged_, window_);
     }
     view_->show();
     view_->raise();

@@ -33,8 +33,12 @@ QString CarrierCount(std::size_t count) {
 
 }  // namespace
 
-AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget* parent)
-    : QDialog(parent), document_(document), settings_(settings) {
+AnalysisView::AnalysisView(const Document& document, Settings& settings,
+                           std::function<void()> onLoChanged, QWidget* parent)
+    : QDialog(parent),
+      document_(document),
+      settings_(settings),
+      onLoChanged_(std::move(onLoChanged)) {
     setWindowTitle(Title());
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     resize(960, 740);
@@ -78,6 +82,7 @@ AnalysisView::AnalysisView(const Document& document, Settings& settings, QWidget
     connect(lo_, &QSpinBox::valueChanged, this, [this](int value) {
         settings_.setLnbLoMHz(value == 0 ? std::nullopt : std::optional<int>(value));
         refresh();
+        onLoChanged_();
     });
     connect(&document_, &Document::opened, this, [this] { refresh(); });
     connect(&document_, &Document::selectionChanged, this, [this](ScreenKind kind) {

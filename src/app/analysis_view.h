@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 #include "app/settings.h"
@@ -18,10 +19,12 @@ class SweepPlotWidget;
 
 // "Spectrum analysis": the selected Spectrum snapshot's sweep as a measured plot, the reading
 // under the pointer, the noise floor and the table of carriers, converted to RF through the LNB
-// LO the user gives (remembered in the settings). Follows the selection and each opened file.
+// LO the user gives (remembered in the settings). Follows the selection and each opened file;
+// `onLoChanged` runs once a new LO is remembered.
 class AnalysisView : public QDialog {
   public:
-    AnalysisView(const Document& document, Settings& settings, QWidget* parent);
+    AnalysisView(const Document& document, Settings& settings, std::function<void()> onLoChanged,
+                 QWidget* parent);
 
   private:
     void refresh();
@@ -30,6 +33,7 @@ class AnalysisView : public QDialog {
 
     const Document& document_;
     Settings& settings_;
+    std::function<void()> onLoChanged_;
     QLabel* heading_;
     QSpinBox* lo_;
     SweepPlotWidget* plot_;

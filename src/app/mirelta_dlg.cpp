@@ -68,10 +68,11 @@ CMireltaDlg::CMireltaDlg(Prompts& prompts, QWidget* parent)
 
     verdict_ = new VerdictBand(this);
     thresholds_ = settings_.thresholds();
-    const auto* satellite = new SatelliteLine(this, document_, settings_);
+    auto* satellite = new SatelliteLine(this, document_, settings_);
     reportActions_ = std::make_unique<ReportActions>(this, document_, prompts_, *satellite);
     exportAll_ = std::make_unique<ExportAllAction>(this, document_, prompts_);
-    analysis_ = std::make_unique<AnalysisAction>(this, document_, settings_);
+    analysis_ = std::make_unique<AnalysisAction>(this, document_, settings_,
+                                                 [satellite] { satellite->follow(); });
     folderOverview_ = std::make_unique<FolderOverviewAction>(
         this, settings_, [this](const QString& path, std::optional<ScreenKind> kind, int index) {
             OpenSnapshot(path, kind, index);

@@ -26,10 +26,11 @@ class SatelliteLine : public QLabel {
     // The open file's, through the LO the analysis window was given; none until the lists are
     // read, and none without lists.
     std::optional<analysis::Identification> identify() const;
+    // Identifies the open file again: when it opens, when the lists arrive, when the LO changes.
+    void follow();
 
   private:
     void readLists();
-    void follow();
     void showIn(UiLanguage language);
 
     const Document& document_;

@@ -2,6 +2,7 @@
 #include "logbook/file_digest.h"
 
 #include <fcntl.h>
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <unistd.h>
 
@@ -30,6 +31,15 @@ class Sha256 {
     void add(const std::uint8_t* bytes, std::size_t size) {
         EVP_DigestUpdate(context_.get(), bytes, size);
     }
+
+    // libcrypto keeps per-thread state that it frees as the thread ends; a pool's thread can
+    // outlive the hash, and be ending still while the program exits, so it is freed now.
+    ~Sha256() {
+        context_.reset();
+        OPENSSL_thread_stop();
+    }
+    Sha256(const Sha256&) = delete;
+    Sha256& operator=(const Sha256&) = delete;
 
     QString hex() {
         std::array<unsigned char, EVP_MAX_MD_SIZE> sum{};

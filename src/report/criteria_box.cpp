@@ -34,10 +34,7 @@ void PaintCriteriaBox(QPainter& painter, PageFlow& flow, const Thresholds& thres
         painter.drawText(room, Qt::TextWordWrap, line);
         flow.advance(used.height() + flow.mm(0.6));
     }
-    painter.setPen(QPen(QColor(150, 150, 150), 0));
-    painter.drawRect(QRectF(0, top - flow.mm(1), flow.width(), flow.y() - top + flow.mm(1)));
-    painter.setPen(QPen(Qt::black, 0));
-    flow.advance(flow.mm(3));
+    flow.frameBlock(top);
 }
 
 }  // namespace mirelta

@@ -55,10 +55,7 @@ void PaintJobBlock(QPainter& painter, PageFlow& flow, const JobDetails& job,
         painter.drawText(room, Qt::TextWordWrap, value);
         flow.advance(used.height() + flow.mm(0.8));
     }
-    painter.setPen(QPen(QColor(150, 150, 150), 0));
-    painter.drawRect(QRectF(0, top - flow.mm(1), flow.width(), flow.y() - top + flow.mm(1)));
-    painter.setPen(QPen(Qt::black, 0));
-    flow.advance(flow.mm(3));
+    flow.frameBlock(top);
 }
 
 void PaintSignatureLines(QPainter& painter, PageFlow& flow, const JobDetails* job,

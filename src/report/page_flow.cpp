@@ -79,6 +79,13 @@ void PageFlow::line(const QString& text, const QFont& font) {
     y_ += used.height() + mm(1.5);
 }
 
+void PageFlow::frameBlock(double top) {
+    painter_.setPen(QPen(QColor(150, 150, 150), 0));
+    painter_.drawRect(QRectF(0, top - mm(1), width(), y_ - top + mm(1)));
+    painter_.setPen(QPen(Qt::black, 0));
+    advance(mm(3));
+}
+
 void PageFlow::cell(const QRectF& box, const QString& text, const QColor& fill) {
     painter_.fillRect(box, fill);
     painter_.setPen(QPen(Qt::black, 0));

@@ -44,6 +44,9 @@ class PageFlow {
     // A framed table cell at `box`, its text left-aligned and wrapped.
     void cell(const QRectF& box, const QString& text, const QColor& fill);
 
+    // A grey frame across the page around what was painted since `top`, and a gap after it.
+    void frameBlock(double top);
+
   private:
     void paintFooter();
 

@@ -21,12 +21,6 @@ namespace {
 
 using Model = FolderOverviewModel;
 
-struct Opened {
-    QString path;
-    std::optional<ScreenKind> kind;
-    int index = -1;
-};
-
 class FolderOverview : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -58,10 +52,7 @@ class FolderOverview : public ::testing::Test {
     std::unique_ptr<FolderOverviewWindow> filledWindow() {
         auto window = std::make_unique<FolderOverviewWindow>(
             QString::fromStdString(folder.path().string()), logbook::LogSettings{},
-            [this](const QString& path, std::optional<ScreenKind> kind, int index) {
-                opened = {path, kind, index};
-            },
-            nullptr);
+            [](const QString&, std::optional<ScreenKind>, int) {}, nullptr);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->filled(); }, 10000));
         return window;
@@ -87,7 +78,6 @@ class FolderOverview : public ::testing::Test {
     }
 
     fixtures::ScratchFolder folder;
-    Opened opened;
 };
 
 TEST_F(FolderOverview, ListsEverySnapshotUnderTheFolderAndEachBadFileAsOneGreyRowSayingWhy) {
@@ -146,18 +136,6 @@ TEST_F(FolderOverview, TextFilterMatchesAnyColumnAndEachVerdictKeepsOnlyItsRows)
         kept += rows(*window).rowCount();
     }
     EXPECT_EQ(kept, 7) << "every row falls under exactly one entry";
-}
-
-TEST_F(FolderOverview, EnterOnARowOpensItsFileAtItsSnapshotAsSortedAndFiltered) {
-    const auto window = filledWindow();
-    typeFilter(*window, "sub/");
-    auto& table = window->table();
-    table.sortByColumn(Model::Kind, Qt::DescendingOrder);
-    table.setCurrentIndex(table.model()->index(0, 0));
-    QTest::keyClick(&table, Qt::Key_Return);
-    EXPECT_EQ(opened.path, QString::fromStdString((folder / "sub" / "b.dat").string()));
-    EXPECT_EQ(opened.kind, ScreenKind::Spectrum);
-    EXPECT_EQ(opened.index, 0);
 }
 
 class BusyFolder : public ::testing::Test {

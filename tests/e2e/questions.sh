@@ -19,6 +19,17 @@ save_over() {  # save_over KEY: Save onto shot.png, answering the question with 
   poll 5 overwrite_asked || fail "Save over an existing shot.png asked nothing"
   xdotool key "$1"
 }
+# The question is the program's dialog titled "Mirelta"; the file dialog's completer, also
+# titled so, may show for a moment while the path is typed.
+question_shown() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
+    [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Mirelta ] &&
+      xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _DIALOG &&
+      { echo "$w"; return 0; }
+  done
+  return 1
+}
 remembered() { grep -q "$1" "$work/config/org.mirelta.Mirelta.conf" 2>/dev/null; }
 
 x_session_start 24
@@ -52,7 +63,7 @@ click 360 20  # the replica's title: the main window is active again after the d
 xdotool key ctrl+o
 wait_window '^Open$' >/dev/null || fail "Ctrl+O showed no file dialog"
 type_path "$work/noise.dat"
-question=$(wait_window '^Mirelta$') || fail "opening noise.dat asked nothing"
+question=$(poll 10 question_shown) || fail "opening noise.dat asked nothing"
 # The box carries the program's icon and has room for its whole title.
 xprop -id "$question" _NET_WM_ICON 2>/dev/null | grep -q 'Icon' ||
   fail "the question carries no icon"

@@ -16,7 +16,12 @@ constexpr double kRollOffs[] = {0.20, 0.25, 0.35};
 constexpr int kSpanCodes[] = {0, 1, 2};
 constexpr int kFreqSteps[] = {8, 2, 4};
 
-// The raised-cosine power density at `offset` MHz from the centre, 1 on the flat top.
+double OccupiedHalfWidth(const TrueCarrier& carrier) {
+    return carrier.symbolRateMsps * (1 + carrier.rollOff) / 2;
+}
+
+}  // namespace
+
 double RaisedCosine(double offset, const TrueCarrier& carrier) {
     const double x = std::abs(offset) / carrier.symbolRateMsps;
     const double flatTo = (1 - carrier.rollOff) / 2;
@@ -28,12 +33,6 @@ double RaisedCosine(double offset, const TrueCarrier& carrier) {
     }
     return 0.5 * (1 + std::cos(std::numbers::pi / carrier.rollOff * (x - flatTo)));
 }
-
-double OccupiedHalfWidth(const TrueCarrier& carrier) {
-    return carrier.symbolRateMsps * (1 + carrier.rollOff) / 2;
-}
-
-}  // namespace
 
 double SweepGenerator::uniform(double low, double high) {
     return low + (high - low) * (static_cast<double>(random_()) + 0.5) / 4294967296.0;

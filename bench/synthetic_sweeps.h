@@ -17,6 +17,9 @@ struct TrueCarrier {
     double cn = 0;  // dB, the flat top's power density over the noise's
 };
 
+// The raised-cosine power density at `offset` MHz from the centre, 1 on the flat top.
+double RaisedCosine(double offset, const TrueCarrier& carrier);
+
 struct SyntheticSweep {
     fixtures::SpectrumFields fields;
     int freqStep = 8;

@@ -29,6 +29,7 @@ struct Tally {
     std::vector<double> centreSteps;      // |error| / FreqStep
     std::vector<double> bandwidthOfGoal;  // |error| / max(2 FreqStep, 10 %)
     std::vector<double> cnDb;             // signed error
+    std::vector<double> floorDb;          // signed error, every sweep
     std::vector<double> fittedCnDb;       // signed errors of the yardsticks below
     std::vector<double> fittedOnFloorCnDb;
 };
@@ -124,6 +125,7 @@ void Score(const SyntheticSweep& sweep, const SpectrumRecord& record, Tally& tal
     const analysis::Sweep analysed = analysis::SweepOf(record);
     const analysis::SweepAnalysis analysis = analysis::DetectCarriers(analysed);
     const std::vector<Carrier>& found = analysis.carriers;
+    tally.floorDb.push_back(analysis.floor.value_or(0) - sweep.floor);
     if (sweep.carriers.empty()) {
         tally.falseOnNoise += static_cast<int>(found.size());
         return;
@@ -233,6 +235,7 @@ void PrintDetectionAccuracy(std::ostream& out, std::uint32_t seed, int sweeps, i
     const double centre = Percentile95(tally.centreSteps);
     const double bandwidth = Percentile95(tally.bandwidthOfGoal);
     const ErrorSpread cn = SpreadOf(tally.cnDb);
+    const ErrorSpread floor = SpreadOf(tally.floorDb);
     const ErrorSpread fitted = SpreadOf(tally.fittedCnDb);
     const ErrorSpread fittedOnFloor = SpreadOf(tally.fittedOnFloorCnDb);
     out << "Carrier detection on synthetic sweeps, seed " << seed << ": " << sweeps
@@ -255,9 +258,11 @@ void PrintDetectionAccuracy(std::ostream& out, std::uint32_t seed, int sweeps, i
         Fixed(cn.rms, 2, " dB"), "<= 1 dB", met(cn.rms <= 1));
     Row(out, "C/N error 6-20 dB, 95th pct", Fixed(cn.percentile95, 2, " dB"), "<= 1 dB",
         met(cn.percentile95 <= 1));
-    Row(out, "  yardstick: fitted knowing all but C/N, rms / 95th pct",
+    Row(out, "floor error, dB rms / 95th pct (" + std::to_string(tally.floorDb.size()) + " sweeps)",
+        Fixed(floor.rms, 2) + " / " + Fixed(floor.percentile95, 2), "-", "");
+    Row(out, "  yardstick: fitted knowing all but C/N, dB rms / 95th pct",
         Fixed(fitted.rms, 2) + " / " + Fixed(fitted.percentile95, 2), "-", "");
-    Row(out, "  the same on the estimated floor, rms / 95th pct",
+    Row(out, "  the same on the estimated floor, dB rms / 95th pct",
         Fixed(fittedOnFloor.rms, 2) + " / " + Fixed(fittedOnFloor.percentile95, 2), "-", "");
     Row(out, "  95th pct: ratio to the yardstick on the estimated floor",
         Fixed(cn.percentile95 / fittedOnFloor.percentile95, 2), "-", "");

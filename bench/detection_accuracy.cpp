@@ -92,6 +92,7 @@ double FittedCn(const SyntheticSweep& sweep, double floor, const analysis::Sweep
         }
         double besides = noise;
         for (const TrueCarrier& other : sweep.carriers) {
+            // No two carriers of a sweep share a centre: the one at truth's is truth itself.
             besides += other.centreMHz == truth.centreMHz ? 0 : power(other, point.frequencyMHz);
         }
         points.push_back({point.level, besides, shape});
@@ -109,13 +110,24 @@ double FittedCn(const SyntheticSweep& sweep, double floor, const analysis::Sweep
     constexpr double kGolden = 0.6180339887498949;
     double low = truth.cn - 10;
     double high = truth.cn + 10;
+    double a = high - kGolden * (high - low);
+    double b = low + kGolden * (high - low);
+    double misfitA = misfit(a);
+    double misfitB = misfit(b);
+    // Each step keeps one of its two inner points: one new misfit per step.
     while (high - low > 1e-3) {
-        const double a = high - kGolden * (high - low);
-        const double b = low + kGolden * (high - low);
-        if (misfit(a) < misfit(b)) {
+        if (misfitA < misfitB) {
             high = b;
+            b = a;
+            misfitB = misfitA;
+            a = high - kGolden * (high - low);
+            misfitA = misfit(a);
         } else {
             low = a;
+            a = b;
+            misfitA = misfitB;
+            b = low + kGolden * (high - low);
+            misfitB = misfit(b);
         }
     }
     return (low + high) / 2;
@@ -125,7 +137,9 @@ void Score(const SyntheticSweep& sweep, const SpectrumRecord& record, Tally& tal
     const analysis::Sweep analysed = analysis::SweepOf(record);
     const analysis::SweepAnalysis analysis = analysis::DetectCarriers(analysed);
     const std::vector<Carrier>& found = analysis.carriers;
-    tally.floorDb.push_back(analysis.floor.value_or(0) - sweep.floor);
+    if (analysis.floor) {
+        tally.floorDb.push_back(*analysis.floor - sweep.floor);
+    }
     if (sweep.carriers.empty()) {
         tally.falseOnNoise += static_cast<int>(found.size());
         return;

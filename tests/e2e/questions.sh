@@ -19,8 +19,8 @@ save_over() {  # save_over KEY: Save onto shot.png, answering the question with 
   poll 5 overwrite_asked || fail "Save over an existing shot.png asked nothing"
   xdotool key "$1"
 }
-# The question is the program's dialog titled "Mirelta"; the file dialog's completer, also
-# titled so, may show for a moment while the path is typed.
+# The question is the program's dialog titled "Mirelta": while the path is typed, a passing
+# window of the file dialog, also titled so but not a dialog, may show for a moment.
 question_shown() {
   local w
   for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null); do
